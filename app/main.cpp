@@ -1,0 +1,28 @@
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+#include "platform/posix_directory_lister.h"
+#include "platform/qt/mounted_drives.h"
+#include "platform/qt/qsettings_store.h"
+#include "ui/form1.h"
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("dirnal-lst-manager"));
+    QApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION));
+
+    // Standard buttons (Yes, No, OK) in the system's language.
+    QTranslator qtTranslations;
+    if (qtTranslations.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTranslations);
+
+    dirnal::QSettingsStore settings;
+    dirnal::PosixDirectoryLister lister;
+    dirnal::ui::Form1 window({&settings, &lister, &dirnal::mountedDrives, nullptr, {}});
+    window.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,56 @@
+#include "platform/qt/qsettings_store.h"
+
+#include <QStringDecoder>
+
+namespace dirnal {
+
+namespace {
+
+QString groupedKey(const std::string& key)
+{
+    return QString::fromLatin1(settings_keys::kSection) + u'/' + QString::fromStdString(key);
+}
+
+bool isValidUtf8(const std::string& bytes)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    (void)decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    return !decoder.hasError();
+}
+
+}  // namespace
+
+QSettingsStore::QSettingsStore()
+    : settings_(QSettings::NativeFormat, QSettings::UserScope,
+                QString::fromLatin1(settings_keys::kApplication),
+                QString::fromLatin1(settings_keys::kApplication))
+{
+}
+
+QSettingsStore::QSettingsStore(const QString& iniFile) : settings_(iniFile, QSettings::IniFormat)
+{
+}
+
+std::string QSettingsStore::read(const std::string& key, const std::string& defaultValue) const
+{
+    const QVariant value = settings_.value(groupedKey(key));
+    if (!value.isValid())
+        return defaultValue;
+    // Paths that are not valid UTF-8 are kept as bytes (see write).
+    if (value.typeId() == QMetaType::QByteArray)
+        return value.toByteArray().toStdString();
+    if (!value.canConvert<QString>())
+        return defaultValue;
+    return value.toString().toStdString();
+}
+
+void QSettingsStore::write(const std::string& key, const std::string& value)
+{
+    if (isValidUtf8(value))
+        settings_.setValue(groupedKey(key), QString::fromStdString(value));
+    else
+        settings_.setValue(groupedKey(key), QByteArray::fromStdString(value));
+    settings_.sync();
+}
+
+}  // namespace dirnal

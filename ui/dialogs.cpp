@@ -1,0 +1,30 @@
+#include "ui/dialogs.h"
+
+#include <QMessageBox>
+
+namespace dirnal::ui {
+
+namespace {
+const QString kTitle = QStringLiteral("dirnal.lst");
+}
+
+bool MessageBoxDialogs::askYesNo(const QString& text)
+{
+    QMessageBox box(QMessageBox::NoIcon, kTitle, text, QMessageBox::Yes | QMessageBox::No, parent_);
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes;
+}
+
+void MessageBoxDialogs::inform(const QString& text)
+{
+    QMessageBox box(QMessageBox::NoIcon, kTitle, text, QMessageBox::Ok, parent_);
+    box.exec();
+}
+
+void MessageBoxDialogs::reportError(const QString& text)
+{
+    QMessageBox box(QMessageBox::Warning, kTitle, text, QMessageBox::Ok, parent_);
+    box.exec();
+}
+
+}  // namespace dirnal::ui

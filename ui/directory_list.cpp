@@ -1,0 +1,97 @@
+#include "ui/directory_list.h"
+
+#include <QStyle>
+
+#include <filesystem>
+
+namespace dirnal::ui {
+
+namespace {
+constexpr int kPathRole = Qt::UserRole;
+
+QString displayName(const std::string& fullPath)
+{
+    const auto slash = fullPath.find_last_of('/');
+    const std::string name = slash == std::string::npos ? fullPath : fullPath.substr(slash + 1);
+    return QString::fromStdString(name.empty() ? fullPath : name);
+}
+}  // namespace
+
+std::string directoryPathForm(const std::string& path)
+{
+    std::error_code error;
+    std::filesystem::path absolute = std::filesystem::absolute(std::filesystem::path(path), error);
+    if (error)
+        absolute = std::filesystem::path(path);
+    std::string normal = absolute.lexically_normal().string();
+    while (normal.size() > 1 && normal.back() == '/')
+        normal.pop_back();
+    return normal;
+}
+
+DirectoryList::DirectoryList(const DirectoryLister& lister, DriveOf driveOf, QWidget* parent)
+    : QListWidget(parent), lister_(lister), driveOf_(std::move(driveOf))
+{
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    connect(this, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
+        setPath(item->data(kPathRole).toString().toStdString());
+    });
+}
+
+bool DirectoryList::setPath(const std::string& path)
+{
+    if (!lister_.dirExists(path))
+        return false;
+    const std::string normal = directoryPathForm(path);
+    if (normal == path_)
+        return true;
+    path_ = normal;
+    lastPathOnDrive_[driveOf_(path_)] = path_;
+    showPath();
+    emit pathChanged(QString::fromStdString(path_));
+    return true;
+}
+
+void DirectoryList::openDrive(const std::string& drive)
+{
+    if (!path_.empty() && driveOf_(path_) == drive)
+        return;
+    const auto last = lastPathOnDrive_.find(drive);
+    if (last != lastPathOnDrive_.end() && setPath(last->second))
+        return;
+    setPath(drive);
+}
+
+void DirectoryList::showPath()
+{
+    clear();
+    const QIcon openFolder = style()->standardIcon(QStyle::SP_DirOpenIcon);
+    const QIcon closedFolder = style()->standardIcon(QStyle::SP_DirClosedIcon);
+
+    // The chain: "/", then every folder down to the open one.
+    std::vector<std::string> chain{"/"};
+    for (std::size_t slash = path_.find('/', 1); slash != std::string::npos; slash = path_.find('/', slash + 1))
+        chain.push_back(path_.substr(0, slash));
+    if (path_ != "/")
+        chain.push_back(path_);
+
+    int depth = 0;
+    QListWidgetItem* open = nullptr;
+    for (const std::string& folder : chain) {
+        auto* item = new QListWidgetItem(openFolder, displayName(folder), this);
+        item->setData(kPathRole, QString::fromStdString(folder));
+        item->setData(Qt::AccessibleTextRole, QString::fromStdString(folder));
+        item->setText(QString(depth, u' ') + item->text());
+        ++depth;
+        open = item;
+    }
+    const DirectoryListing listing = lister_.list(path_);
+    for (const std::string& child : listing.subdirectories) {
+        auto* item = new QListWidgetItem(closedFolder, QString(depth, u' ') + displayName(child), this);
+        item->setData(kPathRole, QString::fromStdString(child));
+        item->setData(Qt::AccessibleTextRole, QString::fromStdString(child));
+    }
+    setCurrentItem(open);
+}
+
+}  // namespace dirnal::ui

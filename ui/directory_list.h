@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QListWidget>
+
+#include <functional>
+#include <map>
+#include <string>
+
+#include "core/directory_lister.h"
+
+namespace dirnal::ui {
+
+// A directory list as file dialogs of old had it: the chain of folders from
+// the root down to the open folder, then the open folder's subdirectories
+// (in the walk's order). Double-click or Enter opens a folder. Its path is
+// the open folder, not the highlighted one; every change of the path is
+// signalled, also when the program sets it.
+class DirectoryList final : public QListWidget {
+    Q_OBJECT
+public:
+    using DriveOf = std::function<std::string(const std::string& path)>;
+
+    DirectoryList(const DirectoryLister& lister, DriveOf driveOf, QWidget* parent = nullptr);
+
+    const std::string& path() const { return path_; }
+
+    // Opens the directory. Returns false, and changes nothing, when it is
+    // not an existing directory.
+    bool setPath(const std::string& path);
+
+    // Opens a drive at its current directory: the open folder when it lies
+    // on that drive already, else the folder last open on it, else its root.
+    void openDrive(const std::string& drive);
+
+signals:
+    void pathChanged(const QString& path);
+
+private:
+    void showPath();
+
+    const DirectoryLister& lister_;
+    DriveOf driveOf_;
+    std::string path_;
+    std::map<std::string, std::string> lastPathOnDrive_;
+};
+
+// The form a directory list reports a path in: absolute, without "." and
+// ".." parts, and without a trailing separator except at the root.
+std::string directoryPathForm(const std::string& path);
+
+}  // namespace dirnal::ui

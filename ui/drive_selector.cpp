@@ -1,0 +1,69 @@
+#include "ui/drive_selector.h"
+
+#include <QSignalBlocker>
+
+#include <algorithm>
+
+#include "platform/drive_of.h"
+
+namespace dirnal::ui {
+
+DriveSelector::DriveSelector(DriveSource drives, QWidget* parent)
+    : QComboBox(parent), source_(std::move(drives))
+{
+    refresh();
+    connect(this, &QComboBox::currentIndexChanged, this, [this](int) {
+        emit driveChanged(QString::fromStdString(drive()));
+    });
+}
+
+std::string DriveSelector::drive() const
+{
+    const int index = currentIndex();
+    return index < 0 ? std::string() : drives_[static_cast<std::size_t>(index)];
+}
+
+std::string DriveSelector::driveOf(const std::string& path) const
+{
+    return driveOfPath(path, drives_);
+}
+
+void DriveSelector::setDrive(const std::string& pathOnDrive)
+{
+    const std::string target = driveOf(pathOnDrive);
+    for (std::size_t i = 0; i < drives_.size(); ++i) {
+        if (drives_[i] == target) {
+            setCurrentIndex(static_cast<int>(i));
+            return;
+        }
+    }
+}
+
+void DriveSelector::showPopup()
+{
+    refresh();
+    QComboBox::showPopup();
+}
+
+void DriveSelector::refresh()
+{
+    const std::string selected = drive();
+    drives_ = source_();
+    const QSignalBlocker quiet(this);
+    clear();
+    for (const std::string& drive : drives_)
+        addItem(QString::fromStdString(drive));
+    // Keep the selection where the drive is still there; a drive that went
+    // away stays listed until the user picks another one.
+    if (!selected.empty()) {
+        auto found = std::find(drives_.begin(), drives_.end(), selected);
+        if (found == drives_.end()) {
+            drives_.push_back(selected);
+            addItem(QString::fromStdString(selected));
+            found = drives_.end() - 1;
+        }
+        setCurrentIndex(static_cast<int>(found - drives_.begin()));
+    }
+}
+
+}  // namespace dirnal::ui

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QComboBox>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace dirnal::ui {
+
+// The drives a user can pick. Its value is the selected drive; every change
+// is signalled, also when the program sets it, but setting the drive it
+// already shows changes nothing and signals nothing.
+class DriveSelector final : public QComboBox {
+    Q_OBJECT
+public:
+    using DriveSource = std::function<std::vector<std::string>()>;
+
+    explicit DriveSelector(DriveSource drives, QWidget* parent = nullptr);
+
+    std::string drive() const;
+    // Selects the drive that holds the given path (a drive itself, or any
+    // path on it).
+    void setDrive(const std::string& pathOnDrive);
+    // The drive that holds a path, among the drives offered now.
+    std::string driveOf(const std::string& path) const;
+
+signals:
+    void driveChanged(const QString& drive);
+
+protected:
+    void showPopup() override;
+
+private:
+    void refresh();
+
+    DriveSource source_;
+    std::vector<std::string> drives_;
+};
+
+}  // namespace dirnal::ui

@@ -1,0 +1,197 @@
+#include "ui/form1.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QToolButton>
+
+#include <filesystem>
+
+#include "core/generator.h"
+#include "core/path_style.h"
+#include "platform/native_path_style.h"
+#include "ui/dialogs.h"
+#include "ui/directory_list.h"
+#include "ui/file_list.h"
+#include "ui/form1_layout.h"
+#include "ui/path_list_view.h"
+#include "ui/twips.h"
+
+namespace dirnal::ui {
+
+namespace {
+
+QString qs(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
+std::string workingDirectory()
+{
+    std::error_code error;
+    const auto cwd = std::filesystem::current_path(error);
+    return error ? std::string("/") : cwd.string();
+}
+
+}  // namespace
+
+Form1::Form1(Form1Services services, QWidget* parent) : QMainWindow(parent), services_(std::move(services))
+{
+    if (!services_.dialogs) {
+        ownDialogs_ = std::make_unique<MessageBoxDialogs>(this);
+        services_.dialogs = ownDialogs_.get();
+    }
+    dialogs_ = services_.dialogs;
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(tr("dirnal.lst-Manager"));
+
+    createControls();
+    createMenus();
+
+    // Both directory lists open where the program was started, before any
+    // change handling is connected.
+    const std::string initial =
+        services_.initialDirectory.empty() ? workingDirectory() : services_.initialDirectory;
+    for (DirectoryList* directories : {Dir1_, Dir_file_})
+        directories->setPath(initial);
+    Drive1_->setDrive(Dir1_->path());
+    Drive_file_->setDrive(Dir_file_->path());
+    File_file_->setDirectory(Dir_file_->path());
+
+    connectControls();
+    startUp();
+}
+
+Form1::~Form1() = default;
+
+void Form1::connectControls()
+{
+    connect(Command1_, &QPushButton::clicked, this, &Form1::generate);
+    connect(List1_, &PathListView::entryMadeCurrent, this, &Form1::showEntryStatus);
+
+    // Start-position panel.
+    connect(findChild<QPushButton*>(QStringLiteral("cmd_startpos")), &QPushButton::clicked, frame_start_,
+            &QWidget::show);
+    connect(findChild<QPushButton*>(QStringLiteral("cmd_okstartpos")), &QPushButton::clicked, this, [this] {
+        frame_start_->hide();
+        lbl_suchstartpos_->setText(qs(Dir1_->path()));
+    });
+    connect(findChild<QToolButton*>(QStringLiteral("lbl_exitstart")), &QToolButton::clicked, frame_start_,
+            &QWidget::hide);
+    connect(Drive1_, &DriveSelector::driveChanged, this, [this] { driveChosen(Drive1_, Dir1_); });
+    // A directory list here can reach every mount point, so its drive
+    // selector follows it to keep showing the drive of the open directory.
+    connect(Dir1_, &DirectoryList::pathChanged, this, [this] { Drive1_->setDrive(Dir1_->path()); });
+
+    // List-file panel.
+    connect(Drive_file_, &DriveSelector::driveChanged, this, [this] { driveChosen(Drive_file_, Dir_file_); });
+    connect(Dir_file_, &DirectoryList::pathChanged, this, &Form1::listFileDirectoryChanged);
+}
+
+void Form1::startUp()
+{
+    namespace keys = settings_keys;
+    SettingsStore& settings = *services_.settings;
+    const SettingsDefaults defaults = settingsDefaults(nativePathStyle());
+    const DirectoryLister& fs = *services_.lister;
+
+    if (const std::string dir = settings.read(keys::kStartDirectory, defaults.directory); fs.dirExists(dir))
+        Dir1_->setPath(dir);
+    if (const std::string drive = settings.read(keys::kStartDrive, defaults.drive); fs.dirExists(drive))
+        Drive1_->setDrive(drive);
+    if (const std::string dir = settings.read(keys::kListFileDirectory, defaults.directory); fs.dirExists(dir))
+        Dir_file_->setPath(dir);
+    if (const std::string drive = settings.read(keys::kListFileDrive, defaults.drive); fs.dirExists(drive))
+        Drive_file_->setDrive(drive);
+
+    lbl_file_->setText(qs(joinPath(Dir_file_->path(), kListFileName, nativePathStyle())));
+    resize(twipsToPixels(kStartWidthTwips), twipsToPixels(kDesignHeightTwips) + menuBar()->sizeHint().height());
+    lbl_suchstartpos_->setText(qs(Dir1_->path()));
+}
+
+void Form1::shutDown()
+{
+    namespace keys = settings_keys;
+    SettingsStore& settings = *services_.settings;
+    settings.write(keys::kListFile, lbl_file_->text().toStdString());
+    settings.write(keys::kStartDirectory, Dir1_->path());
+    settings.write(keys::kStartDrive, Drive1_->drive());
+    settings.write(keys::kListFileDirectory, Dir_file_->path());
+    settings.write(keys::kListFileDrive, Drive_file_->drive());
+}
+
+void Form1::closeEvent(QCloseEvent* event)
+{
+    shutDown();
+    event->accept();
+}
+
+void Form1::showPathList()
+{
+    List1_->showList();
+}
+
+void Form1::generate()
+{
+    std::vector<std::string> retained;
+    if (list_.count() > 0) {
+        if (!dialogs_->askYesNo(tr("Wollen Sie die bestehende Liste löschen ?")))
+            retained = list_.entries();
+        list_.clear();
+        showPathList();
+    }
+    const std::string root = Dir1_->path();
+    Label4_->setText(qs(root));
+
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const GenerationReport report = generateList(list_, root, retained, *services_.lister);
+    QApplication::restoreOverrideCursor();
+
+    lblStatus_->setText(qs(totalStatusText(report.total)));
+    showPathList();
+
+    if (report.limitReached)
+        dialogs_->inform(tr("Die Liste ist unvollständig: die Höchstzahl von %1 Einträgen wurde erreicht.")
+                             .arg(PathList::kMaxEntries));
+    if (report.unreadable > 0)
+        dialogs_->inform(report.unreadable == 1
+                             ? tr("1 Verzeichnis konnte nicht gelesen werden; seine Unterverzeichnisse fehlen "
+                                  "in der Liste.")
+                             : tr("%1 Verzeichnisse konnten nicht gelesen werden; ihre Unterverzeichnisse "
+                                  "fehlen in der Liste.")
+                                   .arg(report.unreadable));
+}
+
+void Form1::showEntryStatus(int index)
+{
+    lblnumber_->setText(QString::number(index));
+    const std::string& entry = list_.entryAt(index);
+    const bool exists = services_.lister->dirExists(entry);
+    lblStatus_->setText(exists ? tr("ok.") : tr("existiert nicht !"));
+    img_pathnotvalid_->setVisible(!exists);
+    img_ok_->setVisible(exists);
+    txt_einzelpfad_->setText(qs(entry));
+}
+
+void Form1::driveChosen(DriveSelector* drives, DirectoryList* directories)
+{
+    const std::string drive = drives->drive();
+    if (services_.lister->dirExists(drive)) {
+        directories->openDrive(drive);
+        return;
+    }
+    // The drive went away: show the drive of the open directory again.
+    drives->setDrive(directories->path());
+    lblStatus_->setText(tr("Laufwerk nicht verfügbar !"));
+}
+
+void Form1::listFileDirectoryChanged()
+{
+    File_file_->setDirectory(Dir_file_->path());
+    Drive_file_->setDrive(Dir_file_->path());
+}
+
+}  // namespace dirnal::ui

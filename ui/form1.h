@@ -1,0 +1,88 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include <memory>
+#include <string>
+
+#include "core/directory_lister.h"
+#include "core/path_list.h"
+#include "platform/settings_store.h"
+#include "ui/drive_selector.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+namespace dirnal::ui {
+
+class Dialogs;
+class DirectoryList;
+class FileList;
+class ImageButton;
+class PathListView;
+
+// What the main window takes from outside; tests hand in fakes.
+struct Form1Services {
+    SettingsStore* settings = nullptr;
+    const DirectoryLister* lister = nullptr;
+    DriveSelector::DriveSource drives;
+    Dialogs* dialogs = nullptr;        // null: message boxes
+    std::string initialDirectory;      // empty: the working directory
+};
+
+// The main window "dirnal.lst-Manager". It owns its controls and the path
+// list; every control's objectName is its name in the layout table.
+class Form1 final : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit Form1(Form1Services services, QWidget* parent = nullptr);
+    ~Form1() override;
+
+    PathList& pathList() { return list_; }
+    // Shows the path list again after it was changed from outside.
+    void showPathList();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createControls();
+    void createMenus();
+    void connectControls();
+    void startUp();
+    void shutDown();
+
+    void generate();
+    void showEntryStatus(int index);
+    void driveChosen(DriveSelector* drives, DirectoryList* directories);
+    void listFileDirectoryChanged();
+
+    template <typename T>
+    T* control(const char* name) const;
+
+    Form1Services services_;
+    std::unique_ptr<Dialogs> ownDialogs_;
+    Dialogs* dialogs_ = nullptr;
+    PathList list_;
+
+    PathListView* List1_ = nullptr;
+    QPushButton* Command1_ = nullptr;
+    QLabel* lbl_suchstartpos_ = nullptr;
+    QLabel* lbl_file_ = nullptr;
+    QLabel* lblStatus_ = nullptr;
+    QLabel* lblnumber_ = nullptr;
+    QLabel* img_ok_ = nullptr;
+    QLabel* img_pathnotvalid_ = nullptr;
+    QLabel* Label4_ = nullptr;
+    QLineEdit* txt_einzelpfad_ = nullptr;
+    QWidget* frame_start_ = nullptr;
+    DirectoryList* Dir1_ = nullptr;
+    DriveSelector* Drive1_ = nullptr;
+    DirectoryList* Dir_file_ = nullptr;
+    DriveSelector* Drive_file_ = nullptr;
+    FileList* File_file_ = nullptr;
+};
+
+}  // namespace dirnal::ui

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+
+namespace dirnal::ui {
+
+enum class ControlKind {
+    Label,        // plain text
+    BorderLabel,  // text in a single-line border
+    CloseBox,     // "X" label that closes a panel
+    Button,
+    ImageButton,  // picture used as a button
+    StatusImage,  // picture that only shows a state
+    TextBox,
+    PathList,
+    GroupFrame,   // frame with border and caption
+    Panel,        // grey panel with an outline, over the path list
+    Area,         // frame without caption or border
+    DriveList,
+    DirList,
+    FileList,
+};
+
+inline constexpr std::uint32_t kNoColour = 0xFFFFFFFFu;
+
+// One control of the main window. Positions in twips, relative to the
+// parent (the window's client area when parent is empty). Colours are
+// 0xRRGGBB.
+struct ControlSpec {
+    const char* name;
+    const char* parent;
+    ControlKind kind;
+    const char* caption;
+    const char* toolTip;
+    int left, top, width, height;
+    bool visible;
+    std::uint32_t textColour = kNoColour;
+    std::uint32_t backColour = kNoColour;
+};
+
+// Parents come before their children.
+std::span<const ControlSpec> form1Controls();
+
+// The window's designed client area.
+inline constexpr int kDesignWidthTwips = 10995;
+inline constexpr int kDesignHeightTwips = 5385;
+inline constexpr int kStartWidthTwips = 7620;
+
+}  // namespace dirnal::ui
