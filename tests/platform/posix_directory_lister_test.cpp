@@ -1,0 +1,93 @@
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include "core/generator.h"
+#include "platform/posix_directory_lister.h"
+#include "support/temp_tree.h"
+
+namespace dirnal {
+namespace {
+
+using testing::TempTree;
+using Entries = std::vector<std::string>;
+using Status = DirectoryListing::Status;
+
+TEST(PosixDirectoryLister, ListsSubdirectoriesInDisplayOrderAsFullPaths)
+{
+    TempTree tree;
+    for (const char* name : {"beta", "Alpha", "alpha", "gamma dir", "Ärger", "zulu"})
+        tree.mkdir(name);
+    tree.touch("afile");
+    tree.mkdir(".hidden");
+    tree.symlink(tree.path("zulu"), "link-to-zulu");
+    tree.symlink(tree.path("nowhere"), "dangling");
+
+    const PosixDirectoryLister lister;
+    const DirectoryListing listing = lister.list(tree.root());
+
+    ASSERT_EQ(listing.status, Status::Listed);
+    const std::string r = tree.root() + "/";
+    EXPECT_EQ(listing.subdirectories,
+              (Entries{r + "Alpha", r + "alpha", r + "beta", r + "gamma dir", r + "link-to-zulu", r + "zulu",
+                       r + "Ärger"}));
+    EXPECT_TRUE(listing.identity.has_value());
+
+    // A trailing separator on the directory does not double the separator.
+    EXPECT_EQ(lister.list(tree.root() + "/").subdirectories, listing.subdirectories);
+}
+
+TEST(PosixDirectoryLister, TellsMissingFromUnreadable)
+{
+    TempTree tree;
+    const PosixDirectoryLister lister;
+    EXPECT_EQ(lister.list(tree.path("missing")).status, Status::NotADirectory);
+    EXPECT_EQ(lister.list(tree.touch("file")).status, Status::NotADirectory);
+    EXPECT_EQ(lister.list("").status, Status::NotADirectory);
+
+    if (testing::runningAsRoot())
+        GTEST_SKIP() << "root reads every directory";
+    const std::string locked = tree.mkdir("locked");
+    tree.mkdir("locked/inner");
+    ::chmod(locked.c_str(), 0);
+    EXPECT_EQ(lister.list(locked).status, Status::Unreadable);
+    EXPECT_TRUE(lister.dirExists(locked));
+}
+
+TEST(PosixDirectoryLister, WalkOfARealTreeEntersALinkCycleOnce)
+{
+    TempTree tree;
+    tree.mkdir("a/b");
+    tree.mkdir("c");
+    tree.symlink(tree.path("a"), "a/b/loop");
+
+    const PosixDirectoryLister lister;
+    PathList list;
+    const GenerationReport report = generateList(list, tree.root(), {}, lister);
+
+    const std::string r = tree.root() + "/";
+    EXPECT_EQ(list.entries(), (Entries{r + "a", r + "c", r + "a/b", r + "a/b/loop"}));
+    EXPECT_EQ(report.cyclesSkipped, 1);
+    EXPECT_EQ(report.total, 4);
+}
+
+TEST(PosixDirectoryLister, WalkCountsAnUnreadableDirectoryAndGoesOn)
+{
+    if (testing::runningAsRoot())
+        GTEST_SKIP() << "root reads every directory";
+    TempTree tree;
+    tree.mkdir("locked/inner");
+    tree.mkdir("open/inner");
+    ::chmod(tree.path("locked").c_str(), 0);
+
+    const PosixDirectoryLister lister;
+    PathList list;
+    const GenerationReport report = generateList(list, tree.root(), {}, lister);
+
+    const std::string r = tree.root() + "/";
+    EXPECT_EQ(list.entries(), (Entries{r + "locked", r + "open", r + "open/inner"}));
+    EXPECT_EQ(report.unreadable, 1);
+}
+
+}  // namespace
+}  // namespace dirnal
