@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <iterator>
+#include <functional>
 #include <map>
 #include <optional>
 #include <set>
@@ -65,7 +65,7 @@ public:
                   [](const std::string& a, const std::string& b) { return displayOrderLess(a, b); });
         for (const std::string& name : names)
             listing.subdirectories.push_back(joinPath(directory, name, style_));
-        listing.identity = DirectoryIdentity{1, static_cast<std::uint64_t>(std::distance(children_.begin(), found))};
+        listing.identity = DirectoryIdentity{1, std::hash<std::string>{}(real)};
         listing.status = DirectoryListing::Status::Listed;
         return listing;
     }

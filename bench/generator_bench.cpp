@@ -1,0 +1,115 @@
+// Speed of the walk and of repeat removal, each beside a reference run in
+// the same process:
+// - the walk over a real tree against std::filesystem's recursive iterator
+//   (which does no sorting and keeps no order);
+// - DeleteDouble against the plain compare-with-every-kept-entry method.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+
+#include "core/delete_double.h"
+#include "core/generator.h"
+#include "platform/posix_directory_lister.h"
+#include "support/temp_tree.h"
+
+namespace {
+
+using dirnal::testing::TempTree;
+
+// 4 levels: 8 x 8 x 8 x 8 = 4,680 directories, each with two files.
+const TempTree& realTree()
+{
+    static const TempTree tree;
+    static const bool built = [] {
+        const TempTree& t = tree;
+        std::vector<std::string> level{""};
+        for (int depth = 0; depth < 4; ++depth) {
+            std::vector<std::string> next;
+            for (const std::string& parent : level) {
+                for (int i = 0; i < 8; ++i) {
+                    const std::string dir = parent + (parent.empty() ? "" : "/") + "Dir" + std::to_string(i);
+                    t.mkdir(dir);
+                    t.touch(dir + "/a.prt");
+                    t.touch(dir + "/b.asm");
+                    next.push_back(dir);
+                }
+            }
+            level = std::move(next);
+        }
+        return true;
+    }();
+    (void)built;
+    return tree;
+}
+
+void BM_GenerateRealTree(benchmark::State& state)
+{
+    const dirnal::PosixDirectoryLister lister;
+    const std::string root = realTree().root();
+    for (auto _ : state) {
+        dirnal::PathList list;
+        const auto report = dirnal::generateList(list, root, {}, lister);
+        benchmark::DoNotOptimize(report.total);
+        state.counters["dirs"] = report.total;
+    }
+}
+BENCHMARK(BM_GenerateRealTree)->Unit(benchmark::kMillisecond);
+
+void BM_ReferenceRecursiveIterator(benchmark::State& state)
+{
+    const std::string root = realTree().root();
+    for (auto _ : state) {
+        std::vector<std::string> dirs;
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(root)) {
+            if (entry.is_directory())
+                dirs.push_back(entry.path().string());
+        }
+        benchmark::DoNotOptimize(dirs.data());
+        state.counters["dirs"] = static_cast<double>(dirs.size());
+    }
+}
+BENCHMARK(BM_ReferenceRecursiveIterator)->Unit(benchmark::kMillisecond);
+
+std::vector<std::string> entriesWithRepeats(std::int64_t n)
+{
+    std::vector<std::string> entries;
+    for (std::int64_t i = 0; i < n; ++i)
+        entries.push_back("\\\\srv\\cad\\lib\\part" + std::to_string(i % (n / 2 + 1)));
+    return entries;
+}
+
+void BM_DeleteDouble(benchmark::State& state)
+{
+    const auto entries = entriesWithRepeats(state.range(0));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(dirnal::withoutRepeats(entries).size());
+    state.SetComplexityN(state.range(0));
+}
+BENCHMARK(BM_DeleteDouble)->RangeMultiplier(4)->Range(512, 32767)->Complexity();
+
+// The method that compares every entry with all entries kept so far.
+void BM_ReferenceQuadraticRepeats(benchmark::State& state)
+{
+    const auto entries = entriesWithRepeats(state.range(0));
+    for (auto _ : state) {
+        std::vector<std::string> kept;
+        for (const std::string& entry : entries) {
+            bool repeat = false;
+            for (const std::string& k : kept) {
+                if (k == entry) {
+                    repeat = true;
+                    break;
+                }
+            }
+            if (!repeat || entry.empty() || entry.starts_with("mapkey"))
+                kept.push_back(entry);
+        }
+        benchmark::DoNotOptimize(kept.size());
+    }
+    state.SetComplexityN(state.range(0));
+}
+BENCHMARK(BM_ReferenceQuadraticRepeats)->RangeMultiplier(4)->Range(512, 32767)->Complexity();
+
+}  // namespace
+
+BENCHMARK_MAIN();
