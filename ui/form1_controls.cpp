@@ -54,14 +54,14 @@ void Form1::createControls()
     setCentralWidget(client);
 
     std::map<std::string, QWidget*> parents{{"", client}};
-    for (const ControlSpec& spec : form1Controls()) {
-        QWidget* parent = parents.at(spec.parent);
-        const QString caption = translated(spec.caption);
+    for (const ControlSpec& row : form1Controls()) {
+        QWidget* parent = parents.at(row.parent);
+        const QString caption = translated(row.caption);
         QWidget* widget = nullptr;
-        switch (spec.kind) {
+        switch (row.kind) {
         case ControlKind::Label:
         case ControlKind::BorderLabel: {
-            QLabel* label = makeLabel(parent, spec.kind == ControlKind::BorderLabel);
+            QLabel* label = makeLabel(parent, row.kind == ControlKind::BorderLabel);
             label->setText(caption);
             widget = label;
             break;
@@ -106,39 +106,39 @@ void Form1::createControls()
             widget = new DriveSelector(services_.drives, parent);
             break;
         case ControlKind::DirList: {
-            auto* drives = spec.name == std::string("Dir1") ? Drive1_ : Drive_file_;
+            auto* drives = row.name == std::string("Dir1") ? Drive1_ : Drive_file_;
             widget = new DirectoryList(
                 *services_.lister, [drives](const std::string& path) { return drives->driveOf(path); }, parent);
             break;
         }
         case ControlKind::FileList:
-            widget = new FileList(spec.caption, parent);
+            widget = new FileList(row.caption, parent);
             break;
         }
-        widget->setObjectName(QString::fromLatin1(spec.name));
-        widget->setGeometry(twipsRect(spec.left, spec.top, spec.width, spec.height));
-        const QString toolTip = translated(spec.toolTip);
+        widget->setObjectName(QString::fromLatin1(row.name));
+        widget->setGeometry(twipsRect(row.left, row.top, row.width, row.height));
+        const QString toolTip = translated(row.toolTip);
         if (!toolTip.isEmpty())
             widget->setToolTip(toolTip);
         // Assistive technology names a control by its caption, or its tooltip.
-        widget->setAccessibleName(!caption.isEmpty() && spec.kind != ControlKind::FileList ? caption : toolTip);
-        if (spec.textColour != kNoColour || spec.backColour != kNoColour) {
+        widget->setAccessibleName(!caption.isEmpty() && row.kind != ControlKind::FileList ? caption : toolTip);
+        if (row.textColour != kNoColour || row.backColour != kNoColour) {
             QPalette palette = widget->palette();
-            if (spec.textColour != kNoColour)
-                palette.setColor(QPalette::WindowText, colourOf(spec.textColour));
-            if (spec.backColour != kNoColour) {
-                palette.setColor(QPalette::Window, colourOf(spec.backColour));
-                palette.setColor(QPalette::Base, colourOf(spec.backColour));
+            if (row.textColour != kNoColour)
+                palette.setColor(QPalette::WindowText, colourOf(row.textColour));
+            if (row.backColour != kNoColour) {
+                palette.setColor(QPalette::Window, colourOf(row.backColour));
+                palette.setColor(QPalette::Base, colourOf(row.backColour));
                 widget->setAutoFillBackground(true);
             }
             widget->setPalette(palette);
         }
-        widget->setVisible(spec.visible);
-        parents[spec.name] = widget;
+        widget->setVisible(row.visible);
+        parents[row.name] = widget;
 
-        if (spec.name == std::string("Drive1"))
+        if (row.name == std::string("Drive1"))
             Drive1_ = static_cast<DriveSelector*>(widget);
-        else if (spec.name == std::string("Drive_file"))
+        else if (row.name == std::string("Drive_file"))
             Drive_file_ = static_cast<DriveSelector*>(widget);
     }
     // The panels lie over the path list.

@@ -310,19 +310,19 @@ TEST_F(Form1Test, AnUnavailableDriveTakesTheSelectorBackToTheDriveOfTheDirectory
 TEST_F(Form1Test, EveryControlIsNamedForAssistiveTechnology)
 {
     const auto form = open(disk);
-    for (const ControlSpec& spec : form1Controls()) {
-        QWidget* widget = find(*form, spec.name);
-        const QString expected = QString::fromUtf8(*spec.caption && spec.kind != ControlKind::FileList
-                                                       ? spec.caption
-                                                       : spec.toolTip);
-        EXPECT_EQ(widget->accessibleName(), expected) << spec.name;
-        if (spec.kind == ControlKind::ImageButton) {
+    for (const ControlSpec& row : form1Controls()) {
+        QWidget* widget = find(*form, row.name);
+        const QString expected = QString::fromUtf8(*row.caption && row.kind != ControlKind::FileList
+                                                       ? row.caption
+                                                       : row.toolTip);
+        EXPECT_EQ(widget->accessibleName(), expected) << row.name;
+        if (row.kind == ControlKind::ImageButton) {
             QAccessibleInterface* access = QAccessible::queryAccessibleInterface(widget);
             ASSERT_NE(access, nullptr);
-            EXPECT_EQ(access->role(), QAccessible::Button) << spec.name;
-            ASSERT_NE(access->actionInterface(), nullptr) << spec.name;
+            EXPECT_EQ(access->role(), QAccessible::Button) << row.name;
+            ASSERT_NE(access->actionInterface(), nullptr) << row.name;
             EXPECT_TRUE(access->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()))
-                << spec.name;
+                << row.name;
         }
     }
 }
