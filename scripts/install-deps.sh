@@ -6,7 +6,7 @@ set -eu
 packages="cmake ninja-build g++ pkg-config qt6-base-dev qt6-translations-l10n libgtest-dev libbenchmark-dev
 fonts-liberation2 fonts-dejavu-core"
 if [ "${1:-}" = "--screenshot" ]; then
-    packages="$packages xvfb xauth imagemagick"
+    packages="$packages xvfb xauth imagemagick xdotool"
 fi
 
 missing=""

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QToolButton>
 
+#include <cmath>
 #include <filesystem>
 
 #include "core/generator.h"
@@ -18,6 +19,7 @@
 #include "ui/file_list.h"
 #include "ui/form1_layout.h"
 #include "ui/path_list_view.h"
+#include "ui/resize_rule.h"
 #include "ui/twips.h"
 
 namespace dirnal::ui {
@@ -71,6 +73,8 @@ void Form1::connectControls()
 {
     connect(Command1_, &QPushButton::clicked, this, &Form1::generate);
     connect(List1_, &PathListView::entryMadeCurrent, this, &Form1::showEntryStatus);
+    connect(findChild<QPushButton*>(QStringLiteral("cmd_selshow")), &QPushButton::clicked, this,
+            [this] { setOuterSize(kFindAreaWidthTwips, pixelsToTwips(frameGeometry().height())); });
 
     // Start-position panel.
     connect(findChild<QPushButton*>(QStringLiteral("cmd_startpos")), &QPushButton::clicked, frame_start_,
@@ -108,7 +112,7 @@ void Form1::startUp()
         Drive_file_->setDrive(drive);
 
     lbl_file_->setText(qs(joinPath(Dir_file_->path(), kListFileName, nativePathStyle())));
-    resize(twipsToPixels(kStartWidthTwips), twipsToPixels(kDesignHeightTwips) + menuBar()->sizeHint().height());
+    setStartSize();
     lbl_suchstartpos_->setText(qs(Dir1_->path()));
 }
 
@@ -129,9 +133,84 @@ void Form1::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
+void Form1::setStartSize()
+{
+    // The designed client area below the menu bar, 7620 twips wide outside.
+    const int frameHeight = frameGeometry().height() - height();
+    setOuterSize(kStartWidthTwips,
+                 pixelsToTwips(twipsToPixels(kDesignHeightTwips) + menuBar()->sizeHint().height() + frameHeight));
+    // A hidden window gets its resize event only when shown.
+    applyResizeRule();
+}
+
+void Form1::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    // Only now is the window frame known, and the start width is the width
+    // outside it.
+    if (!shownBefore_) {
+        shownBefore_ = true;
+        setStartSize();
+    }
+}
+
+void Form1::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    applyResizeRule();
+}
+
+void Form1::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange)
+        applyResizeRule();
+}
+
+void Form1::setOuterSize(double widthTwips, double heightTwips)
+{
+    // The rule reads the outer size; the frame is what lies around the
+    // widget's own geometry. Round up so that the result is not below the
+    // size asked for.
+    const int frameWidth = frameGeometry().width() - width();
+    const int frameHeight = frameGeometry().height() - height();
+    resize(static_cast<int>(std::ceil(widthTwips / kTwipsPerPixel)) - frameWidth,
+           static_cast<int>(std::ceil(heightTwips / kTwipsPerPixel)) - frameHeight);
+}
+
+void Form1::applyResizeRule()
+{
+    if (isMinimized() || isMaximized())
+        return;
+    const auto outerLayout = [this] {
+        return resizeLayout(pixelsToTwips(frameGeometry().width()), pixelsToTwips(frameGeometry().height()));
+    };
+    ResizeLayout layout = outerLayout();
+    if (layout.windowWidth != pixelsToTwips(frameGeometry().width()) ||
+        layout.windowHeight != pixelsToTwips(frameGeometry().height())) {
+        setOuterSize(layout.windowWidth, layout.windowHeight);
+        // Lay out for the size the window really took (whole pixels).
+        layout = outerLayout();
+    }
+
+    List1_->resize(twipsToPixels(layout.listWidth), twipsToPixels(layout.listHeight));
+    Frame3_->move(Frame3_->x(), twipsToPixels(layout.toolAreaTop));
+}
+
 void Form1::showPathList()
 {
     List1_->showList();
+}
+
+void Form1::optionens(int index)
+{
+    switch (index) {
+    case 0:  // "Such-Startposition einstellen", as the button does
+        frame_start_->show();
+        break;
+    default:  // the other items come with the commands they run
+        break;
+    }
 }
 
 void Form1::generate()

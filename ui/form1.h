@@ -40,12 +40,18 @@ public:
     explicit Form1(Form1Services services, QWidget* parent = nullptr);
     ~Form1() override;
 
+    // The font of every control that has no font of its own.
+    static QFont windowFont();
+
     PathList& pathList() { return list_; }
     // Shows the path list again after it was changed from outside.
     void showPathList();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void createControls();
@@ -53,6 +59,13 @@ private:
     void connectControls();
     void startUp();
     void shutDown();
+
+    void setStartSize();
+    void applyResizeRule();
+    void setOuterSize(double widthTwips, double heightTwips);
+
+    // The Options menu, one handler for its items by index.
+    void optionens(int index);
 
     void generate();
     void showEntryStatus(int index);
@@ -66,6 +79,7 @@ private:
     std::unique_ptr<Dialogs> ownDialogs_;
     Dialogs* dialogs_ = nullptr;
     PathList list_;
+    bool shownBefore_ = false;
 
     PathListView* List1_ = nullptr;
     QPushButton* Command1_ = nullptr;
@@ -78,6 +92,7 @@ private:
     QLabel* Label4_ = nullptr;
     QLineEdit* txt_einzelpfad_ = nullptr;
     QWidget* frame_start_ = nullptr;
+    QWidget* Frame3_ = nullptr;
     DirectoryList* Dir1_ = nullptr;
     DriveSelector* Drive1_ = nullptr;
     DirectoryList* Dir_file_ = nullptr;

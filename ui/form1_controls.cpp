@@ -12,6 +12,7 @@
 #include <string>
 
 #include "core/path_style.h"
+#include "ui/caption_button.h"
 #include "ui/directory_list.h"
 #include "ui/drive_selector.h"
 #include "ui/file_list.h"
@@ -42,13 +43,45 @@ QLabel* makeLabel(QWidget* parent, bool bordered)
     if (bordered)
         label->setFrameStyle(QFrame::Box | QFrame::Plain);
     label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
+}
+
+QFont fontOf(ControlFont font, const QFont& windowFont)
+{
+    switch (font) {
+    case ControlFont::TitleSerif: {
+        QFont title(QStringLiteral("Liberation Serif"));
+        title.setPointSizeF(9.75);
+        title.setBold(true);
+        return title;
+    }
+    case ControlFont::SmallSerif: {
+        QFont small(QStringLiteral("Liberation Serif"));
+        small.setPointSizeF(6);
+        return small;
+    }
+    case ControlFont::Window:
+        break;
+    }
+    return windowFont;
 }
 
 }  // namespace
 
+QFont Form1::windowFont()
+{
+    // Metric-compatible with the classic sans-serif; at 7.5 pt every caption
+    // fits its box.
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPointSizeF(7.5);
+    return font;
+}
+
 void Form1::createControls()
 {
+    setFont(windowFont());
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("Form1.client"));
     setCentralWidget(client);
@@ -72,17 +105,15 @@ void Form1::createControls()
             widget = box;
             break;
         }
-        case ControlKind::Button: {
-            auto* button = new QPushButton(caption, parent);
-            button->setAutoDefault(false);
-            widget = button;
+        case ControlKind::Button:
+            widget = new CaptionButton(caption, parent);
             break;
-        }
         case ControlKind::ImageButton:
             widget = new ImageButton(parent);
             break;
         case ControlKind::StatusImage:
             widget = makeLabel(parent, false);
+            widget->setCursor(Qt::PointingHandCursor);
             break;
         case ControlKind::TextBox:
             widget = new QLineEdit(parent);
@@ -127,12 +158,15 @@ void Form1::createControls()
             if (row.textColour != kNoColour)
                 palette.setColor(QPalette::WindowText, colourOf(row.textColour));
             if (row.backColour != kNoColour) {
-                palette.setColor(QPalette::Window, colourOf(row.backColour));
-                palette.setColor(QPalette::Base, colourOf(row.backColour));
-                widget->setAutoFillBackground(true);
+                // A text box's background is its base; anything else fills its window colour.
+                const bool textBox = row.kind == ControlKind::TextBox;
+                palette.setColor(textBox ? QPalette::Base : QPalette::Window, colourOf(row.backColour));
+                widget->setAutoFillBackground(!textBox);
             }
             widget->setPalette(palette);
         }
+        if (row.font != ControlFont::Window)
+            widget->setFont(fontOf(row.font, font()));
         widget->setVisible(row.visible);
         parents[row.name] = widget;
 
@@ -153,7 +187,7 @@ void Form1::createControls()
     control<ImageButton>("cmd_del")->setIcon(style->standardIcon(QStyle::SP_TrashIcon));
     control<ImageButton>("img_putin")->setIcon(style->standardIcon(QStyle::SP_ArrowLeft));
     control<ImageButton>("cmd_vista")->setIcon(style->standardIcon(QStyle::SP_FileDialogDetailedView));
-    control<QLabel>("lbl_okornot")->setFont(QFont(QStringLiteral("Liberation Serif"), 10, QFont::Bold));
+    control<QLabel>("Label5")->setAlignment(Qt::AlignCenter);
 
     List1_ = control<PathListView>("List1");
     Command1_ = control<QPushButton>("Command1");
@@ -166,6 +200,7 @@ void Form1::createControls()
     Label4_ = control<QLabel>("Label4");
     txt_einzelpfad_ = control<QLineEdit>("txt_einzelpfad");
     frame_start_ = control<QWidget>("frame_start");
+    Frame3_ = control<QWidget>("Frame3");
     Dir1_ = control<DirectoryList>("Dir1");
     Dir_file_ = control<DirectoryList>("Dir_file");
     File_file_ = control<FileList>("File_file");
@@ -177,15 +212,23 @@ void Form1::createMenus()
 {
     QMenu* file = menuBar()->addMenu(tr("Datei"));
     file->setObjectName(QStringLiteral("datei"));
-    for (const char* caption : {"Öffnen", "speichern", "speichern unter...", "EXIT"})
-        file->addAction(translated(caption));
+    int fileIndex = 0;
+    for (const char* caption : {"Öffnen", "speichern", "speichern unter...", "EXIT"}) {
+        QAction* item = file->addAction(translated(caption));
+        item->setObjectName(QStringLiteral("dateis_%1").arg(fileIndex++));
+    }
 
     QMenu* options = menuBar()->addMenu(tr("Optionen"));
     options->setObjectName(QStringLiteral("option"));
+    int index = 0;
     for (const char* caption : {"Such-Startposition einstellen", "dirnal.lst Speicherort festlegen",
                                 "vorige Eingabe einstellen", "doppelte Einträge löschen", "Dir to UNC",
-                                "UNC to Dir", "relativ zur Startposition"})
-        options->addAction(translated(caption));
+                                "UNC to Dir", "relativ zur Startposition"}) {
+        QAction* item = options->addAction(translated(caption));
+        item->setObjectName(QStringLiteral("optionens_%1").arg(index));
+        connect(item, &QAction::triggered, this, [this, index] { optionens(index); });
+        ++index;
+    }
 
     QAction* info = menuBar()->addAction(tr("INFO"));
     info->setObjectName(QStringLiteral("info"));

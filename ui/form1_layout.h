@@ -24,6 +24,12 @@ enum class ControlKind {
 
 inline constexpr std::uint32_t kNoColour = 0xFFFFFFFFu;
 
+enum class ControlFont {
+    Window,       // the window's font
+    TitleSerif,   // the window's title line: serif 9.75 pt bold
+    SmallSerif,   // the small conversion buttons: serif 6 pt
+};
+
 // One control of the main window. Positions in twips, relative to the
 // parent (the window's client area when parent is empty). Colours are
 // 0xRRGGBB.
@@ -37,6 +43,7 @@ struct ControlSpec {
     bool visible;
     std::uint32_t textColour = kNoColour;
     std::uint32_t backColour = kNoColour;
+    ControlFont font = ControlFont::Window;
 };
 
 // Parents come before their children.
@@ -46,5 +53,7 @@ std::span<const ControlSpec> form1Controls();
 inline constexpr int kDesignWidthTwips = 10995;
 inline constexpr int kDesignHeightTwips = 5385;
 inline constexpr int kStartWidthTwips = 7620;
+// Wide enough to show the find area at the right of the tool area.
+inline constexpr int kFindAreaWidthTwips = 10560;
 
 }  // namespace dirnal::ui
