@@ -17,6 +17,14 @@ public:
     // The selected file's name; empty when none is selected.
     std::string selectedFileName() const;
 
+signals:
+    // A click in the list, on a file or beside it; Enter on a file.
+    void fileClicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     std::string pattern_;
     std::string directory_;

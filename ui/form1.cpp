@@ -93,6 +93,19 @@ void Form1::connectControls()
     // List-file panel.
     connect(Drive_file_, &DriveSelector::driveChanged, this, [this] { driveChosen(Drive_file_, Dir_file_); });
     connect(Dir_file_, &DirectoryList::pathChanged, this, &Form1::listFileDirectoryChanged);
+    connect(findChild<QPushButton*>(QStringLiteral("cmd_saveplace")), &QPushButton::clicked, this,
+            [this] { showListFilePanel(FilePanelMode::Save); });
+    connect(findChild<QToolButton*>(QStringLiteral("lbl_X")), &QToolButton::clicked, Dateiauswahl_,
+            &QWidget::hide);
+    connect(findChild<QPushButton*>(QStringLiteral("cmd_hier")), &QPushButton::clicked, this,
+            &Form1::saveIntoChosenDirectory);
+    connect(File_file_, &FileList::fileClicked, this, &Form1::readChosenListFile);
+
+    // Saving and leaving.
+    connect(findChild<QAbstractButton*>(QStringLiteral("img_save")), &QAbstractButton::clicked, this,
+            &Form1::Speichern);
+    connect(findChild<QAbstractButton*>(QStringLiteral("img_Exit")), &QAbstractButton::clicked, this,
+            &Form1::leaveApplication);
 }
 
 void Form1::startUp()
@@ -130,7 +143,12 @@ void Form1::shutDown()
 void Form1::closeEvent(QCloseEvent* event)
 {
     shutDown();
-    event->accept();
+    // A save the user asked for that failed keeps the window open: closing
+    // now would lose the list.
+    if (offerToSave())
+        event->accept();
+    else
+        event->ignore();
 }
 
 void Form1::setStartSize()
@@ -207,6 +225,9 @@ void Form1::optionens(int index)
     switch (index) {
     case 0:  // "Such-Startposition einstellen", as the button does
         frame_start_->show();
+        break;
+    case 1:  // "dirnal.lst Speicherort festlegen", as the button does
+        showListFilePanel(FilePanelMode::Save);
         break;
     default:  // the other items come with the commands they run
         break;

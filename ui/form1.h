@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <memory>
 #include <string>
@@ -47,6 +48,13 @@ public:
     // Shows the path list again after it was changed from outside.
     void showPathList();
 
+    // Writes the path list to the storage location and reports it. False
+    // when it could not be written; then nothing has changed.
+    bool Speichern();
+
+    // The information window, closed first when the application is left.
+    void setInformationWindow(QWidget* window) { Form2_ = window; }
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -64,8 +72,16 @@ private:
     void applyResizeRule();
     void setOuterSize(double widthTwips, double heightTwips);
 
-    // The Options menu, one handler for its items by index.
+    // The Options and File menus, one handler for each menu's items by index.
     void optionens(int index);
+    void dateis(int index);
+
+    enum class FilePanelMode { Open, Save };
+    void showListFilePanel(FilePanelMode mode);
+    void saveIntoChosenDirectory();
+    void readChosenListFile();
+    bool offerToSave();
+    void leaveApplication();
 
     void generate();
     void showEntryStatus(int index);
@@ -80,6 +96,7 @@ private:
     Dialogs* dialogs_ = nullptr;
     PathList list_;
     bool shownBefore_ = false;
+    QPointer<QWidget> Form2_;
 
     PathListView* List1_ = nullptr;
     QPushButton* Command1_ = nullptr;
@@ -93,6 +110,8 @@ private:
     QLineEdit* txt_einzelpfad_ = nullptr;
     QWidget* frame_start_ = nullptr;
     QWidget* Frame3_ = nullptr;
+    QWidget* Dateiauswahl_ = nullptr;
+    QWidget* cmd_hier_ = nullptr;
     DirectoryList* Dir1_ = nullptr;
     DriveSelector* Drive1_ = nullptr;
     DirectoryList* Dir_file_ = nullptr;

@@ -201,6 +201,8 @@ void Form1::createControls()
     txt_einzelpfad_ = control<QLineEdit>("txt_einzelpfad");
     frame_start_ = control<QWidget>("frame_start");
     Frame3_ = control<QWidget>("Frame3");
+    Dateiauswahl_ = control<QWidget>("Dateiauswahl");
+    cmd_hier_ = control<QWidget>("cmd_hier");
     Dir1_ = control<DirectoryList>("Dir1");
     Dir_file_ = control<DirectoryList>("Dir_file");
     File_file_ = control<FileList>("File_file");
@@ -215,7 +217,9 @@ void Form1::createMenus()
     int fileIndex = 0;
     for (const char* caption : {"Öffnen", "speichern", "speichern unter...", "EXIT"}) {
         QAction* item = file->addAction(translated(caption));
-        item->setObjectName(QStringLiteral("dateis_%1").arg(fileIndex++));
+        item->setObjectName(QStringLiteral("dateis_%1").arg(fileIndex));
+        connect(item, &QAction::triggered, this, [this, fileIndex] { dateis(fileIndex); });
+        ++fileIndex;
     }
 
     QMenu* options = menuBar()->addMenu(tr("Optionen"));

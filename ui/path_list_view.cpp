@@ -51,12 +51,21 @@ void PathListView::showList()
 void PathListView::mousePressEvent(QMouseEvent* event)
 {
     const QModelIndex before = currentIndex();
+    userAction_ = true;
     QListView::mousePressEvent(event);
+    userAction_ = false;
     // A click on the entry that already is current changes nothing in the
     // selection model, but the user still expects it to be checked again.
     const QModelIndex pressed = indexAt(event->position().toPoint());
     if (pressed.isValid() && pressed == before && currentIndex() == before)
         emit entryMadeCurrent(pressed.row());
+}
+
+void PathListView::keyPressEvent(QKeyEvent* event)
+{
+    userAction_ = true;
+    QListView::keyPressEvent(event);
+    userAction_ = false;
 }
 
 void PathListView::takeSelectionFromView(const QItemSelection& selected, const QItemSelection& deselected)
@@ -76,7 +85,7 @@ void PathListView::takeCurrentFromView(const QModelIndex& current)
     if (showing_)
         return;
     list_->setCurrentIndex(current.isValid() ? current.row() : -1);
-    if (current.isValid())
+    if (current.isValid() && userAction_)
         emit entryMadeCurrent(current.row());
 }
 

@@ -27,6 +27,7 @@ signals:
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void takeSelectionFromView(const QItemSelection& selected, const QItemSelection& deselected);
@@ -35,6 +36,10 @@ private:
     PathList* list_ = nullptr;
     PathListModel* model_ = nullptr;
     bool showing_ = false;
+    // True while a mouse press or key press of the user is handled: only
+    // then does a new current entry count as made current by the user (not
+    // when the view takes the focus and picks a current entry of its own).
+    bool userAction_ = false;
 };
 
 }  // namespace dirnal::ui

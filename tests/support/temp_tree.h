@@ -47,6 +47,7 @@ public:
     }
     std::string touch(const std::string& relative, const std::string& content = {}) const
     {
+        std::filesystem::create_directories(std::filesystem::path(path(relative)).parent_path());
         std::ofstream(path(relative), std::ios::binary) << content;
         return path(relative);
     }

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace dirnal {
+
+// The list file: one entry per line, every line (the last one too) ended by
+// CR LF, no header and no quoting. An empty entry is an empty line; an
+// empty list is a file of zero bytes. Entries are bytes here; the platform
+// converts them to and from its 8-bit encoding.
+std::string encodeListFile(const std::vector<std::string>& entries);
+
+struct DecodedListFile {
+    std::vector<std::string> entries;
+    // Lines past `maxEntries`, counted but not kept.
+    long long linesLeftOut = 0;
+};
+
+// Splits a list file into its lines. CR LF, a lone CR and a lone LF each
+// end a line and are not part of it; a last line without an ending counts
+// too, and the ending of the last line makes no extra empty line. At most
+// `maxEntries` lines are kept.
+DecodedListFile decodeListFile(std::string_view bytes, std::size_t maxEntries);
+
+}  // namespace dirnal

@@ -1,0 +1,15 @@
+#include "platform/list_file_encoding.h"
+
+namespace dirnal {
+
+std::string toListFileEncoding(std::string_view entry)
+{
+    return std::string(entry);
+}
+
+std::string fromListFileEncoding(std::string_view bytes)
+{
+    return std::string(bytes);
+}
+
+}  // namespace dirnal
