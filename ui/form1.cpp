@@ -73,6 +73,16 @@ void Form1::connectControls()
 {
     connect(Command1_, &QPushButton::clicked, this, &Form1::generate);
     connect(List1_, &PathListView::entryMadeCurrent, this, &Form1::showEntryStatus);
+
+    // Editing.
+    connect(findChild<QPushButton*>(QStringLiteral("cmd_deletethis")), &QPushButton::clicked, this,
+            &Form1::selectBySearchText);
+    connect(findChild<QAbstractButton*>(QStringLiteral("cmd_del")), &QAbstractButton::clicked, this,
+            &Form1::deleteSelected);
+    connect(findChild<QPushButton*>(QStringLiteral("cmd_einzel")), &QPushButton::clicked, this,
+            &Form1::enterEditMode);
+    connect(findChild<QAbstractButton*>(QStringLiteral("img_putin")), &QAbstractButton::clicked, this,
+            &Form1::confirmSinglePath);
     connect(findChild<QPushButton*>(QStringLiteral("cmd_selshow")), &QPushButton::clicked, this,
             [this] { setOuterSize(kFindAreaWidthTwips, pixelsToTwips(frameGeometry().height())); });
 

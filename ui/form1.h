@@ -84,6 +84,10 @@ private:
     void leaveApplication();
 
     void generate();
+    void selectBySearchText();
+    void deleteSelected();
+    void enterEditMode();
+    void confirmSinglePath();
     void showEntryStatus(int index);
     void driveChosen(DriveSelector* drives, DirectoryList* directories);
     void listFileDirectoryChanged();
@@ -108,6 +112,9 @@ private:
     QLabel* img_pathnotvalid_ = nullptr;
     QLabel* Label4_ = nullptr;
     QLineEdit* txt_einzelpfad_ = nullptr;
+    QLineEdit* txt_find_ = nullptr;
+    QWidget* cmd_einzel_ = nullptr;
+    QWidget* img_putin_ = nullptr;
     QWidget* frame_start_ = nullptr;
     QWidget* Frame3_ = nullptr;
     QWidget* Dateiauswahl_ = nullptr;

@@ -199,6 +199,9 @@ void Form1::createControls()
     img_pathnotvalid_ = control<QLabel>("img_pathnotvalid");
     Label4_ = control<QLabel>("Label4");
     txt_einzelpfad_ = control<QLineEdit>("txt_einzelpfad");
+    txt_find_ = control<QLineEdit>("txt_find");
+    cmd_einzel_ = control<QWidget>("cmd_einzel");
+    img_putin_ = control<QWidget>("img_putin");
     frame_start_ = control<QWidget>("frame_start");
     Frame3_ = control<QWidget>("Frame3");
     Dateiauswahl_ = control<QWidget>("Dateiauswahl");

@@ -22,7 +22,7 @@ constexpr ControlSpec kControls[] = {
     {"cmd_startpos", "Frame1", K::Button, "1. Startposition einstellen", "", 60, 480, 1995, 255, true},
     {"Command1", "Frame1", K::Button, "2. Liste erstellen", "Listenerstellung starten", 2220, 480, 2055, 255, true},
 
-    {"txt_einzelpfad", "Frame3", K::TextBox, "", "", 60, 120, 6855, 285, false, kNoColour, 0xFFE0C0},
+    {"txt_einzelpfad", "Frame3", K::TextBox, "", "", 60, 120, 6855, 285, false, kNoColour, kSinglePathBackground},
     {"cmd_einzel", "Frame3", K::Button, "Einzeln hinzufügen / bearbeiten", "", 0, 540, 1455, 495, true},
     {"img_putin", "Frame3", K::ImageButton, "", "", 6900, 0, 495, 510, false},
     {"cmd_del", "Frame3", K::ImageButton, "", "delete this one", 1560, 600, 360, 360, true},

@@ -24,6 +24,9 @@ enum class ControlKind {
 
 inline constexpr std::uint32_t kNoColour = 0xFFFFFFFFu;
 
+// The pale orange of the single-path box (red 255, green 224, blue 192).
+inline constexpr std::uint32_t kSinglePathBackground = 0xFFE0C0;
+
 enum class ControlFont {
     Window,       // the window's font
     TitleSerif,   // the window's title line: serif 9.75 pt bold
