@@ -22,7 +22,11 @@ int main(int argc, char* argv[])
 
     dirnal::QSettingsStore settings;
     dirnal::PosixDirectoryLister lister;
-    dirnal::ui::Form1 window({&settings, &lister, &dirnal::mountedDrives, nullptr, {}});
+    dirnal::ui::Form1Services services;
+    services.settings = &settings;
+    services.lister = &lister;
+    services.drives = &dirnal::mountedDrives;
+    dirnal::ui::Form1 window(services);
     window.show();
     return QApplication::exec();
 }

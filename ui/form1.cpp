@@ -47,6 +47,12 @@ Form1::Form1(Form1Services services, QWidget* parent) : QMainWindow(parent), ser
         services_.dialogs = ownDialogs_.get();
     }
     dialogs_ = services_.dialogs;
+    if (!services_.driveTable)
+        services_.driveTable = &platformDrives();
+    if (!services_.shortName)
+        services_.shortName = ShortPathName;
+    if (!services_.longName)
+        services_.longName = LongPathName;
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(tr("dirnal.lst-Manager"));
 
@@ -81,6 +87,23 @@ void Form1::connectControls()
             &Form1::deleteSelected);
     connect(findChild<QPushButton*>(QStringLiteral("cmd_einzel")), &QPushButton::clicked, this,
             &Form1::enterEditMode);
+
+    // Conversions.
+    connect(findChild<QPushButton*>(QStringLiteral("cmd_DirtoUNC")), &QPushButton::clicked, this, [this] {
+        cmd_DirtoUNC_->hide();
+        cmd_UNCtoDir_->show();
+        convertShares(ShareForm::Network);
+    });
+    connect(findChild<QPushButton*>(QStringLiteral("cmd_UNCtoDir")), &QPushButton::clicked, this, [this] {
+        cmd_UNCtoDir_->hide();
+        cmd_DirtoUNC_->show();
+        convertShares(ShareForm::DriveLetter);
+    });
+    connect(cmd_DOS_, &QPushButton::clicked, this, &Form1::switchShortAndLongNames);
+    connect(findChild<QAbstractButton*>(QStringLiteral("cmd_vista")), &QAbstractButton::clicked, this,
+            &Form1::toggleQuotes);
+    connect(findChild<QPushButton*>(QStringLiteral("cmd_rel")), &QPushButton::clicked, this,
+            &Form1::makeRelative);
     connect(findChild<QAbstractButton*>(QStringLiteral("img_putin")), &QAbstractButton::clicked, this,
             &Form1::confirmSinglePath);
     connect(findChild<QPushButton*>(QStringLiteral("cmd_selshow")), &QPushButton::clicked, this,
@@ -120,8 +143,18 @@ void Form1::connectControls()
 
 void Form1::startUp()
 {
+    applyStoredFolders();
+    lbl_file_->setText(qs(joinPath(Dir_file_->path(), kListFileName, nativePathStyle())));
+    setStartSize();
+    lbl_suchstartpos_->setText(qs(Dir1_->path()));
+}
+
+void Form1::applyStoredFolders()
+{
+    // Each value is applied only when it still names a directory; each
+    // change runs its control's change handling before the next one.
     namespace keys = settings_keys;
-    SettingsStore& settings = *services_.settings;
+    const SettingsStore& settings = *services_.settings;
     const SettingsDefaults defaults = settingsDefaults(nativePathStyle());
     const DirectoryLister& fs = *services_.lister;
 
@@ -133,10 +166,6 @@ void Form1::startUp()
         Dir_file_->setPath(dir);
     if (const std::string drive = settings.read(keys::kListFileDrive, defaults.drive); fs.dirExists(drive))
         Drive_file_->setDrive(drive);
-
-    lbl_file_->setText(qs(joinPath(Dir_file_->path(), kListFileName, nativePathStyle())));
-    setStartSize();
-    lbl_suchstartpos_->setText(qs(Dir1_->path()));
 }
 
 void Form1::shutDown()
@@ -239,7 +268,22 @@ void Form1::optionens(int index)
     case 1:  // "dirnal.lst Speicherort festlegen", as the button does
         showListFilePanel(FilePanelMode::Save);
         break;
-    default:  // the other items come with the commands they run
+    case 2:  // "vorige Eingabe einstellen"
+        restorePreviousInput();
+        break;
+    case 3:  // "doppelte Einträge löschen"
+        deleteDoubleEntries();
+        break;
+    case 4:  // "Dir to UNC": as its button, but both buttons stay as they are
+        convertShares(ShareForm::Network);
+        break;
+    case 5:  // "UNC to Dir"
+        convertShares(ShareForm::DriveLetter);
+        break;
+    case 6:  // "relativ zur Startposition", as the button does
+        makeRelative();
+        break;
+    default:
         break;
     }
 }

@@ -7,7 +7,9 @@
 #include <string>
 
 #include "core/directory_lister.h"
+#include "core/path_conversions.h"
 #include "core/path_list.h"
+#include "platform/module1.h"
 #include "platform/settings_store.h"
 #include "ui/drive_selector.h"
 
@@ -31,6 +33,9 @@ struct Form1Services {
     DriveSelector::DriveSource drives;
     Dialogs* dialogs = nullptr;        // null: message boxes
     std::string initialDirectory;      // empty: the working directory
+    const DriveTable* driveTable = nullptr;  // null: the platform's drives and shares
+    PathConverter shortName;           // empty: the platform's short names
+    PathConverter longName;            // empty: the platform's long names
 };
 
 // The main window "dirnal.lst-Manager". It owns its controls and the path
@@ -66,6 +71,7 @@ private:
     void createMenus();
     void connectControls();
     void startUp();
+    void applyStoredFolders();
     void shutDown();
 
     void setStartSize();
@@ -88,6 +94,14 @@ private:
     void deleteSelected();
     void enterEditMode();
     void confirmSinglePath();
+
+    enum class ShareForm { Network, DriveLetter };
+    void convertShares(ShareForm target);
+    void switchShortAndLongNames();
+    void toggleQuotes();
+    void makeRelative();
+    void restorePreviousInput();
+    void deleteDoubleEntries();
     void showEntryStatus(int index);
     void driveChosen(DriveSelector* drives, DirectoryList* directories);
     void listFileDirectoryChanged();
@@ -114,6 +128,9 @@ private:
     QLineEdit* txt_einzelpfad_ = nullptr;
     QLineEdit* txt_find_ = nullptr;
     QWidget* cmd_einzel_ = nullptr;
+    QPushButton* cmd_DOS_ = nullptr;
+    QWidget* cmd_DirtoUNC_ = nullptr;
+    QWidget* cmd_UNCtoDir_ = nullptr;
     QWidget* img_putin_ = nullptr;
     QWidget* frame_start_ = nullptr;
     QWidget* Frame3_ = nullptr;

@@ -201,6 +201,9 @@ void Form1::createControls()
     txt_einzelpfad_ = control<QLineEdit>("txt_einzelpfad");
     txt_find_ = control<QLineEdit>("txt_find");
     cmd_einzel_ = control<QWidget>("cmd_einzel");
+    cmd_DOS_ = control<QPushButton>("cmd_DOS");
+    cmd_DirtoUNC_ = control<QWidget>("cmd_DirtoUNC");
+    cmd_UNCtoDir_ = control<QWidget>("cmd_UNCtoDir");
     img_putin_ = control<QWidget>("img_putin");
     frame_start_ = control<QWidget>("frame_start");
     Frame3_ = control<QWidget>("Frame3");

@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include "support/fake_lister.h"
+#include "support/form1_services.h"
 #include "support/memory_settings.h"
 #include "support/scripted_dialogs.h"
 #include "ui/form1.h"
@@ -25,7 +26,7 @@ protected:
         fs.addDirectory("/start");
         fs.addDirectory("/exists");
         form = std::make_unique<Form1>(
-            Form1Services{&settings, &fs, [] { return std::vector<std::string>{"/"}; }, &dialogs, "/start"});
+            dirnal::testing::servicesFor(settings, fs, dialogs, "/start"));
         form->show();
     }
 

@@ -9,6 +9,7 @@
 
 #include "platform/posix_directory_lister.h"
 #include "support/fake_lister.h"
+#include "support/form1_services.h"
 #include "support/memory_settings.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_tree.h"
@@ -34,7 +35,7 @@ protected:
         if (initial.empty())
             initial = tree.mkdir("initial");
         return std::make_unique<Form1>(
-            Form1Services{&settings, &fs, [this] { return drives; }, &dialogs, initial});
+            dirnal::testing::servicesFor(settings, fs, dialogs, initial, [this] { return drives; }));
     }
 
     template <typename T = QWidget>

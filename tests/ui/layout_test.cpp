@@ -10,6 +10,7 @@
 #include <cmath>
 
 #include "platform/posix_directory_lister.h"
+#include "support/form1_services.h"
 #include "support/memory_settings.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_tree.h"
@@ -89,7 +90,7 @@ const Expected kDesigned[] = {
 class LayoutTest : public ::testing::Test {
 protected:
     LayoutTest()
-        : form({&settings, &disk, [this] { return drives; }, &dialogs, tree.mkdir("start")})
+        : form(dirnal::testing::servicesFor(settings, disk, dialogs, tree.mkdir("start"), [this] { return drives; }))
     {
     }
 
@@ -289,7 +290,7 @@ TEST_F(LayoutTest, PickingADriveMovesDir1ToIt)
 {
     const std::string usb = tree.mkdir("usb");
     drives = {"/", usb};
-    Form1 window({&settings, &disk, [this] { return drives; }, &dialogs, tree.path("start")});
+    Form1 window(dirnal::testing::servicesFor(settings, disk, dialogs, tree.path("start"), [this] { return drives; }));
     auto* drive1 = window.findChild<DriveSelector*>(QStringLiteral("Drive1"));
     auto* dir1 = window.findChild<DirectoryList*>(QStringLiteral("Dir1"));
     auto* startPosition = window.findChild<QLabel*>(QStringLiteral("lbl_suchstartpos"));

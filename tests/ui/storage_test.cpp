@@ -13,6 +13,7 @@
 
 #include "platform/file_io.h"
 #include "platform/posix_directory_lister.h"
+#include "support/form1_services.h"
 #include "support/memory_settings.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_tree.h"
@@ -43,7 +44,7 @@ protected:
         settings.values[settings_keys::kListFileDirectory] = tree.mkdir("lists");
         settings.values[settings_keys::kStartDirectory] = tree.mkdir("start");
         form = std::make_unique<Form1>(
-            Form1Services{&settings, &disk, [] { return std::vector<std::string>{"/"}; }, &dialogs, tree.root()});
+            dirnal::testing::servicesFor(settings, disk, dialogs, tree.root()));
     }
 
     template <typename T = QWidget>
@@ -325,7 +326,7 @@ TEST_F(StorageTest, WhatWasSavedReadsBackInANewWindow)
     form->close();
 
     form = std::make_unique<Form1>(
-        Form1Services{&settings, &disk, [] { return std::vector<std::string>{"/"}; }, &dialogs, tree.root()});
+        dirnal::testing::servicesFor(settings, disk, dialogs, tree.root()));
     menu("dateis_0");
     clickListFile();
     EXPECT_EQ(entries(), generated);
