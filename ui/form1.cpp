@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QToolButton>
 
 #include <cmath>
@@ -14,10 +15,12 @@
 #include "core/generator.h"
 #include "core/path_style.h"
 #include "platform/native_path_style.h"
+#include "platform/qt/shell_exec.h"
 #include "ui/dialogs.h"
 #include "ui/directory_list.h"
 #include "ui/file_list.h"
 #include "ui/form1_layout.h"
+#include "ui/form2.h"
 #include "ui/path_list_view.h"
 #include "ui/resize_rule.h"
 #include "ui/twips.h"
@@ -53,6 +56,8 @@ Form1::Form1(Form1Services services, QWidget* parent) : QMainWindow(parent), ser
         services_.shortName = ShortPathName;
     if (!services_.longName)
         services_.longName = LongPathName;
+    if (!services_.openPage)
+        services_.openPage = [](const std::string& page) { return ShellExec(page, 1, "open"); };
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(tr("dirnal.lst-Manager"));
 
@@ -73,7 +78,25 @@ Form1::Form1(Form1Services services, QWidget* parent) : QMainWindow(parent), ser
     startUp();
 }
 
-Form1::~Form1() = default;
+Form1::~Form1()
+{
+    // The information window is a window of its own; it goes with this one.
+    delete Form2_;
+}
+
+void Form1::showInformationWindow()
+{
+    if (Form2_) {
+        Form2_->show();
+        Form2_->raise();
+        Form2_->activateWindow();
+        return;
+    }
+    auto* information = new Form2(services_.openPage);
+    Form2_ = information;
+    const QScreen* screen = this->screen();
+    information->load(frameGeometry(), screen ? screen->geometry() : QRect(0, 0, 1024, 768));
+}
 
 void Form1::connectControls()
 {

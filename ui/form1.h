@@ -3,6 +3,7 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -36,6 +37,7 @@ struct Form1Services {
     const DriveTable* driveTable = nullptr;  // null: the platform's drives and shares
     PathConverter shortName;           // empty: the platform's short names
     PathConverter longName;            // empty: the platform's long names
+    std::function<bool(const std::string&)> openPage;  // empty: the default browser
 };
 
 // The main window "dirnal.lst-Manager". It owns its controls and the path
@@ -45,9 +47,6 @@ class Form1 final : public QMainWindow {
 public:
     explicit Form1(Form1Services services, QWidget* parent = nullptr);
     ~Form1() override;
-
-    // The font of every control that has no font of its own.
-    static QFont windowFont();
 
     PathList& pathList() { return list_; }
     // Shows the path list again after it was changed from outside.
@@ -88,6 +87,7 @@ private:
     void readChosenListFile();
     bool offerToSave();
     void leaveApplication();
+    void showInformationWindow();
 
     void generate();
     void selectBySearchText();

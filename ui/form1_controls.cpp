@@ -22,6 +22,7 @@
 #include "ui/outline_panel.h"
 #include "ui/path_list_view.h"
 #include "ui/twips.h"
+#include "ui/window_font.h"
 
 namespace dirnal::ui {
 
@@ -69,15 +70,6 @@ QFont fontOf(ControlFont font, const QFont& windowFont)
 }
 
 }  // namespace
-
-QFont Form1::windowFont()
-{
-    // Metric-compatible with the classic sans-serif; at 7.5 pt every caption
-    // fits its box.
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setPointSizeF(7.5);
-    return font;
-}
 
 void Form1::createControls()
 {
@@ -242,6 +234,7 @@ void Form1::createMenus()
 
     QAction* info = menuBar()->addAction(tr("INFO"));
     info->setObjectName(QStringLiteral("info"));
+    connect(info, &QAction::triggered, this, &Form1::showInformationWindow);
 }
 
 template <typename T>

@@ -18,6 +18,7 @@
 #include "ui/directory_list.h"
 #include "ui/drive_selector.h"
 #include "ui/form1.h"
+#include "ui/window_font.h"
 
 namespace dirnal::ui {
 namespace {
@@ -173,7 +174,7 @@ TEST_F(LayoutTest, TheMenuBarHoldsItsThreeMenusAndTheirEntries)
 
 TEST_F(LayoutTest, EveryCaptionFitsItsBoxInTheInstalledFonts)
 {
-    EXPECT_EQ(QFontInfo(Form1::windowFont()).family(), QStringLiteral("Liberation Sans"))
+    EXPECT_EQ(QFontInfo(windowFont()).family(), QStringLiteral("Liberation Sans"))
         << "the font package is missing";
     EXPECT_EQ(QFontInfo(find("lbl_okornot")->font()).family(), QStringLiteral("Liberation Serif"));
     EXPECT_TRUE(find("lbl_okornot")->font().bold());
