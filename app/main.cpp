@@ -3,7 +3,7 @@
 #include <QLocale>
 #include <QTranslator>
 
-#include "platform/posix_directory_lister.h"
+#include "platform/native_directory_lister.h"
 #include "platform/qt/mounted_drives.h"
 #include "platform/qt/qsettings_store.h"
 #include "ui/form1.h"
@@ -21,7 +21,7 @@ int main(int argc, char* argv[])
         QApplication::installTranslator(&qtTranslations);
 
     dirnal::QSettingsStore settings;
-    dirnal::PosixDirectoryLister lister;
+    dirnal::NativeDirectoryLister lister;
     dirnal::ui::Form1Services services;
     services.settings = &settings;
     services.lister = &lister;

@@ -1,0 +1,86 @@
+#include "platform/win32_directory_lister.h"
+
+#include <windows.h>
+
+#include <algorithm>
+
+#include "core/name_order.h"
+#include "core/path_style.h"
+#include "platform/dir_exists.h"
+#include "platform/win32/wide.h"
+
+namespace dirnal {
+
+namespace {
+
+std::optional<DirectoryIdentity> identityOf(const std::wstring& directory)
+{
+    // Opening a directory needs the backup-semantics flag; no access right
+    // is asked for, so this works wherever the listing does.
+    const HANDLE handle = ::CreateFileW(directory.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                        nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (handle == INVALID_HANDLE_VALUE)
+        return std::nullopt;
+    BY_HANDLE_FILE_INFORMATION info{};
+    const bool ok = ::GetFileInformationByHandle(handle, &info) != 0;
+    ::CloseHandle(handle);
+    if (!ok)
+        return std::nullopt;
+    return DirectoryIdentity{info.dwVolumeSerialNumber,
+                             (static_cast<std::uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow};
+}
+
+}  // namespace
+
+bool Win32DirectoryLister::dirExists(const std::string& path) const
+{
+    return DirExists(path);
+}
+
+DirectoryListing Win32DirectoryLister::list(const std::string& directory) const
+{
+    DirectoryListing listing;
+    if (!DirExists(directory))
+        return listing;
+
+    const std::wstring wideDirectory = win32::widen(directory);
+    std::wstring pattern = wideDirectory;
+    if (!pattern.empty() && pattern.back() != L'\\')
+        pattern += L'\\';
+    pattern += L'*';
+
+    WIN32_FIND_DATAW found{};
+    const HANDLE search = ::FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &found, FindExSearchLimitToDirectories,
+                                             nullptr, FIND_FIRST_EX_LARGE_FETCH);
+    if (search == INVALID_HANDLE_VALUE) {
+        listing.status = ::GetLastError() == ERROR_FILE_NOT_FOUND ? DirectoryListing::Status::Listed
+                                                                  : DirectoryListing::Status::Unreadable;
+        return listing;
+    }
+    std::vector<std::string> names;
+    do {
+        const DWORD attributes = found.dwFileAttributes;
+        const std::wstring_view name(found.cFileName);
+        if ((attributes & FILE_ATTRIBUTE_DIRECTORY) == 0 || name == L"." || name == L"..")
+            continue;
+        if ((attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) != 0)
+            continue;
+        names.push_back(win32::narrow(name));
+    } while (::FindNextFileW(search, &found));
+    const DWORD ended = ::GetLastError();
+    ::FindClose(search);
+    if (ended != ERROR_NO_MORE_FILES) {
+        listing.status = DirectoryListing::Status::Unreadable;
+        return listing;
+    }
+
+    std::sort(names.begin(), names.end(),
+              [](const std::string& a, const std::string& b) { return displayOrderLess(a, b); });
+    for (const std::string& name : names)
+        listing.subdirectories.push_back(joinPath(directory, name, PathStyle::Windows));
+    listing.identity = identityOf(wideDirectory);
+    listing.status = DirectoryListing::Status::Listed;
+    return listing;
+}
+
+}  // namespace dirnal
