@@ -9,6 +9,8 @@
 
 #include "core/delete_double.h"
 #include "core/generator.h"
+#include "core/list_editing.h"
+#include "core/list_file.h"
 #include "platform/posix_directory_lister.h"
 #include "support/temp_tree.h"
 
@@ -109,6 +111,54 @@ void BM_ReferenceQuadraticRepeats(benchmark::State& state)
     state.SetComplexityN(state.range(0));
 }
 BENCHMARK(BM_ReferenceQuadraticRepeats)->RangeMultiplier(4)->Range(512, 32767)->Complexity();
+
+std::vector<std::string> fullList()
+{
+    std::vector<std::string> entries;
+    for (int i = 0; i < dirnal::PathList::kMaxEntries; ++i)
+        entries.push_back("C:\\CAD\\" + std::string(i % 3 ? "Normteile" : "Alt") + "\\Teil" + std::to_string(i));
+    return entries;
+}
+
+void BM_Thisnot(benchmark::State& state)
+{
+    dirnal::PathList list;
+    list.assign(fullList());
+    for (auto _ : state)
+        benchmark::DoNotOptimize(dirnal::thisnot(list, "Alt"));
+}
+BENCHMARK(BM_Thisnot)->Unit(benchmark::kMicrosecond);
+
+void BM_BlankSelectedAndLeerz(benchmark::State& state)
+{
+    const auto entries = fullList();
+    dirnal::PathList list;
+    for (auto _ : state) {
+        state.PauseTiming();
+        list.assign(entries);
+        dirnal::thisnot(list, "Alt");
+        state.ResumeTiming();
+        dirnal::blankSelected(list);
+        dirnal::Leerz(list);
+    }
+}
+BENCHMARK(BM_BlankSelectedAndLeerz)->Unit(benchmark::kMicrosecond);
+
+void BM_ListFileEncode(benchmark::State& state)
+{
+    const auto entries = fullList();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(dirnal::encodeListFile(entries).size());
+}
+BENCHMARK(BM_ListFileEncode)->Unit(benchmark::kMicrosecond);
+
+void BM_ListFileDecode(benchmark::State& state)
+{
+    const std::string bytes = dirnal::encodeListFile(fullList());
+    for (auto _ : state)
+        benchmark::DoNotOptimize(dirnal::decodeListFile(bytes, dirnal::PathList::kMaxEntries).entries.size());
+}
+BENCHMARK(BM_ListFileDecode)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

@@ -3,6 +3,7 @@
 #include <compare>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,10 @@ struct DirectoryListing {
     // Full paths of the immediate subdirectories, in display order
     // (displayOrderLess on the names).
     std::vector<std::string> subdirectories;
+    // One per subdirectory: 1 where it is reached through a link (symbolic
+    // link, junction) or may be. Empty: any of them may be.
+    std::vector<char> throughLink;
+    // The listed directory's identity, where the listing learned it.
     std::optional<DirectoryIdentity> identity;
 };
 
@@ -41,6 +46,22 @@ public:
 
     // The immediate subdirectories of a directory, hidden ones left out.
     virtual DirectoryListing list(const std::string& directory) const = 0;
+
+    // What identifies a directory; none when it cannot be found out.
+    virtual std::optional<DirectoryIdentity> identityOf(const std::string& directory) const
+    {
+        return list(directory).identity;
+    }
+
+    // Lists several subdirectories of one parent, as list() on each of them
+    // would; a lister may reach them from their parent more cheaply.
+    virtual void listChildren(const std::string& parent, std::span<const std::string> children,
+                              std::span<DirectoryListing> listings) const
+    {
+        (void)parent;
+        for (std::size_t i = 0; i < children.size(); ++i)
+            listings[i] = list(children[i]);
+    }
 };
 
 }  // namespace dirnal

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -23,14 +24,34 @@ struct GenerationReport {
     bool limitReached = false;
 };
 
-// Replaces the list with every directory below `root`, level by level (all
-// subdirectories of the root, then those of the first of them, and so on;
-// within a parent in display order). The root itself is not entered. Then
-// appends `retained` and removes repeats. Retained entries are never cut
-// off by the limit: the walk stops early instead.
-GenerationReport generateList(PathList& list, const std::string& root,
-                              const std::vector<std::string>& retained,
-                              const DirectoryLister& lister);
+// How many directories are listed at once. Over a network share every
+// listing is a round trip, and many in flight hide the latency.
+inline constexpr int kDefaultConcurrentListings = 32;
+
+struct WalkOptions {
+    int concurrentListings = kDefaultConcurrentListings;
+    // Told the number of directories found so far, after each level, on the
+    // thread that walks.
+    std::function<void(int found)> progress;
+};
+
+struct GeneratedList {
+    std::vector<std::string> entries;
+    GenerationReport report;
+};
+
+// Every directory below `root`, level by level (all subdirectories of the
+// root, then those of the first of them, and so on; within a parent in
+// display order), the root itself left out; then `retained`, and repeats
+// removed. Retained entries are never cut off by the limit: the walk stops
+// early instead. The result does not depend on how many directories are
+// listed at once.
+GeneratedList walkTree(const std::string& root, const std::vector<std::string>& retained,
+                       const DirectoryLister& lister, const WalkOptions& options = {});
+
+// Replaces the list with walkTree's entries.
+GenerationReport generateList(PathList& list, const std::string& root, const std::vector<std::string>& retained,
+                              const DirectoryLister& lister, const WalkOptions& options = {});
 
 // "Total: 17"
 std::string totalStatusText(int total);

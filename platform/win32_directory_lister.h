@@ -5,11 +5,13 @@
 namespace dirnal {
 
 // Lists directories with FindFirstFileExW. Hidden and system directories
-// are left out.
+// are left out. Junctions and links are marked; identities (volume and
+// file index) are given on request.
 class Win32DirectoryLister final : public DirectoryLister {
 public:
     bool dirExists(const std::string& path) const override;
     DirectoryListing list(const std::string& directory) const override;
+    std::optional<DirectoryIdentity> identityOf(const std::string& directory) const override;
 };
 
 }  // namespace dirnal

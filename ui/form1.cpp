@@ -9,8 +9,14 @@
 #include <QScreen>
 #include <QToolButton>
 
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
+
+#include <atomic>
 #include <cmath>
 #include <filesystem>
+#include <thread>
 
 #include "core/generator.h"
 #include "core/path_style.h"
@@ -204,6 +210,11 @@ void Form1::shutDown()
 
 void Form1::closeEvent(QCloseEvent* event)
 {
+    // Not in the middle of a walk: the window closes once it has ended.
+    if (walking_) {
+        event->ignore();
+        return;
+    }
     shutDown();
     // A save the user asked for that failed keeps the window open: closing
     // now would lose the list.
@@ -323,23 +334,52 @@ void Form1::generate()
     const std::string root = Dir1_->path();
     Label4_->setText(qs(root));
 
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const GenerationReport report = generateList(list_, root, retained, *services_.lister);
-    QApplication::restoreOverrideCursor();
+    const GeneratedList result = walkWhileShowingProgress(root, retained);
+    list_.assign(result.entries);
 
-    lblStatus_->setText(qs(totalStatusText(report.total)));
+    lblStatus_->setText(qs(totalStatusText(result.report.total)));
     showPathList();
 
-    if (report.limitReached)
+    if (result.report.limitReached)
         dialogs_->inform(tr("Die Liste ist unvollständig: die Höchstzahl von %1 Einträgen wurde erreicht.")
                              .arg(PathList::kMaxEntries));
-    if (report.unreadable > 0)
-        dialogs_->inform(report.unreadable == 1
+    if (result.report.unreadable > 0)
+        dialogs_->inform(result.report.unreadable == 1
                              ? tr("1 Verzeichnis konnte nicht gelesen werden; seine Unterverzeichnisse fehlen "
                                   "in der Liste.")
                              : tr("%1 Verzeichnisse konnten nicht gelesen werden; ihre Unterverzeichnisse "
                                   "fehlen in der Liste.")
-                                   .arg(report.unreadable));
+                                   .arg(result.report.unreadable));
+}
+
+GeneratedList Form1::walkWhileShowingProgress(const std::string& root, const std::vector<std::string>& retained)
+{
+    // The walk runs beside the window, which keeps being drawn and shows
+    // how far it got; input waits until the walk has ended.
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    walking_ = true;
+    std::atomic<int> found{0};
+    GeneratedList result;
+    QEventLoop loop;
+    WalkOptions options;
+    options.progress = [&found](int count) { found = count; };
+    std::thread walker([&] {
+        result = walkTree(root, retained, *services_.lister, options);
+        QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+    });
+    QElapsedTimer clock;
+    clock.start();
+    QTimer progress;
+    connect(&progress, &QTimer::timeout, this, [&] {
+        if (clock.elapsed() >= kQuietWalkMilliseconds)
+            lblStatus_->setText(tr("%1 Verzeichnisse gefunden...").arg(found.load()));
+    });
+    progress.start(100);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    walker.join();
+    walking_ = false;
+    QApplication::restoreOverrideCursor();
+    return result;
 }
 
 void Form1::showEntryStatus(int index)

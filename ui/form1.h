@@ -8,6 +8,7 @@
 #include <string>
 
 #include "core/directory_lister.h"
+#include "core/generator.h"
 #include "core/path_conversions.h"
 #include "core/path_list.h"
 #include "platform/module1.h"
@@ -90,6 +91,9 @@ private:
     void showInformationWindow();
 
     void generate();
+    GeneratedList walkWhileShowingProgress(const std::string& root, const std::vector<std::string>& retained);
+    // A walk shorter than this shows no progress.
+    static constexpr int kQuietWalkMilliseconds = 500;
     void selectBySearchText();
     void deleteSelected();
     void enterEditMode();
@@ -114,6 +118,7 @@ private:
     Dialogs* dialogs_ = nullptr;
     PathList list_;
     bool shownBefore_ = false;
+    bool walking_ = false;
     QPointer<QWidget> Form2_;
 
     PathListView* List1_ = nullptr;

@@ -5,9 +5,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#ifdef __linux__
+#include <sys/syscall.h>
+#endif
+
 #include <algorithm>
 #include <cerrno>
-#include <memory>
+#include <cstdint>
 
 #include "core/name_order.h"
 #include "core/path_style.h"
@@ -17,20 +21,89 @@ namespace dirnal {
 
 namespace {
 
-struct DirCloser {
-    void operator()(DIR* dir) const { ::closedir(dir); }
-};
-using DirHandle = std::unique_ptr<DIR, DirCloser>;
-
-bool isSubdirectory(int dirFd, const dirent& entry)
+bool isListedName(const char* name)
 {
-    if (entry.d_type == DT_DIR)
-        return true;
-    if (entry.d_type != DT_LNK && entry.d_type != DT_UNKNOWN)
-        return false;
-    struct stat info {};
-    return ::fstatat(dirFd, entry.d_name, &info, 0) == 0 && S_ISDIR(info.st_mode);
+    // Hidden names begin with a dot, and so do "." and "..".
+    return name[0] != '.';
 }
+
+struct Subdirectory {
+    std::string name;
+    bool throughLink;
+};
+
+// Adds the entry when it is a directory, or a link to one.
+void addIfSubdirectory(int dirFd, unsigned char type, const char* name, std::vector<Subdirectory>& found)
+{
+    if (type == DT_DIR) {
+        found.push_back({name, false});
+        return;
+    }
+    if (type != DT_LNK && type != DT_UNKNOWN)
+        return;
+    // Only links and entries of unknown type need a look at what they are;
+    // an entry of unknown type may be a link too.
+    struct stat info {};
+    if (::fstatat(dirFd, name, &info, 0) == 0 && S_ISDIR(info.st_mode))
+        found.push_back({name, true});
+}
+
+#ifdef __linux__
+// The kernel's directory record, read in large batches: a small directory
+// is read with one call and one more that says it ended.
+struct LinuxDirent64 {
+    std::uint64_t d_ino;
+    std::int64_t d_off;
+    unsigned short d_reclen;
+    unsigned char d_type;
+    char d_name[1];
+};
+
+bool readSubdirectories(int fd, std::vector<Subdirectory>& found)
+{
+    alignas(8) char buffer[32768];
+    for (;;) {
+        const long got = ::syscall(SYS_getdents64, fd, buffer, sizeof buffer);
+        if (got < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        if (got == 0)
+            return true;
+        for (long offset = 0; offset < got;) {
+            const auto* entry = reinterpret_cast<const LinuxDirent64*>(buffer + offset);
+            if (isListedName(entry->d_name))
+                addIfSubdirectory(fd, entry->d_type, entry->d_name, found);
+            offset += entry->d_reclen;
+        }
+    }
+}
+#else
+bool readSubdirectories(int fd, std::vector<Subdirectory>& found)
+{
+    const int own = ::dup(fd);
+    DIR* dir = own < 0 ? nullptr : ::fdopendir(own);
+    if (!dir) {
+        if (own >= 0)
+            ::close(own);
+        return false;
+    }
+    bool complete = true;
+    for (;;) {
+        errno = 0;
+        const dirent* entry = ::readdir(dir);
+        if (!entry) {
+            complete = errno == 0;
+            break;
+        }
+        if (isListedName(entry->d_name))
+            addIfSubdirectory(fd, entry->d_type, entry->d_name, found);
+    }
+    ::closedir(dir);
+    return complete;
+}
+#endif
 
 }  // namespace
 
@@ -39,51 +112,67 @@ bool PosixDirectoryLister::dirExists(const std::string& path) const
     return DirExists(path);
 }
 
+std::optional<DirectoryIdentity> PosixDirectoryLister::identityOf(const std::string& directory) const
+{
+    struct stat info {};
+    if (directory.empty() || directory.find('\0') != std::string::npos || ::stat(directory.c_str(), &info) != 0)
+        return std::nullopt;
+    return DirectoryIdentity{static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino)};
+}
+
 DirectoryListing PosixDirectoryLister::list(const std::string& directory) const
 {
-    DirectoryListing listing;
     if (directory.empty() || directory.find('\0') != std::string::npos)
-        return listing;
+        return {};
+    return listOpened(::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC), directory);
+}
 
-    const int fd = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+void PosixDirectoryLister::listChildren(const std::string& parent, std::span<const std::string> children,
+                                        std::span<DirectoryListing> listings) const
+{
+    // Opening each child relative to its parent spares the kernel walking
+    // the whole path again for every one of them.
+    const int parentFd = parent.find('\0') == std::string::npos
+                             ? ::open(parent.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC)
+                             : -1;
+    for (std::size_t i = 0; i < children.size(); ++i) {
+        const std::string& child = children[i];
+        const std::size_t slash = child.find_last_of('/');
+        if (parentFd < 0 || slash == std::string::npos || child.find('\0') != std::string::npos) {
+            listings[i] = list(child);
+            continue;
+        }
+        const std::string name = child.substr(slash + 1);
+        listings[i] = listOpened(::openat(parentFd, name.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC), child);
+    }
+    if (parentFd >= 0)
+        ::close(parentFd);
+}
+
+DirectoryListing PosixDirectoryLister::listOpened(int fd, const std::string& directory) const
+{
+    DirectoryListing listing;
     if (fd < 0) {
         listing.status = DirExists(directory) ? DirectoryListing::Status::Unreadable
                                               : DirectoryListing::Status::NotADirectory;
         return listing;
     }
-    DirHandle dir(::fdopendir(fd));
-    if (!dir) {
-        ::close(fd);
+    std::vector<Subdirectory> found;
+    const bool complete = readSubdirectories(fd, found);
+    ::close(fd);
+    if (!complete) {
         listing.status = DirectoryListing::Status::Unreadable;
         return listing;
     }
 
-    struct stat self {};
-    if (::fstat(fd, &self) == 0)
-        listing.identity = DirectoryIdentity{static_cast<std::uint64_t>(self.st_dev),
-                                             static_cast<std::uint64_t>(self.st_ino)};
-
-    std::vector<std::string> names;
-    for (;;) {
-        errno = 0;
-        const dirent* entry = ::readdir(dir.get());
-        if (!entry)
-            break;
-        if (entry->d_name[0] == '.')
-            continue;
-        if (isSubdirectory(fd, *entry))
-            names.emplace_back(entry->d_name);
+    std::sort(found.begin(), found.end(),
+              [](const Subdirectory& a, const Subdirectory& b) { return displayOrderLess(a.name, b.name); });
+    listing.subdirectories.reserve(found.size());
+    listing.throughLink.reserve(found.size());
+    for (const Subdirectory& subdirectory : found) {
+        listing.subdirectories.push_back(joinPath(directory, subdirectory.name, PathStyle::Posix));
+        listing.throughLink.push_back(subdirectory.throughLink ? 1 : 0);
     }
-    if (errno != 0) {
-        listing.status = DirectoryListing::Status::Unreadable;
-        return listing;
-    }
-
-    std::sort(names.begin(), names.end(),
-              [](const std::string& a, const std::string& b) { return displayOrderLess(a, b); });
-    listing.subdirectories.reserve(names.size());
-    for (const std::string& name : names)
-        listing.subdirectories.push_back(joinPath(directory, name, PathStyle::Posix));
     listing.status = DirectoryListing::Status::Listed;
     return listing;
 }

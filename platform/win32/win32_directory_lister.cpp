@@ -13,7 +13,7 @@ namespace dirnal {
 
 namespace {
 
-std::optional<DirectoryIdentity> identityOf(const std::wstring& directory)
+std::optional<DirectoryIdentity> identityOfWide(const std::wstring& directory)
 {
     // Opening a directory needs the backup-semantics flag; no access right
     // is asked for, so this works wherever the listing does.
@@ -37,6 +37,13 @@ bool Win32DirectoryLister::dirExists(const std::string& path) const
     return DirExists(path);
 }
 
+std::optional<DirectoryIdentity> Win32DirectoryLister::identityOf(const std::string& directory) const
+{
+    if (directory.empty() || directory.find('\0') != std::string::npos)
+        return std::nullopt;
+    return identityOfWide(win32::widen(directory));
+}
+
 DirectoryListing Win32DirectoryLister::list(const std::string& directory) const
 {
     DirectoryListing listing;
@@ -57,7 +64,11 @@ DirectoryListing Win32DirectoryLister::list(const std::string& directory) const
                                                                   : DirectoryListing::Status::Unreadable;
         return listing;
     }
-    std::vector<std::string> names;
+    struct Found {
+        std::string name;
+        bool throughLink;
+    };
+    std::vector<Found> names;
     do {
         const DWORD attributes = found.dwFileAttributes;
         const std::wstring_view name(found.cFileName);
@@ -65,7 +76,8 @@ DirectoryListing Win32DirectoryLister::list(const std::string& directory) const
             continue;
         if ((attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) != 0)
             continue;
-        names.push_back(win32::narrow(name));
+        // A junction or a symbolic link to a folder is a reparse point.
+        names.push_back({win32::narrow(name), (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0});
     } while (::FindNextFileW(search, &found));
     const DWORD ended = ::GetLastError();
     ::FindClose(search);
@@ -75,10 +87,11 @@ DirectoryListing Win32DirectoryLister::list(const std::string& directory) const
     }
 
     std::sort(names.begin(), names.end(),
-              [](const std::string& a, const std::string& b) { return displayOrderLess(a, b); });
-    for (const std::string& name : names)
-        listing.subdirectories.push_back(joinPath(directory, name, PathStyle::Windows));
-    listing.identity = identityOf(wideDirectory);
+              [](const Found& a, const Found& b) { return displayOrderLess(a.name, b.name); });
+    for (const Found& subdirectory : names) {
+        listing.subdirectories.push_back(joinPath(directory, subdirectory.name, PathStyle::Windows));
+        listing.throughLink.push_back(subdirectory.throughLink ? 1 : 0);
+    }
     listing.status = DirectoryListing::Status::Listed;
     return listing;
 }

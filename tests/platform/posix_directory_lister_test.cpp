@@ -31,7 +31,11 @@ TEST(PosixDirectoryLister, ListsSubdirectoriesInDisplayOrderAsFullPaths)
     EXPECT_EQ(listing.subdirectories,
               (Entries{r + "Alpha", r + "alpha", r + "beta", r + "gamma dir", r + "link-to-zulu", r + "zulu",
                        r + "Ärger"}));
-    EXPECT_TRUE(listing.identity.has_value());
+    EXPECT_EQ(listing.throughLink, (std::vector<char>{0, 0, 0, 0, 1, 0, 0}));
+    EXPECT_TRUE(lister.identityOf(r + "zulu").has_value());
+    EXPECT_EQ(lister.identityOf(r + "link-to-zulu"), lister.identityOf(r + "zulu"));
+    EXPECT_NE(lister.identityOf(r + "beta"), lister.identityOf(r + "zulu"));
+    EXPECT_FALSE(lister.identityOf(r + "missing").has_value());
 
     // A trailing separator on the directory does not double the separator.
     EXPECT_EQ(lister.list(tree.root() + "/").subdirectories, listing.subdirectories);
@@ -87,6 +91,34 @@ TEST(PosixDirectoryLister, WalkCountsAnUnreadableDirectoryAndGoesOn)
     const std::string r = tree.root() + "/";
     EXPECT_EQ(list.entries(), (Entries{r + "locked", r + "open", r + "open/inner"}));
     EXPECT_EQ(report.unreadable, 1);
+}
+
+}  // namespace
+}  // namespace dirnal
+
+namespace dirnal {
+namespace {
+
+TEST(PosixDirectoryLister, ConcurrentWalkOfARealTreeGivesTheSequentialList)
+{
+    testing::TempTree tree;
+    for (int a = 0; a < 6; ++a)
+        for (int b = 0; b < 5; ++b)
+            for (int c = 0; c < 4; ++c)
+                tree.mkdir("P" + std::to_string(a) + "/t" + std::to_string(b) + "/V" + std::to_string(c));
+    tree.symlink(tree.path("P1"), "P2/t3/zurueck");
+    const PosixDirectoryLister lister;
+    WalkOptions sequential;
+    sequential.concurrentListings = 1;
+    const GeneratedList expected = walkTree(tree.root(), {}, lister, sequential);
+    EXPECT_EQ(expected.report.total, 6 + 30 + 120 + 1 + 5 + 20);
+    for (int pool : {2, 16, 64}) {
+        WalkOptions options;
+        options.concurrentListings = pool;
+        const GeneratedList actual = walkTree(tree.root(), {}, lister, options);
+        EXPECT_EQ(actual.entries, expected.entries) << pool;
+        EXPECT_EQ(actual.report.total, expected.report.total) << pool;
+    }
 }
 
 }  // namespace

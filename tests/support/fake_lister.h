@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <mutex>
 #include <optional>
 #include <set>
 #include <string>
@@ -42,6 +43,7 @@ public:
     // How often each directory was listed.
     int listings(const std::string& path) const
     {
+        const std::lock_guard lock(mutex_);
         const auto found = listed_.find(path);
         return found == listed_.end() ? 0 : found->second;
     }
@@ -50,7 +52,10 @@ public:
 
     DirectoryListing list(const std::string& directory) const override
     {
-        ++listed_[directory];
+        {
+            const std::lock_guard lock(mutex_);
+            ++listed_[directory];
+        }
         DirectoryListing listing;
         const std::string real = resolve(directory);
         const auto found = children_.find(real);
@@ -63,8 +68,10 @@ public:
         std::vector<std::string> names = found->second;
         std::sort(names.begin(), names.end(),
                   [](const std::string& a, const std::string& b) { return displayOrderLess(a, b); });
-        for (const std::string& name : names)
+        for (const std::string& name : names) {
             listing.subdirectories.push_back(joinPath(directory, name, style_));
+            listing.throughLink.push_back(links_.contains(joinPath(real, name, style_)) ? 1 : 0);
+        }
         listing.identity = DirectoryIdentity{1, std::hash<std::string>{}(real)};
         listing.status = DirectoryListing::Status::Listed;
         return listing;
@@ -91,6 +98,7 @@ private:
     std::map<std::string, std::vector<std::string>> children_;
     std::set<std::string> unreadable_;
     std::map<std::string, std::string> links_;
+    mutable std::mutex mutex_;
     mutable std::map<std::string, int> listed_;
 };
 

@@ -6,6 +6,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
+
+#include <chrono>
+#include <thread>
 
 #include "platform/posix_directory_lister.h"
 #include "support/fake_lister.h"
@@ -326,6 +330,52 @@ TEST_F(Form1Test, EveryControlIsNamedForAssistiveTechnology)
                 << row.name;
         }
     }
+}
+
+}  // namespace
+}  // namespace dirnal::ui
+
+namespace dirnal::ui {
+namespace {
+
+// A chain of folders on a slow share: each listing takes 20 ms.
+class SlowChain final : public DirectoryLister {
+public:
+    bool dirExists(const std::string& path) const override { return path.starts_with("/slow"); }
+    DirectoryListing list(const std::string& directory) const override
+    {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        DirectoryListing listing;
+        listing.status = DirectoryListing::Status::Listed;
+        if (std::count(directory.begin(), directory.end(), '/') < 40)
+            listing.subdirectories.push_back(directory + "/d");
+        listing.throughLink.assign(listing.subdirectories.size(), 0);
+        return listing;
+    }
+};
+
+TEST(Form1Walk, ALongWalkShowsProgressAndAWaitCursorThenTheTotal)
+{
+    MemorySettings settings;
+    ScriptedDialogs dialogs;
+    const SlowChain slow;
+    Form1 form(dirnal::testing::servicesFor(settings, slow, dialogs, "/slow"));
+    form.show();
+    auto* status = form.findChild<QLabel*>(QStringLiteral("lblStatus"));
+
+    QString during;
+    Qt::CursorShape cursor = Qt::ArrowCursor;
+    QTimer::singleShot(700, [&] {
+        during = status->text();
+        if (QApplication::overrideCursor())
+            cursor = QApplication::overrideCursor()->shape();
+    });
+    form.findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+
+    EXPECT_TRUE(during.endsWith(QStringLiteral("Verzeichnisse gefunden..."))) << during.toStdString();
+    EXPECT_EQ(cursor, Qt::WaitCursor);
+    EXPECT_EQ(status->text(), QStringLiteral("Total: 39"));
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
 }  // namespace

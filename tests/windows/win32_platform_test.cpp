@@ -96,7 +96,9 @@ TEST(Win32Lister, ListsInDisplayOrderWithoutHiddenOrSystemDirectories)
     ASSERT_EQ(listing.status, DirectoryListing::Status::Listed);
     const std::string r = folder.root() + "\\";
     EXPECT_EQ(listing.subdirectories, (Entries{r + "Alpha", r + "beta", r + "gamma dir", r + "zulu", r + "Ärger"}));
-    EXPECT_TRUE(listing.identity.has_value());
+    EXPECT_EQ(listing.throughLink, (std::vector<char>{0, 0, 0, 0, 0}));
+    EXPECT_TRUE(lister.identityOf(r + "beta").has_value());
+    EXPECT_NE(lister.identityOf(r + "beta"), lister.identityOf(r + "zulu"));
     EXPECT_EQ(lister.list(folder.root() + "\\").subdirectories, listing.subdirectories);
     EXPECT_EQ(lister.list(folder.path("file.txt")).status, DirectoryListing::Status::NotADirectory);
 
