@@ -77,6 +77,10 @@ private:
     {
         const bool linksKnown = listing.throughLink.size() == listing.subdirectories.size();
         for (std::size_t k = 0; k < listing.subdirectories.size(); ++k) {
+            if (listing.subdirectories[k].find_first_of("\r\n") != std::string::npos) {
+                ++report_.untakeable;
+                continue;
+            }
             if (paths_.size() >= capacity_) {
                 report_.limitReached = true;
                 return;

@@ -19,6 +19,9 @@ struct GenerationReport {
     // Directories reached again below themselves (link cycles); entered but
     // not expanded.
     int cyclesSkipped = 0;
+    // Directories whose name holds a line break: a list file line cannot
+    // hold them, so they are left out, with what lies below them.
+    int untakeable = 0;
     // The walk stopped because generated and retained entries together
     // would have passed the list's limit.
     bool limitReached = false;

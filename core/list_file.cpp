@@ -23,7 +23,9 @@ DecodedListFile decodeListFile(std::string_view bytes, std::size_t maxEntries)
     while (start < bytes.size()) {
         const std::size_t end = bytes.find_first_of("\r\n", start);
         const std::size_t lineEnd = end == std::string_view::npos ? bytes.size() : end;
-        if (file.entries.size() < maxEntries)
+        if (lineEnd - start > kMaxEntryLength)
+            ++file.linesTooLong;
+        else if (file.entries.size() < maxEntries)
             file.entries.emplace_back(bytes.substr(start, lineEnd - start));
         else
             ++file.linesLeftOut;

@@ -12,16 +12,21 @@ namespace dirnal {
 // converts them to and from its 8-bit encoding.
 std::string encodeListFile(const std::vector<std::string>& entries);
 
+// No path is longer; a longer line is no entry of a list file.
+inline constexpr std::size_t kMaxEntryLength = 32767;
+
 struct DecodedListFile {
     std::vector<std::string> entries;
     // Lines past `maxEntries`, counted but not kept.
     long long linesLeftOut = 0;
+    // Lines longer than kMaxEntryLength, counted but not kept.
+    long long linesTooLong = 0;
 };
 
 // Splits a list file into its lines. CR LF, a lone CR and a lone LF each
 // end a line and are not part of it; a last line without an ending counts
 // too, and the ending of the last line makes no extra empty line. At most
-// `maxEntries` lines are kept.
+// `maxEntries` lines are kept; lines longer than kMaxEntryLength are not.
 DecodedListFile decodeListFile(std::string_view bytes, std::size_t maxEntries);
 
 }  // namespace dirnal

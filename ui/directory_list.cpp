@@ -34,7 +34,7 @@ DirectoryList::DirectoryList(const DirectoryLister& lister, DriveOf driveOf, QWi
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
     connect(this, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
-        setPath(item->data(kPathRole).toString().toStdString());
+        setPath(item->data(kPathRole).toByteArray().toStdString());
     });
 }
 
@@ -79,7 +79,7 @@ void DirectoryList::showPath()
     QListWidgetItem* open = nullptr;
     for (const std::string& folder : chain) {
         auto* item = new QListWidgetItem(openFolder, displayName(folder), this);
-        item->setData(kPathRole, QString::fromStdString(folder));
+        item->setData(kPathRole, QByteArray::fromStdString(folder));
         item->setData(Qt::AccessibleTextRole, QString::fromStdString(folder));
         item->setText(QString(depth, u' ') + item->text());
         ++depth;
@@ -88,7 +88,7 @@ void DirectoryList::showPath()
     const DirectoryListing listing = lister_.list(path_);
     for (const std::string& child : listing.subdirectories) {
         auto* item = new QListWidgetItem(closedFolder, QString(depth, u' ') + displayName(child), this);
-        item->setData(kPathRole, QString::fromStdString(child));
+        item->setData(kPathRole, QByteArray::fromStdString(child));
         item->setData(Qt::AccessibleTextRole, QString::fromStdString(child));
     }
     setCurrentItem(open);

@@ -143,7 +143,7 @@ void Form1::connectControls()
             &QWidget::show);
     connect(findChild<QPushButton*>(QStringLiteral("cmd_okstartpos")), &QPushButton::clicked, this, [this] {
         frame_start_->hide();
-        lbl_suchstartpos_->setText(qs(Dir1_->path()));
+        setStartPosition(Dir1_->path());
     });
     connect(findChild<QToolButton*>(QStringLiteral("lbl_exitstart")), &QToolButton::clicked, frame_start_,
             &QWidget::hide);
@@ -170,12 +170,24 @@ void Form1::connectControls()
             &Form1::leaveApplication);
 }
 
+void Form1::setStartPosition(std::string path)
+{
+    startPosition_ = std::move(path);
+    lbl_suchstartpos_->setText(qs(startPosition_));
+}
+
+void Form1::setStorageLocation(std::string path)
+{
+    storageLocation_ = std::move(path);
+    lbl_file_->setText(qs(storageLocation_));
+}
+
 void Form1::startUp()
 {
     applyStoredFolders();
-    lbl_file_->setText(qs(joinPath(Dir_file_->path(), kListFileName, nativePathStyle())));
+    setStorageLocation(joinPath(Dir_file_->path(), kListFileName, nativePathStyle()));
     setStartSize();
-    lbl_suchstartpos_->setText(qs(Dir1_->path()));
+    setStartPosition(Dir1_->path());
 }
 
 void Form1::applyStoredFolders()
@@ -201,7 +213,7 @@ void Form1::shutDown()
 {
     namespace keys = settings_keys;
     SettingsStore& settings = *services_.settings;
-    settings.write(keys::kListFile, lbl_file_->text().toStdString());
+    settings.write(keys::kListFile, storageLocation_);
     settings.write(keys::kStartDirectory, Dir1_->path());
     settings.write(keys::kStartDrive, Drive1_->drive());
     settings.write(keys::kListFileDirectory, Dir_file_->path());
@@ -350,6 +362,10 @@ void Form1::generate()
                              : tr("%1 Verzeichnisse konnten nicht gelesen werden; ihre Unterverzeichnisse "
                                   "fehlen in der Liste.")
                                    .arg(result.report.unreadable));
+    if (result.report.untakeable > 0)
+        dialogs_->inform(tr("%1 Verzeichnis(se) mit einem Zeilenumbruch im Namen können nicht in die Liste "
+                            "übernommen werden; sie fehlen samt ihren Unterverzeichnissen.")
+                             .arg(result.report.untakeable));
 }
 
 GeneratedList Form1::walkWhileShowingProgress(const std::string& root, const std::vector<std::string>& retained)

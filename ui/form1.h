@@ -57,6 +57,13 @@ public:
     // when it could not be written; then nothing has changed.
     bool Speichern();
 
+    // The start position and the storage location of the list file, shown
+    // in their labels and kept here byte for byte (paths need not be UTF-8).
+    const std::string& startPosition() const { return startPosition_; }
+    void setStartPosition(std::string path);
+    const std::string& storageLocation() const { return storageLocation_; }
+    void setStorageLocation(std::string path);
+
     // The information window, closed first when the application is left.
     void setInformationWindow(QWidget* window) { Form2_ = window; }
 
@@ -120,6 +127,8 @@ private:
     bool shownBefore_ = false;
     bool walking_ = false;
     QPointer<QWidget> Form2_;
+    std::string startPosition_;
+    std::string storageLocation_;
 
     PathListView* List1_ = nullptr;
     QPushButton* Command1_ = nullptr;

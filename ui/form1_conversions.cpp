@@ -18,12 +18,12 @@ void Form1::convertShares(ShareForm target)
 {
     const DriveTable& drives = *services_.driveTable;
     const PathStyle style = nativePathStyle();
-    std::string start = lbl_suchstartpos_->text().toStdString();
+    std::string start = startPosition_;
     if (target == ShareForm::Network)
         ConvertToUNC(list_, start, [&](const std::string& p) { return DriveToUNC(p, drives, style); }, style);
     else
         ConvertToDir(list_, start, [&](const std::string& p) { return UNCToDrive(p, drives, style); }, style);
-    lbl_suchstartpos_->setText(QString::fromStdString(start));
+    setStartPosition(std::move(start));
     showPathList();
 }
 
@@ -50,7 +50,7 @@ void Form1::toggleQuotes()
 
 void Form1::makeRelative()
 {
-    const std::string start = lbl_suchstartpos_->text().toStdString();
+    const std::string start = startPosition_;
     if (!dialogs_->askYesNo(tr("diese Änderung kann nicht rückgängig gemacht werden ! weiter ?")))
         return;
     Relativ(list_, start, nativePathStyle());
@@ -63,7 +63,7 @@ void Form1::restorePreviousInput()
     // drives that are gone are skipped, as at start-up. The start position
     // stays.
     const SettingsDefaults defaults = settingsDefaults(nativePathStyle());
-    lbl_file_->setText(QString::fromStdString(services_.settings->read(settings_keys::kListFile, defaults.directory)));
+    setStorageLocation(services_.settings->read(settings_keys::kListFile, defaults.directory));
     applyStoredFolders();
 }
 

@@ -26,7 +26,7 @@ QString qs(const std::string& text)
 
 bool Form1::Speichern()
 {
-    std::string location = lbl_file_->text().toStdString();
+    std::string location = storageLocation_;
     if (location.empty())
         location = executableDirectory() + separatorOf(nativePathStyle()) + std::string(kListFileName);
 
@@ -41,7 +41,7 @@ bool Form1::Speichern()
                                   .arg(qs(location), describeFileError(*error)));
         return false;
     }
-    lbl_file_->setText(qs(location));
+    setStorageLocation(location);
     lblStatus_->setText(tr("file saved"));
     dialogs_->inform(tr("Datei dirnal.lst wurde unter %1 gespeichert").arg(qs(Dir_file_->path())));
     return true;
@@ -51,7 +51,7 @@ bool Form1::offerToSave()
 {
     if (list_.count() == 0)
         return true;
-    if (!dialogs_->askYesNo(tr("Wollen Sie die Datei %1 speichern ?").arg(lbl_file_->text())))
+    if (!dialogs_->askYesNo(tr("Wollen Sie die Datei %1 speichern ?").arg(qs(storageLocation_))))
         return true;
     return Speichern();
 }
@@ -97,13 +97,13 @@ void Form1::showListFilePanel(FilePanelMode mode)
 
 void Form1::saveIntoChosenDirectory()
 {
-    const QString previous = lbl_file_->text();
-    lbl_file_->setText(qs(joinPath(Dir_file_->path(), kListFileName, nativePathStyle())));
+    const std::string previous = storageLocation_;
+    setStorageLocation(joinPath(Dir_file_->path(), kListFileName, nativePathStyle()));
     Dateiauswahl_->hide();
     if (!Speichern()) {
         // The folder did not take the file: keep the old storage location,
         // and the panel for another choice.
-        lbl_file_->setText(previous);
+        setStorageLocation(previous);
         Dateiauswahl_->show();
     }
 }
@@ -126,7 +126,7 @@ void Form1::readChosenListFile()
         Dateiauswahl_->hide();
         return;
     }
-    lbl_file_->setText(qs(path));
+    setStorageLocation(path);
     lblStatus_->setText(tr("Datei lesen..."));
 
     const auto room = static_cast<std::size_t>(PathList::kMaxEntries - list_.count());
@@ -136,6 +136,10 @@ void Form1::readChosenListFile()
     showPathList();
     Dateiauswahl_->hide();
 
+    if (file.linesTooLong > 0)
+        dialogs_->inform(tr("%1 Zeile(n) der Datei sind länger als %2 Zeichen und wurden nicht gelesen.")
+                             .arg(file.linesTooLong)
+                             .arg(kMaxEntryLength));
     if (file.linesLeftOut > 0)
         dialogs_->inform(tr("Die Liste fasst höchstens %1 Einträge: %2 Zeilen der Datei wurden nicht gelesen.")
                              .arg(PathList::kMaxEntries)

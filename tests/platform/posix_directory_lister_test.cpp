@@ -123,3 +123,29 @@ TEST(PosixDirectoryLister, ConcurrentWalkOfARealTreeGivesTheSequentialList)
 
 }  // namespace
 }  // namespace dirnal
+
+namespace dirnal {
+namespace {
+
+TEST(PosixFaults, DeepTreesOddNamesAndBytesThatAreNotUtf8)
+{
+    testing::TempTree tree;
+    std::string deep = tree.root();
+    for (int level = 0; level < 1100; ++level) {
+        deep += "/d";
+        ASSERT_EQ(::mkdir(deep.c_str(), 0700), 0) << level;
+    }
+    tree.mkdir("zwei\nzeilen/darunter");
+    const std::string raw = tree.mkdir(std::string("roh-\xff\xfe-name"));
+
+    const PosixDirectoryLister lister;
+    const GeneratedList result = walkTree(tree.root(), {}, lister);
+    EXPECT_EQ(result.report.total, 1100 + 1);
+    EXPECT_EQ(result.report.untakeable, 1);
+    EXPECT_EQ(result.entries.back(), deep);
+    EXPECT_NE(std::find(result.entries.begin(), result.entries.end(), raw), result.entries.end())
+        << "a name that is not UTF-8 comes through byte for byte";
+}
+
+}  // namespace
+}  // namespace dirnal

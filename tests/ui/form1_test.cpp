@@ -224,6 +224,18 @@ TEST_F(Form1Test, TheUserLearnsOfUnreadableDirectoriesAndOfTheLimit)
                                    "in der Liste.")});
 }
 
+TEST_F(Form1Test, NamesWithLineBreaksAreLeftOutWithANotice)
+{
+    FakeLister fs(PathStyle::Posix);
+    fs.addChild("/r", "gut");
+    fs.addChild("/r", "zwei\nzeilen");
+    const auto form = open(fs, "/r");
+    generate(*form);
+    EXPECT_EQ(shownEntries(*form), QStringList{"/r/gut"});
+    ASSERT_EQ(dialogs.notices.size(), 1);
+    EXPECT_TRUE(dialogs.notices[0].contains(QStringLiteral("Zeilenumbruch")));
+}
+
 TEST_F(Form1Test, ClickingAnEntryChecksItEveryTime)
 {
     const std::string existing = tree.mkdir("root/exists");

@@ -106,7 +106,7 @@ TEST_F(StorageTest, AFailedSaveChangesNothingAndSaysWhy)
 {
     fill({"C:\\a"});
     const std::string target = tree.path("gone/dirnal.lst");
-    find<QLabel>("lbl_file")->setText(QString::fromStdString(target));
+    form->setStorageLocation(target);
     find<QLabel>("lblStatus")->setText(QStringLiteral("vorher"));
 
     EXPECT_FALSE(form->Speichern());
@@ -123,7 +123,7 @@ TEST_F(StorageTest, AFailedSaveChangesNothingAndSaysWhy)
 TEST_F(StorageTest, WithoutAStorageLocationTheFileGoesBesideTheProgram)
 {
     fill({"x"});
-    find<QLabel>("lbl_file")->setText(QString());
+    form->setStorageLocation("");
     const std::string fallback = executableDirectory() + "/dirnal.lst";
     std::filesystem::remove(fallback);
 
@@ -265,6 +265,46 @@ TEST_F(StorageTest, AFileLongerThanTheListHasRoomForIsReadUpToTheLimit)
     EXPECT_TRUE(dialogs.notices[0].contains(QStringLiteral("2 Zeilen")));
 }
 
+TEST_F(StorageTest, HugeFilesAreReadWithinBounds)
+{
+    // 100 MB in a million lines: the list takes what it has room for.
+    {
+        std::ofstream out(tree.path("lists/dirnal.lst"), std::ios::binary);
+        const std::string line = std::string(98, 'x') + "\r\n";
+        for (int i = 0; i < 1'000'000; ++i)
+            out << line;
+    }
+    find<DirectoryList>("Dir_file")->setPath(tree.path("lists"));
+    menu("dateis_0");
+    clickListFile();
+    EXPECT_EQ(form->pathList().count(), PathList::kMaxEntries);
+    ASSERT_EQ(dialogs.notices.size(), 1);
+    EXPECT_TRUE(dialogs.notices[0].contains(QString::number(1'000'000 - PathList::kMaxEntries)));
+
+    // 100 MB in one line is no list file: nothing is appended.
+    form->pathList().clear();
+    std::ofstream(tree.path("lists/dirnal.lst"), std::ios::binary) << std::string(100'000'000, 'a');
+    menu("dateis_0");
+    clickListFile();
+    EXPECT_EQ(form->pathList().count(), 0);
+    ASSERT_EQ(dialogs.notices.size(), 2);
+    EXPECT_TRUE(dialogs.notices[1].contains(QStringLiteral("länger als 32767 Zeichen")));
+}
+
+TEST_F(StorageTest, PathsThatAreNotUtf8AreSavedByteForByte)
+{
+    const std::string raw = tree.mkdir(std::string("roh-\xff\xfe"));
+    ASSERT_TRUE(form->pathList().append(raw));
+    form->showPathList();
+    ASSERT_TRUE(form->Speichern());
+    EXPECT_EQ(contentOf(tree.path("lists/dirnal.lst")), raw + "\r\n");
+
+    // A folder of that name can be chosen to save into, too.
+    form->setStorageLocation(raw + "/dirnal.lst");
+    ASSERT_TRUE(form->Speichern());
+    EXPECT_EQ(contentOf(raw + "/dirnal.lst"), raw + "\r\n");
+}
+
 TEST_F(StorageTest, ClosingOffersToSaveAListThatIsNotEmpty)
 {
     form->show();
@@ -289,7 +329,7 @@ TEST_F(StorageTest, AFailedSaveAtCloseKeepsTheWindowOpen)
 {
     fill({"a"});
     form->show();
-    find<QLabel>("lbl_file")->setText(QString::fromStdString(tree.path("gone/dirnal.lst")));
+    form->setStorageLocation(tree.path("gone/dirnal.lst"));
     dialogs.answers = {true};
     EXPECT_FALSE(form->close());
     EXPECT_TRUE(form->isVisible());

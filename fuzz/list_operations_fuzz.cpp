@@ -1,0 +1,169 @@
+// Random sequences of list operations, with the list's invariants checked
+// after each: the count stays within 0..32,767, rewriting in place keeps
+// the count, DeleteDouble is idempotent, Leerz leaves no empty entry, and
+// ToggleQuotes twice restores every entry.
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <map>
+#include <string>
+
+#include "core/delete_double.h"
+#include "core/list_editing.h"
+#include "core/path_conversions.h"
+#include "platform/module1.h"
+
+namespace {
+
+using dirnal::PathList;
+
+void check(bool condition)
+{
+    if (!condition)
+        std::abort();
+}
+
+// A and C local, X on \\srv\data, Y on \\srv\data\sub.
+class FakeDrives final : public dirnal::DriveTable {
+public:
+    std::vector<std::string> driveRoots() const override { return {"A:\\", "C:\\", "X:\\", "Y:\\"}; }
+    std::optional<std::string> remoteName(const std::string& localName) const override
+    {
+        if (localName == "X:" || localName == "x:")
+            return "\\\\srv\\data";
+        if (localName == "Y:" || localName == "y:")
+            return "\\\\srv\\data\\sub";
+        return std::nullopt;
+    }
+};
+
+std::string pathText(FuzzedDataProvider& input)
+{
+    static const char* const pieces[] = {"C:\\", "X:\\proj", "\\\\srv\\data\\", "\"", "mapkey ", "work",
+                                         "\\",   "/",        "a",               "",   "\\\\SRV\\Data"};
+    std::string text;
+    const int parts = input.ConsumeIntegralInRange(0, 4);
+    for (int i = 0; i < parts; ++i) {
+        if (input.ConsumeBool())
+            text += pieces[input.ConsumeIntegralInRange<std::size_t>(0, std::size(pieces) - 1)];
+        else
+            text += input.ConsumeRandomLengthString(12);
+    }
+    return text;
+}
+
+int anyIndex(FuzzedDataProvider& input, const PathList& list)
+{
+    return input.ConsumeIntegralInRange(0, list.count() - 1);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    FuzzedDataProvider input(data, size);
+    const FakeDrives drives;
+    const auto style = input.ConsumeBool() ? dirnal::PathStyle::Windows : dirnal::PathStyle::Posix;
+    std::string start = pathText(input);
+    PathList list;
+    bool filled = false;
+
+    for (int step = 0; step < 48 && input.remaining_bytes() > 0; ++step) {
+        const int before = list.count();
+        bool inPlace = false;
+        switch (input.ConsumeIntegralInRange(0, 14)) {
+        case 0: {
+            const bool taken = list.append(pathText(input));
+            check(taken == (before < PathList::kMaxEntries));
+            break;
+        }
+        case 1: {
+            // Now and then many entries at once, to reach the limit; large
+            // lists make every step slow, so mostly a few.
+            const bool many = !filled && input.ConsumeIntegralInRange(0, 63) == 0;
+            filled = filled || many;
+            const int copies = many ? input.ConsumeIntegralInRange(32000, 33000) : input.ConsumeIntegralInRange(0, 20);
+            const std::string text = pathText(input);
+            for (int i = 0; i < copies && list.append(text); ++i) {
+            }
+            break;
+        }
+        case 2:
+            if (before > 0)
+                list.replaceEntry(anyIndex(input, list), pathText(input));
+            inPlace = true;
+            break;
+        case 3:
+            if (before > 0)
+                list.setSelected(anyIndex(input, list), input.ConsumeBool());
+            inPlace = true;
+            break;
+        case 4: {
+            const int first = dirnal::thisnot(list, input.ConsumeRandomLengthString(6));
+            check(first >= -1 && first < list.count());
+            inPlace = true;
+            break;
+        }
+        case 5:
+            dirnal::blankSelected(list);
+            inPlace = true;
+            break;
+        case 6:
+            dirnal::Leerz(list);
+            for (const std::string& entry : list.entries())
+                check(!entry.empty());
+            check(list.selectedCount() == 0 && list.currentIndex() == -1);
+            break;
+        case 7: {
+            dirnal::DeleteDouble(list);
+            const std::vector<std::string> once = list.entries();
+            dirnal::DeleteDouble(list);
+            check(list.entries() == once);
+            break;
+        }
+        case 8: {
+            const std::vector<std::string> original = list.entries();
+            dirnal::ToggleQuotes(list);
+            dirnal::ToggleQuotes(list);
+            check(list.entries() == original);
+            inPlace = true;
+            break;
+        }
+        case 9:
+            dirnal::ToggleQuotes(list);
+            inPlace = true;
+            break;
+        case 10:
+            dirnal::StripQuotes(list);
+            inPlace = true;
+            break;
+        case 11:
+            dirnal::Relativ(list, start, style);
+            inPlace = true;
+            break;
+        case 12:
+            dirnal::ConvertToUNC(list, start,
+                                 [&](const std::string& p) { return dirnal::DriveToUNC(p, drives, style); }, style);
+            inPlace = true;
+            break;
+        case 13:
+            dirnal::ConvertToDir(list, start,
+                                 [&](const std::string& p) { return dirnal::UNCToDrive(p, drives, style); }, style);
+            inPlace = true;
+            break;
+        default:
+            if (before > 0 && input.ConsumeBool())
+                list.setCurrentIndex(anyIndex(input, list));
+            else
+                list.clear();
+            break;
+        }
+        check(list.count() >= 0 && list.count() <= PathList::kMaxEntries);
+        check(static_cast<std::size_t>(list.count()) == list.entries().size());
+        if (inPlace)
+            check(list.count() == before);
+        check(list.currentIndex() >= -1 && list.currentIndex() < list.count());
+    }
+    return 0;
+}

@@ -1,0 +1,41 @@
+#!/bin/sh
+# Builds the libFuzzer targets with clang and runs each for the given number
+# of seconds (default 60), two at a time, starting from the committed seeds.
+# Findings are written to build-fuzz/findings/.
+#   scripts/fuzz.sh [SECONDS]
+set -eu
+cd "$(dirname "$0")/.."
+seconds=${1:-60}
+
+missing=""
+for package in clang libclang-rt-14-dev cmake ninja-build; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing="$missing $package"
+done
+if [ -n "$missing" ]; then
+    as_root=""
+    [ "$(id -u)" = 0 ] || as_root="sudo"
+    $as_root apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $as_root apt-get install -y -qq --no-install-recommends $missing >/dev/null
+fi
+
+cmake -S . -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDIRNAL_FUZZ=ON \
+    -DDIRNAL_BUILD_UI=OFF -DDIRNAL_BUILD_TESTS=OFF -DDIRNAL_BUILD_BENCH=OFF >/dev/null
+cmake --build build-fuzz
+
+mkdir -p build-fuzz/findings
+for target in list_file_fuzz list_operations_fuzz; do
+    work=build-fuzz/corpus/$target
+    mkdir -p "$work"
+    cp -n fuzz/corpus/$target/* "$work"/ 2>/dev/null || true
+    (build-fuzz/fuzz/$target "$work" -max_total_time="$seconds" -artifact_prefix=build-fuzz/findings/$target- \
+        -print_final_stats=1 > build-fuzz/$target.log 2>&1; echo "$target exit $?" >> build-fuzz/$target.log) &
+done
+wait
+status=0
+for target in list_file_fuzz list_operations_fuzz; do
+    runs=$(grep -E '^stat::number_of_executed_units' build-fuzz/$target.log | awk '{print $2}')
+    result=$(tail -n 1 build-fuzz/$target.log)
+    echo "$target: ${runs:-?} executions in $seconds s ($result)"
+    case "$result" in *"exit 0") ;; *) status=1; tail -n 30 build-fuzz/$target.log ;; esac
+done
+exit $status
