@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -13,6 +14,8 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("dirnal-lst-manager"));
     QApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral("example.dirnal_lst.Manager"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("example.dirnal_lst.Manager")));
 
     // Standard buttons (Yes, No, OK) in the system's language.
     QTranslator qtTranslations;

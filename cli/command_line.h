@@ -1,0 +1,23 @@
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace dirnal::cli {
+
+// Exit codes of dirnal-lst.
+enum ExitCode : int {
+    kSuccess = 0,
+    kUsage = 2,          // unknown option, missing or surplus argument
+    kNoRoot = 3,         // the root is not a directory
+    kCannotRead = 4,     // the list to keep cannot be read
+    kCannotWrite = 5,    // the output cannot be written (nothing was)
+};
+
+// Runs dirnal-lst with its arguments (without the program name). Writes
+// the list to `out` when asked to, messages to `err`; progress only when
+// `errIsTerminal`.
+int run(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err, bool errIsTerminal);
+
+}  // namespace dirnal::cli
