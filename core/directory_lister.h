@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "core/path_style.h"
+
 namespace dirnal {
 
 // What identifies a directory independently of the path it was reached by
@@ -34,6 +36,16 @@ struct DirectoryListing {
     // The listed directory's identity, where the listing learned it.
     std::optional<DirectoryIdentity> identity;
 };
+
+// A subdirectory as a listing finds it.
+struct FoundSubdirectory {
+    std::string name;
+    bool throughLink = false;
+};
+
+// The listing of `directory` with these subdirectories: put in display order
+// and joined to full paths in the given style.
+DirectoryListing listingOf(const std::string& directory, std::vector<FoundSubdirectory> found, PathStyle style);
 
 // The file system as the walk and the window see it.
 class DirectoryLister {

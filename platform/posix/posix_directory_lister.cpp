@@ -13,7 +13,6 @@
 #include <cerrno>
 #include <cstdint>
 
-#include "core/name_order.h"
 #include "core/path_style.h"
 #include "platform/dir_exists.h"
 
@@ -27,13 +26,8 @@ bool isListedName(const char* name)
     return name[0] != '.';
 }
 
-struct Subdirectory {
-    std::string name;
-    bool throughLink;
-};
-
 // Adds the entry when it is a directory, or a link to one.
-void addIfSubdirectory(int dirFd, unsigned char type, const char* name, std::vector<Subdirectory>& found)
+void addIfSubdirectory(int dirFd, unsigned char type, const char* name, std::vector<FoundSubdirectory>& found)
 {
     if (type == DT_DIR) {
         found.push_back({name, false});
@@ -59,7 +53,7 @@ struct LinuxDirent64 {
     char d_name[1];
 };
 
-bool readSubdirectories(int fd, std::vector<Subdirectory>& found)
+bool readSubdirectories(int fd, std::vector<FoundSubdirectory>& found)
 {
     alignas(8) char buffer[32768];
     for (;;) {
@@ -80,7 +74,7 @@ bool readSubdirectories(int fd, std::vector<Subdirectory>& found)
     }
 }
 #else
-bool readSubdirectories(int fd, std::vector<Subdirectory>& found)
+bool readSubdirectories(int fd, std::vector<FoundSubdirectory>& found)
 {
     const int own = ::dup(fd);
     DIR* dir = own < 0 ? nullptr : ::fdopendir(own);
@@ -157,7 +151,7 @@ DirectoryListing PosixDirectoryLister::listOpened(int fd, const std::string& dir
                                               : DirectoryListing::Status::NotADirectory;
         return listing;
     }
-    std::vector<Subdirectory> found;
+    std::vector<FoundSubdirectory> found;
     const bool complete = readSubdirectories(fd, found);
     ::close(fd);
     if (!complete) {
@@ -165,16 +159,7 @@ DirectoryListing PosixDirectoryLister::listOpened(int fd, const std::string& dir
         return listing;
     }
 
-    std::sort(found.begin(), found.end(),
-              [](const Subdirectory& a, const Subdirectory& b) { return displayOrderLess(a.name, b.name); });
-    listing.subdirectories.reserve(found.size());
-    listing.throughLink.reserve(found.size());
-    for (const Subdirectory& subdirectory : found) {
-        listing.subdirectories.push_back(joinPath(directory, subdirectory.name, PathStyle::Posix));
-        listing.throughLink.push_back(subdirectory.throughLink ? 1 : 0);
-    }
-    listing.status = DirectoryListing::Status::Listed;
-    return listing;
+    return listingOf(directory, std::move(found), PathStyle::Posix);
 }
 
 }  // namespace dirnal

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 
-#include "core/name_order.h"
 #include "core/path_style.h"
 #include "platform/dir_exists.h"
 #include "platform/win32/wide.h"
@@ -64,11 +63,7 @@ DirectoryListing Win32DirectoryLister::list(const std::string& directory) const
                                                                   : DirectoryListing::Status::Unreadable;
         return listing;
     }
-    struct Found {
-        std::string name;
-        bool throughLink;
-    };
-    std::vector<Found> names;
+    std::vector<FoundSubdirectory> names;
     do {
         const DWORD attributes = found.dwFileAttributes;
         const std::wstring_view name(found.cFileName);
@@ -86,14 +81,7 @@ DirectoryListing Win32DirectoryLister::list(const std::string& directory) const
         return listing;
     }
 
-    std::sort(names.begin(), names.end(),
-              [](const Found& a, const Found& b) { return displayOrderLess(a.name, b.name); });
-    for (const Found& subdirectory : names) {
-        listing.subdirectories.push_back(joinPath(directory, subdirectory.name, PathStyle::Windows));
-        listing.throughLink.push_back(subdirectory.throughLink ? 1 : 0);
-    }
-    listing.status = DirectoryListing::Status::Listed;
-    return listing;
+    return listingOf(directory, std::move(names), PathStyle::Windows);
 }
 
 }  // namespace dirnal
