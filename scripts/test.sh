@@ -1,15 +1,20 @@
 #!/bin/sh
-# Installs what is missing, builds, and runs every test: the native tests
-# (the window's on Qt's offscreen platform, never on the user's display or
-# settings), then the Windows build's tests under Wine.
-# With --native-only the Windows part is left out.
+# Installs what is missing, builds, and runs every test:
+#  1. the native tests (the window's on Qt's offscreen platform, never on
+#     the user's display or settings),
+#  2. the same tests built with AddressSanitizer and UndefinedBehaviorSanitizer,
+#  3. the fuzz targets, 30 seconds each from their seeds,
+#  4. the Windows build's tests under Wine.
+# With --native-only only the first part runs.
 set -eu
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 scripts/build.sh
-native=0
-(cd build && ctest --output-on-failure --timeout 300 -j2) || native=$?
-[ "${1:-}" = "--native-only" ] && exit "$native"
-windows=0
-scripts/windows-tests.sh || windows=$?
-[ "$native" = 0 ] && [ "$windows" = 0 ]
+failed=""
+(cd build && ctest --output-on-failure --timeout 300 -j2) || failed="$failed native"
+if [ "${1:-}" != "--native-only" ]; then
+    scripts/sanitize-tests.sh || failed="$failed sanitizers"
+    scripts/fuzz.sh 30 || failed="$failed fuzzing"
+    scripts/windows-tests.sh || failed="$failed windows"
+fi
+[ -z "$failed" ] || { echo "Failed:$failed" >&2; exit 1; }
