@@ -5,6 +5,7 @@
 #include <QLabel>
 
 #include "support/fake_lister.h"
+#include "support/form1_fixture.h"
 #include "support/form1_services.h"
 #include "support/memory_settings.h"
 #include "support/scripted_dialogs.h"
@@ -19,7 +20,7 @@ using dirnal::testing::MemorySettings;
 using dirnal::testing::ScriptedDialogs;
 using Entries = std::vector<std::string>;
 
-class ConversionsTest : public ::testing::Test {
+class ConversionsTest : public dirnal::testing::Form1Fixture {
 protected:
     ConversionsTest()
     {
@@ -36,28 +37,9 @@ protected:
         form = std::make_unique<Form1>(services);
     }
 
-    template <typename T = QWidget>
-    T* find(const char* name)
-    {
-        T* widget = form->findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
-    void fill(const Entries& entries)
-    {
-        form->pathList().assign(entries);
-        form->showPathList();
-    }
-    Entries entries() { return form->pathList().entries(); }
-    void click(const char* button) { find<QAbstractButton>(button)->click(); }
-    void menu(int item) { form->findChild<QAction*>(QStringLiteral("optionens_%1").arg(item))->trigger(); }
-    bool shown(const char* name) { return !find(name)->isHidden(); }
-    QString text(const char* label) { return find<QLabel>(label)->text(); }
+    void option(int item) const { menu(QStringLiteral("optionens_%1").arg(item)); }
 
     FakeLister fs{PathStyle::Posix};
-    MemorySettings settings;
-    ScriptedDialogs dialogs;
-    std::unique_ptr<Form1> form;
 };
 
 TEST_F(ConversionsTest, TheShareButtonsSwapButTheMenuLeavesThemAsTheyAre)
@@ -72,9 +54,9 @@ TEST_F(ConversionsTest, TheShareButtonsSwapButTheMenuLeavesThemAsTheyAre)
     EXPECT_EQ(entries(), (Entries{"/a", "/b/", "/", "rel"})) << "no shares here: one separator goes";
     EXPECT_EQ(text("lbl_suchstartpos"), QStringLiteral("/start"));
 
-    menu(4);
+    option(4);
     EXPECT_EQ(entries(), (Entries{"/a", "/b", "/", "rel"})) << "a second run takes the next separator";
-    menu(5);
+    option(5);
     EXPECT_FALSE(shown("cmd_DirtoUNC"));
     EXPECT_TRUE(shown("cmd_UNCtoDir"));
 
@@ -121,7 +103,7 @@ TEST_F(ConversionsTest, RelativeToTheStartPositionOnlyAfterYes)
     EXPECT_EQ(entries(), (Entries{"/start/parts", "/start/parts/std", "/startx/a", "/other"}));
 
     dialogs.answers = {true};
-    menu(6);
+    option(6);
     EXPECT_EQ(dialogs.questions.size(), 2);
     EXPECT_EQ(entries(), (Entries{"parts", "parts/std", "/startx/a", "/other"}));
 
@@ -138,7 +120,7 @@ TEST_F(ConversionsTest, PreviousInputRestoresWhatWasStoredButNotTheStartPosition
     settings.values[settings_keys::kListFileDirectory] = "/gone";
     find<DirectoryList>("Dir_file")->setPath("/stored/b");
 
-    menu(2);
+    option(2);
 
     EXPECT_EQ(text("lbl_file"), QStringLiteral("/proj/dirnal.lst")) << "as stored, whatever Dir_file shows";
     EXPECT_EQ(find<DirectoryList>("Dir1")->path(), "/stored/a");
@@ -149,13 +131,13 @@ TEST_F(ConversionsTest, PreviousInputRestoresWhatWasStoredButNotTheStartPosition
 
 TEST_F(ConversionsTest, DeleteDoubleEntriesFromTheMenu)
 {
-    menu(3);
+    option(3);
     EXPECT_EQ(text("lblStatus"), QStringLiteral("kein Inhalt"));
 
     fill({"C:\\a", "C:\\b", "C:\\a", "c:\\A", "C:\\b", "", "", "mapkey x", "mapkey x"});
     form->pathList().setSelected(1, true);
     form->showPathList();
-    menu(3);
+    option(3);
     EXPECT_EQ(text("lblStatus"), QStringLiteral("delete double"));
     EXPECT_EQ(entries(), (Entries{"C:\\a", "C:\\b", "c:\\A", "", "", "mapkey x", "mapkey x"}));
     EXPECT_EQ(form->pathList().selectedCount(), 0);

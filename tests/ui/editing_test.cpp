@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include "support/fake_lister.h"
+#include "support/form1_fixture.h"
 #include "support/form1_services.h"
 #include "support/memory_settings.h"
 #include "support/scripted_dialogs.h"
@@ -19,7 +20,7 @@ using dirnal::testing::FakeLister;
 using dirnal::testing::MemorySettings;
 using dirnal::testing::ScriptedDialogs;
 
-class EditingTest : public ::testing::Test {
+class EditingTest : public dirnal::testing::Form1Fixture {
 protected:
     EditingTest()
     {
@@ -30,33 +31,11 @@ protected:
         form->show();
     }
 
-    template <typename T = QWidget>
-    T* find(const char* name)
-    {
-        T* widget = form->findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
-    void fill(const std::vector<std::string>& entries)
-    {
-        form->pathList().assign(entries);
-        form->showPathList();
-    }
-    std::vector<std::string> entries() { return form->pathList().entries(); }
-    void click(const char* button) { find<QAbstractButton>(button)->click(); }
-    void clickEntry(int row, Qt::KeyboardModifiers modifiers = {})
-    {
-        auto* view = find<PathListView>("List1");
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, modifiers,
-                          view->visualRect(view->model()->index(row, 0)).center());
-    }
     void search(const char* text)
     {
         find<QLineEdit>("txt_find")->setText(QString::fromUtf8(text));
         click("cmd_deletethis");
     }
-    QString text(const char* label) { return find<QLabel>(label)->text(); }
-
     // The view shows exactly the list's selected flags.
     void expectViewMatchesList()
     {
@@ -68,9 +47,6 @@ protected:
     }
 
     FakeLister fs{PathStyle::Posix};
-    MemorySettings settings;
-    ScriptedDialogs dialogs;
-    std::unique_ptr<Form1> form;
 };
 
 TEST_F(EditingTest, ASearchFollowedAtOnceByADeleteRemovesTheFoundEntries)

@@ -13,6 +13,7 @@
 
 #include "platform/file_io.h"
 #include "platform/posix_directory_lister.h"
+#include "support/form1_fixture.h"
 #include "support/form1_services.h"
 #include "support/memory_settings.h"
 #include "support/scripted_dialogs.h"
@@ -37,7 +38,7 @@ std::string contentOf(const std::string& path)
     return bytes.str();
 }
 
-class StorageTest : public ::testing::Test {
+class StorageTest : public dirnal::testing::Form1Fixture {
 protected:
     StorageTest()
     {
@@ -47,29 +48,14 @@ protected:
             dirnal::testing::servicesFor(settings, disk, dialogs, tree.root()));
     }
 
-    template <typename T = QWidget>
-    T* find(const char* name)
+    QStringList rows() const
     {
-        T* widget = form->findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
-    QString text(const char* label) { return find<QLabel>(label)->text(); }
-    void fill(std::initializer_list<const char*> entries)
-    {
-        for (const char* entry : entries)
-            ASSERT_TRUE(form->pathList().append(entry));
-        form->showPathList();
-    }
-    QStringList entries()
-    {
-        QStringList rows;
+        QStringList texts;
         for (const std::string& entry : form->pathList().entries())
-            rows << QString::fromStdString(entry);
-        return rows;
+            texts << QString::fromStdString(entry);
+        return texts;
     }
-    void menu(const char* item) { form->findChild<QAction*>(QString::fromLatin1(item))->trigger(); }
-    bool panelShown() { return !find("Dateiauswahl")->isHidden(); }
+    bool panelShown() const { return shown("Dateiauswahl"); }
     void clickListFile()
     {
         auto* files = find<FileList>("File_file");
@@ -80,9 +66,6 @@ protected:
 
     TempTree tree;
     PosixDirectoryLister disk;
-    MemorySettings settings;
-    ScriptedDialogs dialogs;
-    std::unique_ptr<Form1> form;
 };
 
 TEST_F(StorageTest, SavingWritesTheListAndSaysWhere)
@@ -97,7 +80,7 @@ TEST_F(StorageTest, SavingWritesTheListAndSaysWhere)
 
     // An empty list still writes a file: of zero bytes.
     form->pathList().clear();
-    menu("dateis_1");
+    menu(QStringLiteral("dateis_1"));
     EXPECT_EQ(contentOf(tree.path("lists/dirnal.lst")), "");
     EXPECT_EQ(dialogs.notices.size(), 2);
 }
@@ -117,7 +100,7 @@ TEST_F(StorageTest, AFailedSaveChangesNothingAndSaysWhy)
     EXPECT_TRUE(dialogs.notices.isEmpty());
     EXPECT_EQ(text("lblStatus"), QStringLiteral("vorher"));
     EXPECT_EQ(text("lbl_file"), QString::fromStdString(target));
-    EXPECT_EQ(entries(), QStringList{"C:\\a"});
+    EXPECT_EQ(rows(), QStringList{"C:\\a"});
 }
 
 TEST_F(StorageTest, WithoutAStorageLocationTheFileGoesBesideTheProgram)
@@ -143,15 +126,15 @@ TEST_F(StorageTest, ThePanelOpensInOpenModeOrSaveMode)
         EXPECT_TRUE(find("File_file")->isEnabled());
         EXPECT_EQ(!find("cmd_hier")->isHidden(), !open);
     };
-    menu("dateis_2");
+    menu(QStringLiteral("dateis_2"));
     expectMode(false);
-    menu("dateis_0");
+    menu(QStringLiteral("dateis_0"));
     expectMode(true);
     find<QAbstractButton>("cmd_saveplace")->click();
     expectMode(false);
     find<QAbstractButton>("lbl_X")->click();
     EXPECT_FALSE(panelShown());
-    menu("optionens_1");
+    menu(QStringLiteral("optionens_1"));
     expectMode(false);
     EXPECT_TRUE(std::filesystem::is_empty(tree.path("lists"))) << "opening the panel writes nothing";
 }
@@ -159,7 +142,7 @@ TEST_F(StorageTest, ThePanelOpensInOpenModeOrSaveMode)
 TEST_F(StorageTest, SpeichernInThePanelSavesIntoTheChosenDirectory)
 {
     fill({"a"});
-    menu("dateis_2");
+    menu(QStringLiteral("dateis_2"));
     find<DirectoryList>("Dir_file")->setPath(tree.mkdir("chosen"));
     find<QAbstractButton>("cmd_hier")->click();
     EXPECT_EQ(text("lbl_file"), QString::fromStdString(tree.path("chosen/dirnal.lst")));
@@ -171,7 +154,7 @@ TEST_F(StorageTest, SpeichernInThePanelSavesIntoTheChosenDirectory)
 TEST_F(StorageTest, SpeichernAtTheRootJoinsWithOneSeparator)
 {
     fill({"a"});
-    menu("dateis_2");
+    menu(QStringLiteral("dateis_2"));
     find<DirectoryList>("Dir_file")->setPath("/");
     const QString before = text("lbl_file");
     // Nothing may really be written to "/": a file size limit of zero makes
@@ -198,10 +181,10 @@ TEST_F(StorageTest, ReadingAppendsEveryLineAndMakesTheFileTheStorageLocation)
     fill({"old 1", "old 2"});
     const std::string file = tree.touch("lists/dirnal.lst", "a\r\n\r\nb\r\nc\nd\re");
     find<DirectoryList>("Dir_file")->setPath(tree.path("lists"));
-    menu("dateis_0");
+    menu(QStringLiteral("dateis_0"));
     clickListFile();
 
-    EXPECT_EQ(entries(), (QStringList{"old 1", "old 2", "a", "", "b", "c", "d", "e"}));
+    EXPECT_EQ(rows(), (QStringList{"old 1", "old 2", "a", "", "b", "c", "d", "e"}));
     EXPECT_EQ(text("lbl_file"), QString::fromStdString(file));
     EXPECT_EQ(text("lblStatus"), QStringLiteral("Datei lesen..."));
     QCoreApplication::processEvents();
@@ -216,9 +199,9 @@ TEST_F(StorageTest, AnEmptyFileAppendsNothingButBecomesTheStorageLocation)
     fill({"kept"});
     const std::string file = tree.touch("lists/dirnal.lst");
     find<DirectoryList>("Dir_file")->setPath(tree.path("lists"));
-    menu("dateis_0");
+    menu(QStringLiteral("dateis_0"));
     clickListFile();
-    EXPECT_EQ(entries(), QStringList{"kept"});
+    EXPECT_EQ(rows(), QStringList{"kept"});
     EXPECT_EQ(text("lbl_file"), QString::fromStdString(file));
 }
 
@@ -228,10 +211,10 @@ TEST_F(StorageTest, AFileThatCannotBeReadChangesNothing)
     const std::string file = tree.touch("lists/dirnal.lst", "x\r\n");
     find<DirectoryList>("Dir_file")->setPath(tree.path("lists"));
     const QString before = text("lbl_file");
-    menu("dateis_0");
+    menu(QStringLiteral("dateis_0"));
     std::filesystem::remove(file);  // gone after it was listed
     clickListFile();
-    EXPECT_EQ(entries(), QStringList{"kept"});
+    EXPECT_EQ(rows(), QStringList{"kept"});
     EXPECT_EQ(text("lbl_file"), before);
     ASSERT_EQ(dialogs.errors.size(), 1);
     EXPECT_TRUE(dialogs.errors[0].contains(QString::fromStdString(file)));
@@ -241,14 +224,14 @@ TEST_F(StorageTest, AClickBesideTheFileAsksToChooseOneFirst)
 {
     tree.touch("lists/dirnal.lst", "x\r\n");
     find<DirectoryList>("Dir_file")->setPath(tree.path("lists"));
-    menu("dateis_0");
+    menu(QStringLiteral("dateis_0"));
     form->show();
     auto* files = find<FileList>("File_file");
     files->resize(files->width(), 60);
     QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, QPoint(5, files->viewport()->height() - 3));
     EXPECT_EQ(dialogs.notices, QStringList{QStringLiteral("Zuerst Datei auswählen !")});
     EXPECT_FALSE(panelShown());
-    EXPECT_TRUE(entries().isEmpty());
+    EXPECT_TRUE(rows().isEmpty());
 }
 
 TEST_F(StorageTest, AFileLongerThanTheListHasRoomForIsReadUpToTheLimit)
@@ -257,7 +240,7 @@ TEST_F(StorageTest, AFileLongerThanTheListHasRoomForIsReadUpToTheLimit)
         ASSERT_TRUE(form->pathList().append("e"));
     tree.touch("lists/dirnal.lst", "1\r\n2\r\n3\r\n4\r\n5\r\n");
     find<DirectoryList>("Dir_file")->setPath(tree.path("lists"));
-    menu("dateis_0");
+    menu(QStringLiteral("dateis_0"));
     clickListFile();
     EXPECT_EQ(form->pathList().count(), PathList::kMaxEntries);
     EXPECT_EQ(form->pathList().entryAt(PathList::kMaxEntries - 1), "3");
@@ -275,7 +258,7 @@ TEST_F(StorageTest, HugeFilesAreReadWithinBounds)
             out << line;
     }
     find<DirectoryList>("Dir_file")->setPath(tree.path("lists"));
-    menu("dateis_0");
+    menu(QStringLiteral("dateis_0"));
     clickListFile();
     EXPECT_EQ(form->pathList().count(), PathList::kMaxEntries);
     ASSERT_EQ(dialogs.notices.size(), 1);
@@ -284,7 +267,7 @@ TEST_F(StorageTest, HugeFilesAreReadWithinBounds)
     // 100 MB in one line is no list file: nothing is appended.
     form->pathList().clear();
     std::ofstream(tree.path("lists/dirnal.lst"), std::ios::binary) << std::string(100'000'000, 'a');
-    menu("dateis_0");
+    menu(QStringLiteral("dateis_0"));
     clickListFile();
     EXPECT_EQ(form->pathList().count(), 0);
     ASSERT_EQ(dialogs.notices.size(), 2);
@@ -345,7 +328,7 @@ TEST_F(StorageTest, ExitClosesTheInformationWindowAndThenTheMainWindow)
     form->show();
     fill({"a"});
     dialogs.answers = {false};
-    menu("dateis_3");
+    menu(QStringLiteral("dateis_3"));
     EXPECT_FALSE(information.isVisible());
     EXPECT_FALSE(form->isVisible());
     EXPECT_EQ(dialogs.questions.size(), 1);
@@ -360,16 +343,16 @@ TEST_F(StorageTest, WhatWasSavedReadsBackInANewWindow)
     tree.mkdir("start/B/x");
     tree.mkdir("start/A");
     find<QAbstractButton>("Command1")->click();
-    const QStringList generated = entries();
+    const QStringList generated = rows();
     ASSERT_EQ(generated.size(), 3);
     dialogs.answers = {true};
     form->close();
 
     form = std::make_unique<Form1>(
         dirnal::testing::servicesFor(settings, disk, dialogs, tree.root()));
-    menu("dateis_0");
+    menu(QStringLiteral("dateis_0"));
     clickListFile();
-    EXPECT_EQ(entries(), generated);
+    EXPECT_EQ(rows(), generated);
 }
 
 }  // namespace
