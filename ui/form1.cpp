@@ -2,16 +2,15 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
-#include <QToolButton>
-
-#include <QElapsedTimer>
-#include <QEventLoop>
 #include <QTimer>
+#include <QToolButton>
 
 #include <atomic>
 #include <cmath>
