@@ -1,6 +1,7 @@
 // The list file reader and writer on arbitrary bytes: decoding never fails,
 // no entry holds a line break, and what is written reads back the same.
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <string_view>
@@ -11,11 +12,14 @@
 
 namespace {
 
-void check(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
+// An invariant that failed names itself before the fuzzer stops.
+#define check(condition)                                                                         \
+    do {                                                                                         \
+        if (!(condition)) {                                                                      \
+            std::fprintf(stderr, "invariant broken at line %d: %s\n", __LINE__, #condition); \
+            std::abort();                                                                        \
+        }                                                                                        \
+    } while (false)
 
 }  // namespace
 

@@ -1,10 +1,11 @@
 // Random sequences of list operations, with the list's invariants checked
 // after each: the count stays within 0..32,767, rewriting in place keeps
 // the count, DeleteDouble is idempotent, Leerz leaves no empty entry, and
-// ToggleQuotes twice restores every entry.
+// ToggleQuotes twice restores every entry but doubly quoted ones.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <map>
 #include <string>
@@ -18,11 +19,14 @@ namespace {
 
 using dirnal::PathList;
 
-void check(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
+// An invariant that failed names itself before the fuzzer stops.
+#define check(condition)                                                                         \
+    do {                                                                                         \
+        if (!(condition)) {                                                                      \
+            std::fprintf(stderr, "invariant broken at line %d: %s\n", __LINE__, #condition); \
+            std::abort();                                                                        \
+        }                                                                                        \
+    } while (false)
 
 // A and C local, X on \\srv\data, Y on \\srv\data\sub.
 class FakeDrives final : public dirnal::DriveTable {
@@ -123,10 +127,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             break;
         }
         case 8: {
+            // Twice restores every entry, except one whose text between its
+            // quotes is quoted or empty again: the second run takes those
+            // quotes off too, as it takes them off every quoted entry.
             const std::vector<std::string> original = list.entries();
             dirnal::ToggleQuotes(list);
             dirnal::ToggleQuotes(list);
-            check(list.entries() == original);
+            for (std::size_t i = 0; i < original.size(); ++i) {
+                const std::string& entry = original[i];
+                const std::string inner = dirnal::isQuoted(entry) ? entry.substr(1, entry.size() - 2) : "";
+                const bool nested = dirnal::isQuoted(entry) && (inner.empty() || dirnal::isQuoted(inner));
+                if (!nested)
+                    check(list.entries()[i] == entry);
+            }
             inPlace = true;
             break;
         }

@@ -25,6 +25,17 @@ TEST(Quotes, ToggleQuotesTurnsEachEntryTheOtherWay)
     EXPECT_EQ(list.entries(), (Entries{"C:\\a", "\"C:\\b\"", "", "\"half", "in\"side", "\""}));
 }
 
+TEST(Quotes, ADoublyQuotedEntryLosesBothPairsOverTwoToggles)
+{
+    // The second run takes the quotes off what is quoted again, as it does
+    // for every quoted entry; so only such entries do not come back.
+    PathList list = listOf({"\"\"C:\\a\"\"", "\"\""});
+    ToggleQuotes(list);
+    EXPECT_EQ(list.entries(), (Entries{"\"C:\\a\"", ""}));
+    ToggleQuotes(list);
+    EXPECT_EQ(list.entries(), (Entries{"C:\\a", ""}));
+}
+
 TEST(Quotes, StripQuotesTakesOnePairOffQuotedEntriesOnly)
 {
     PathList list = listOf({"\"C:\\a\"", "\"\"C:\\b\"\"", "\"half", "in\"side", "\"", "\"\"", "plain"});
