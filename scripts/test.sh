@@ -3,7 +3,7 @@
 #  1. the native tests (the window's on Qt's offscreen platform, never on
 #     the user's display or settings),
 #  2. the same tests built with AddressSanitizer and UndefinedBehaviorSanitizer,
-#  3. the fuzz targets, 30 seconds each from their seeds,
+#  3. the fuzz targets, a fixed set of inputs grown from their seeds,
 #  4. the Windows build's tests under Wine.
 # With --native-only only the first part runs.
 set -eu
@@ -14,7 +14,7 @@ failed=""
 (cd build && ctest --output-on-failure --timeout 300 -j2) || failed="$failed native"
 if [ "${1:-}" != "--native-only" ]; then
     scripts/sanitize-tests.sh || failed="$failed sanitizers"
-    scripts/fuzz.sh 30 || failed="$failed fuzzing"
+    scripts/fuzz.sh --repeatable || failed="$failed fuzzing"
     scripts/windows-tests.sh || failed="$failed windows"
 fi
 [ -z "$failed" ] || { echo "Failed:$failed" >&2; exit 1; }
