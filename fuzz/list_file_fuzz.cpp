@@ -1,27 +1,13 @@
 // The list file reader and writer on arbitrary bytes: decoding never fails,
 // no entry holds a line break, and what is written reads back the same.
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "core/list_file.h"
 #include "core/path_list.h"
-
-namespace {
-
-// An invariant that failed names itself before the fuzzer stops.
-#define check(condition)                                                                         \
-    do {                                                                                         \
-        if (!(condition)) {                                                                      \
-            std::fprintf(stderr, "invariant broken at line %d: %s\n", __LINE__, #condition); \
-            std::abort();                                                                        \
-        }                                                                                        \
-    } while (false)
-
-}  // namespace
+#include "fuzz/check.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

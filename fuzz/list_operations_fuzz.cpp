@@ -5,28 +5,18 @@
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <map>
 #include <string>
 
 #include "core/delete_double.h"
 #include "core/list_editing.h"
 #include "core/path_conversions.h"
+#include "fuzz/check.h"
 #include "platform/module1.h"
 
 namespace {
 
 using dirnal::PathList;
-
-// An invariant that failed names itself before the fuzzer stops.
-#define check(condition)                                                                         \
-    do {                                                                                         \
-        if (!(condition)) {                                                                      \
-            std::fprintf(stderr, "invariant broken at line %d: %s\n", __LINE__, #condition); \
-            std::abort();                                                                        \
-        }                                                                                        \
-    } while (false)
 
 // A and C local, X on \\srv\data, Y on \\srv\data\sub.
 class FakeDrives final : public dirnal::DriveTable {

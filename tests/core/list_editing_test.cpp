@@ -2,17 +2,14 @@
 
 #include "core/list_editing.h"
 
+#include "support/path_lists.h"
+
 namespace dirnal {
 namespace {
 
 using Entries = std::vector<std::string>;
 
-PathList listOf(const Entries& entries)
-{
-    PathList list;
-    list.assign(entries);
-    return list;
-}
+using testing::listOf;
 
 Entries selected(const PathList& list)
 {

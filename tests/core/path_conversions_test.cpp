@@ -4,17 +4,14 @@
 
 #include "core/path_conversions.h"
 
+#include "support/path_lists.h"
+
 namespace dirnal {
 namespace {
 
 using Entries = std::vector<std::string>;
 
-PathList listOf(const Entries& entries)
-{
-    PathList list;
-    list.assign(entries);
-    return list;
-}
+using testing::listOf;
 
 TEST(Quotes, ToggleQuotesTurnsEachEntryTheOtherWay)
 {
