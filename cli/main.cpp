@@ -1,17 +1,63 @@
-#ifdef _WIN32
-#include <io.h>
-#define DIRNAL_ISATTY(fd) (::_isatty(fd) != 0)
-#else
-#include <unistd.h>
-#define DIRNAL_ISATTY(fd) (::isatty(fd) != 0)
-#endif
-
 #include <iostream>
+#include <string>
+#include <vector>
 
 #include "cli/command_line.h"
 
+#ifdef _WIN32
+#include <windows.h>
+// after windows.h, which it needs
+#include <shellapi.h>
+
+#include <fcntl.h>
+#include <io.h>
+
+#include "platform/win32/wide.h"
+
+namespace {
+
+// The program keeps its strings in UTF-8; Windows hands over the arguments
+// in the ANSI code page unless asked for the wide form. The list goes to
+// standard output byte for byte (no second CR before each LF), and the
+// console shows the German notices in UTF-8.
+std::vector<std::string> processArguments(int, char*[])
+{
+    ::_setmode(::_fileno(stdout), _O_BINARY);
+    ::SetConsoleOutputCP(CP_UTF8);
+    int count = 0;
+    wchar_t** wide = ::CommandLineToArgvW(::GetCommandLineW(), &count);
+    std::vector<std::string> arguments;
+    for (int i = 1; wide && i < count; ++i)
+        arguments.push_back(dirnal::win32::narrow(wide[i]));
+    ::LocalFree(wide);
+    return arguments;
+}
+
+bool errorOutputIsTerminal()
+{
+    return ::_isatty(2) != 0;
+}
+
+}  // namespace
+#else
+#include <unistd.h>
+
+namespace {
+
+std::vector<std::string> processArguments(int argc, char* argv[])
+{
+    return std::vector<std::string>(argv + 1, argv + argc);
+}
+
+bool errorOutputIsTerminal()
+{
+    return ::isatty(2) != 0;
+}
+
+}  // namespace
+#endif
+
 int main(int argc, char* argv[])
 {
-    const std::vector<std::string> arguments(argv + 1, argv + argc);
-    return dirnal::cli::run(arguments, std::cout, std::cerr, DIRNAL_ISATTY(2));
+    return dirnal::cli::run(processArguments(argc, argv), std::cout, std::cerr, errorOutputIsTerminal());
 }

@@ -10,9 +10,9 @@
 
 #include "core/delete_double.h"
 #include "core/list_editing.h"
+#include "core/network_shares.h"
 #include "core/path_conversions.h"
 #include "fuzz/check.h"
-#include "platform/module1.h"
 
 namespace {
 

@@ -10,11 +10,3 @@ namespace dirnal {
 bool DirExists(const std::string& path) noexcept;
 
 }  // namespace dirnal
-
-namespace dirnal {
-
-// True exactly when the path names an existing regular file (a link to one
-// counts). Never throws.
-bool FileExists(const std::string& path) noexcept;
-
-}  // namespace dirnal

@@ -4,7 +4,7 @@
 // one place.
 namespace dirnal::ui::about {
 
-inline constexpr const char* kTitle = "dirnal.lst Manager 3.61";
+inline constexpr const char* kTitle = "dirnal.lst Manager " DIRNAL_VERSION;
 inline constexpr const char* kTagline = "Erstellt bequem die Datei dirnal.lst für Ihr CAD-System.";
 inline constexpr const char* kDetails =
     "Diese Software ist kostenlos.\r\n"

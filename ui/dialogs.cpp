@@ -8,22 +8,23 @@ namespace {
 const QString kTitle = QStringLiteral("dirnal.lst");
 }
 
-bool MessageBoxDialogs::askYesNo(const QString& text)
+bool MessageBoxDialogs::askYesNo(const std::string& text)
 {
-    QMessageBox box(QMessageBox::NoIcon, kTitle, text, QMessageBox::Yes | QMessageBox::No, parent_);
+    QMessageBox box(QMessageBox::NoIcon, kTitle, QString::fromStdString(text), QMessageBox::Yes | QMessageBox::No,
+                    parent_);
     box.setDefaultButton(QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes;
 }
 
-void MessageBoxDialogs::inform(const QString& text)
+void MessageBoxDialogs::inform(const std::string& text)
 {
-    QMessageBox box(QMessageBox::NoIcon, kTitle, text, QMessageBox::Ok, parent_);
+    QMessageBox box(QMessageBox::NoIcon, kTitle, QString::fromStdString(text), QMessageBox::Ok, parent_);
     box.exec();
 }
 
-void MessageBoxDialogs::reportError(const QString& text)
+void MessageBoxDialogs::reportError(const std::string& text)
 {
-    QMessageBox box(QMessageBox::Warning, kTitle, text, QMessageBox::Ok, parent_);
+    QMessageBox box(QMessageBox::Warning, kTitle, QString::fromStdString(text), QMessageBox::Ok, parent_);
     box.exec();
 }
 

@@ -1,34 +1,48 @@
 #pragma once
 
-#include <QString>
+#include <functional>
+#include <string>
+
+#include "core/dialogs.h"
 
 class QWidget;
 
 namespace dirnal::ui {
 
-// Questions and notices of the window. The product shows message boxes;
-// tests answer with a script and read what was asked.
-class Dialogs {
-public:
-    virtual ~Dialogs() = default;
-    // Yes and No, Yes first and default. True when the answer is Yes.
-    virtual bool askYesNo(const QString& text) = 0;
-    // A notice with the OK button alone.
-    virtual void inform(const QString& text) = 0;
-    // A failure the user must know about, with the OK button alone.
-    virtual void reportError(const QString& text) = 0;
-};
-
-// Message boxes titled "dirnal.lst", without an icon.
+// Message boxes titled "dirnal.lst", without an icon; the standard buttons
+// in Qt's own translation.
 class MessageBoxDialogs final : public Dialogs {
 public:
     explicit MessageBoxDialogs(QWidget* parent) : parent_(parent) {}
-    bool askYesNo(const QString& text) override;
-    void inform(const QString& text) override;
-    void reportError(const QString& text) override;
+    bool askYesNo(const std::string& text) override;
+    void inform(const std::string& text) override;
+    void reportError(const std::string& text) override;
 
 private:
     QWidget* parent_;
+};
+
+// Hands questions and notices on to other dialogs; before each notice the
+// window brings its view up to date, so that a notice about a new list is
+// read with that list in view.
+class ShowingDialogs final : public Dialogs {
+public:
+    ShowingDialogs(Dialogs& dialogs, std::function<void()> show) : dialogs_(dialogs), show_(std::move(show)) {}
+    bool askYesNo(const std::string& text) override { return dialogs_.askYesNo(text); }
+    void inform(const std::string& text) override
+    {
+        show_();
+        dialogs_.inform(text);
+    }
+    void reportError(const std::string& text) override
+    {
+        show_();
+        dialogs_.reportError(text);
+    }
+
+private:
+    Dialogs& dialogs_;
+    std::function<void()> show_;
 };
 
 }  // namespace dirnal::ui

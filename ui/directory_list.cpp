@@ -2,7 +2,8 @@
 
 #include <QStyle>
 
-#include <filesystem>
+#include "core/path_style.h"
+#include "platform/native_path_style.h"
 
 namespace dirnal::ui {
 
@@ -17,18 +18,6 @@ QString displayName(const std::string& fullPath)
 }
 }  // namespace
 
-std::string directoryPathForm(const std::string& path)
-{
-    std::error_code error;
-    std::filesystem::path absolute = std::filesystem::absolute(std::filesystem::path(path), error);
-    if (error)
-        absolute = std::filesystem::path(path);
-    std::string normal = absolute.lexically_normal().string();
-    while (normal.size() > 1 && normal.back() == '/')
-        normal.pop_back();
-    return normal;
-}
-
 DirectoryList::DirectoryList(const DirectoryLister& lister, DriveOf driveOf, QWidget* parent)
     : QListWidget(parent), lister_(lister), driveOf_(std::move(driveOf))
 {
@@ -42,7 +31,7 @@ bool DirectoryList::setPath(const std::string& path)
 {
     if (!lister_.dirExists(path))
         return false;
-    const std::string normal = directoryPathForm(path);
+    const std::string normal = directoryPathForm(path, nativePathStyle());
     if (normal == path_)
         return true;
     path_ = normal;

@@ -44,8 +44,4 @@ private:
     std::map<std::string, std::string> lastPathOnDrive_;
 };
 
-// The form a directory list reports a path in: absolute, without "." and
-// ".." parts, and without a trailing separator except at the root.
-std::string directoryPathForm(const std::string& path);
-
 }  // namespace dirnal::ui

@@ -4,7 +4,7 @@
 #include <QMouseEvent>
 
 #include "core/path_style.h"
-#include "platform/dir_exists.h"
+#include "platform/file_exists.h"
 #include "platform/native_path_style.h"
 
 namespace dirnal::ui {

@@ -7,13 +7,16 @@
 #include <memory>
 #include <string>
 
+#include "core/dialogs.h"
 #include "core/directory_lister.h"
-#include "core/generator.h"
+#include "core/drive_table.h"
+#include "core/file_storage.h"
 #include "core/path_conversions.h"
-#include "core/path_list.h"
-#include "platform/module1.h"
-#include "platform/settings_store.h"
+#include "core/session.h"
+#include "core/settings_store.h"
+#include "ui/dialogs.h"
 #include "ui/drive_selector.h"
+#include "ui/list_file_panel.h"
 
 class QLabel;
 class QLineEdit;
@@ -22,47 +25,35 @@ class QWidget;
 
 namespace dirnal::ui {
 
-class Dialogs;
-class DirectoryList;
-class FileList;
-class ImageButton;
 class PathListView;
+class StartPositionPanel;
 
 // What the main window takes from outside; tests hand in fakes.
 struct Form1Services {
     SettingsStore* settings = nullptr;
     const DirectoryLister* lister = nullptr;
     DriveSelector::DriveSource drives;
-    Dialogs* dialogs = nullptr;        // null: message boxes
-    std::string initialDirectory;      // empty: the working directory
+    Dialogs* dialogs = nullptr;              // null: message boxes
+    std::string initialDirectory;            // empty: the working directory
     const DriveTable* driveTable = nullptr;  // null: the platform's drives and shares
-    PathConverter shortName;           // empty: the platform's short names
-    PathConverter longName;            // empty: the platform's long names
+    PathConverter shortName;                 // empty: the platform's short names
+    PathConverter longName;                  // empty: the platform's long names
     std::function<bool(const std::string&)> openPage;  // empty: the default browser
+    FileStorage* files = nullptr;            // null: the platform's file system
 };
 
-// The main window "dirnal.lst-Manager". It owns its controls and the path
-// list; every control's objectName is its name in the layout table.
+// The main window "dirnal.lst-Manager": it shows a session's state and
+// hands the user's actions to it. Every control's objectName is its name
+// in the layout table.
 class Form1 final : public QMainWindow {
     Q_OBJECT
 public:
     explicit Form1(Form1Services services, QWidget* parent = nullptr);
     ~Form1() override;
 
-    PathList& pathList() { return list_; }
+    Session& session() { return *session_; }
     // Shows the path list again after it was changed from outside.
     void showPathList();
-
-    // Writes the path list to the storage location and reports it. False
-    // when it could not be written; then nothing has changed.
-    bool Speichern();
-
-    // The start position and the storage location of the list file, shown
-    // in their labels and kept here byte for byte (paths need not be UTF-8).
-    const std::string& startPosition() const { return startPosition_; }
-    void setStartPosition(std::string path);
-    const std::string& storageLocation() const { return storageLocation_; }
-    void setStorageLocation(std::string path);
 
     // The information window, closed first when the application is left.
     void setInformationWindow(QWidget* window) { Form2_ = window; }
@@ -77,9 +68,13 @@ private:
     void createControls();
     void createMenus();
     void connectControls();
+    void connectPanels();
     void startUp();
-    void applyStoredFolders();
-    void shutDown();
+    void applyFolder(StoredFolder folder, const std::string& path);
+    // Shows the labels and the DOS/WIN caption as the session has them.
+    void showLabels();
+    void showSession();
+    void showClickedEntry();
 
     void setStartSize();
     void applyResizeRule();
@@ -89,49 +84,44 @@ private:
     void optionens(int index);
     void dateis(int index);
 
-    enum class FilePanelMode { Open, Save };
-    void showListFilePanel(FilePanelMode mode);
+    void showListFilePanel(ListFilePanel::Mode mode);
     void saveIntoChosenDirectory();
     void readChosenListFile();
-    bool offerToSave();
+    void save();
     void leaveApplication();
     void showInformationWindow();
 
     void generate();
-    GeneratedList walkWhileShowingProgress(const std::string& root, const std::vector<std::string>& retained);
-    // A walk shorter than this shows no progress.
-    static constexpr int kQuietWalkMilliseconds = 500;
+    void clickEntry(int index);
     void selectBySearchText();
     void deleteSelected();
     void enterEditMode();
     void confirmSinglePath();
-
-    enum class ShareForm { Network, DriveLetter };
-    void convertShares(ShareForm target);
-    void switchShortAndLongNames();
+    void convertToNetworkShares();
+    void convertToDriveLetters();
+    void switchNameForm();
     void toggleQuotes();
     void makeRelative();
     void restorePreviousInput();
     void deleteDoubleEntries();
-    void showEntryStatus(int index);
-    void driveChosen(DriveSelector* drives, DirectoryList* directories);
-    void listFileDirectoryChanged();
 
     template <typename T>
-    T* control(const char* name) const;
+    T* control(const char* name) const
+    {
+        return findChild<T*>(QString::fromLatin1(name));
+    }
 
     Form1Services services_;
-    std::unique_ptr<Dialogs> ownDialogs_;
-    Dialogs* dialogs_ = nullptr;
-    PathList list_;
+    std::unique_ptr<Dialogs> messageBoxes_;
+    std::unique_ptr<FileStorage> nativeFiles_;
+    std::unique_ptr<Session> session_;
+    // The session's questions and notices, each notice with the view shown first.
+    std::unique_ptr<ShowingDialogs> dialogs_;
     bool shownBefore_ = false;
     bool walking_ = false;
     QPointer<QWidget> Form2_;
-    std::string startPosition_;
-    std::string storageLocation_;
 
     PathListView* List1_ = nullptr;
-    QPushButton* Command1_ = nullptr;
     QLabel* lbl_suchstartpos_ = nullptr;
     QLabel* lbl_file_ = nullptr;
     QLabel* lblStatus_ = nullptr;
@@ -146,15 +136,9 @@ private:
     QWidget* cmd_DirtoUNC_ = nullptr;
     QWidget* cmd_UNCtoDir_ = nullptr;
     QWidget* img_putin_ = nullptr;
-    QWidget* frame_start_ = nullptr;
     QWidget* Frame3_ = nullptr;
-    QWidget* Dateiauswahl_ = nullptr;
-    QWidget* cmd_hier_ = nullptr;
-    DirectoryList* Dir1_ = nullptr;
-    DriveSelector* Drive1_ = nullptr;
-    DirectoryList* Dir_file_ = nullptr;
-    DriveSelector* Drive_file_ = nullptr;
-    FileList* File_file_ = nullptr;
+    StartPositionPanel* frame_start_ = nullptr;
+    ListFilePanel* Dateiauswahl_ = nullptr;
 };
 
 }  // namespace dirnal::ui

@@ -1,39 +1,62 @@
-// The main window's editing commands: selection by search text, deletion
-// of the selected entries, and single-path entry.
+// The main window's work on the list: generating, clicks, search, delete,
+// single paths and the conversions, each handed to the session.
 #include <QLabel>
 #include <QLineEdit>
 
-#include "core/list_editing.h"
-#include "ui/dialogs.h"
+#include <atomic>
+
+#include "core/messages.h"
 #include "ui/form1.h"
 #include "ui/form1_layout.h"
 #include "ui/path_list_view.h"
+#include "ui/walk_beside_event_loop.h"
 
 namespace dirnal::ui {
 
+namespace {
+QString qs(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+}  // namespace
+
+void Form1::generate()
+{
+    std::atomic<int> found{0};
+    WalkOptions options;
+    options.progress = [&found](int count) { found = count; };
+    session_->generate(*dialogs_, options, [&](const std::function<GeneratedList()>& walk) {
+        // The old entries are out of the list while the walk runs.
+        showPathList();
+        Label4_->setText(qs(session_->folders().startDirectory));
+        walking_ = true;
+        GeneratedList result = walkBesideEventLoop(
+            walk, found, [this](int count) { lblStatus_->setText(qs(messages::directoriesFound(count))); });
+        walking_ = false;
+        return result;
+    });
+    showPathList();
+}
+
+void Form1::clickEntry(int index)
+{
+    session_->clickEntry(index);
+    showClickedEntry();
+}
+
 void Form1::selectBySearchText()
 {
-    const int first = thisnot(list_, txt_find_->text().toStdString());
-    // A search that finds something makes its first find the current entry,
-    // as a click on it would: so a delete right after it removes what was
-    // found, without a click in between.
-    if (first >= 0)
-        list_.setCurrentIndex(first);
+    const int first = session_->selectBySearchText(txt_find_->text().toStdString());
     showPathList();
     if (first >= 0) {
         List1_->scrollTo(List1_->model()->index(first, 0));
-        showEntryStatus(first);
+        showClickedEntry();
     }
 }
 
 void Form1::deleteSelected()
 {
-    // Nothing is blanked before an entry was ever made current.
-    if (!lblnumber_->text().isEmpty()) {
-        lblStatus_->setText(tr("löschen..."));
-        blankSelected(list_);
-    }
-    Leerz(list_);
+    session_->deleteSelected();
     showPathList();
 }
 
@@ -52,16 +75,51 @@ void Form1::confirmSinglePath()
     img_putin_->hide();
     cmd_einzel_->show();
     txt_einzelpfad_->hide();
-    const QString text = txt_einzelpfad_->text();
-    if (text.isEmpty())
-        return;
-    if (!list_.append(text.toStdString())) {
-        // The text stays in the box, so nothing typed is lost.
-        dialogs_->inform(tr("Die Liste ist voll (%1 Einträge); der Pfad wurde nicht hinzugefügt.")
-                             .arg(PathList::kMaxEntries));
-        return;
-    }
+    // What was typed stays in the box, also when the list had no room for it.
+    if (session_->appendSinglePath(txt_einzelpfad_->text().toStdString(), *dialogs_))
+        showPathList();
+}
+
+void Form1::convertToNetworkShares()
+{
+    session_->convertToNetworkShares();
+    showSession();
+}
+
+void Form1::convertToDriveLetters()
+{
+    session_->convertToDriveLetters();
+    showSession();
+}
+
+void Form1::switchNameForm()
+{
+    session_->switchNameForm();
+    showSession();
+}
+
+void Form1::toggleQuotes()
+{
+    session_->toggleQuotes();
     showPathList();
+}
+
+void Form1::makeRelative()
+{
+    if (session_->makeRelative(*dialogs_))
+        showPathList();
+}
+
+void Form1::deleteDoubleEntries()
+{
+    session_->deleteDoubleEntries();
+    showPathList();
+}
+
+void Form1::restorePreviousInput()
+{
+    session_->restorePreviousInput([this](StoredFolder folder, const std::string& path) { applyFolder(folder, path); });
+    showLabels();
 }
 
 }  // namespace dirnal::ui

@@ -6,7 +6,7 @@ namespace {
 
 using K = ControlKind;
 
-constexpr ControlSpec kControls[] = {
+constexpr ControlRow kControls[] = {
     // name, parent, kind, caption, tooltip, left, top, width, height, visible, text, back
     {"img_ok", "", K::StatusImage, "", "ok", 240, 0, 495, 510, false},
     {"img_pathnotvalid", "", K::StatusImage, "", "Der angewählte Pfad existiert nicht !", 180, 0, 480, 480, false},
@@ -15,8 +15,8 @@ constexpr ControlSpec kControls[] = {
     {"Frame1", "", K::GroupFrame, "Generator", "", 3000, 0, 4335, 795, true},
     {"List1", "", K::PathList, "", "", 180, 840, 7155, 3180, true},
     {"Frame3", "", K::Area, "", "", 120, 3960, 10335, 1695, true},
-    {"frame_start", "", K::Panel, "Startposition", "", 3000, 720, 2475, 3495, false, kNoColour, 0xC0C0C0},
-    {"Dateiauswahl", "", K::Panel, "Dateiauswahl", "", 0, 0, 2895, 3255, false, kNoColour, 0xC0C0C0},
+    {"frame_start", "", K::StartPanel, "Startposition", "", 3000, 720, 2475, 3495, false, kNoColour, 0xC0C0C0},
+    {"Dateiauswahl", "", K::ListFilePanel, "Dateiauswahl", "", 0, 0, 2895, 3255, false, kNoColour, 0xC0C0C0},
 
     {"lbl_suchstartpos", "Frame1", K::BorderLabel, "", "", 60, 180, 4215, 255, true},
     {"cmd_startpos", "Frame1", K::Button, "1. Startposition einstellen", "", 60, 480, 1995, 255, true},
@@ -61,7 +61,7 @@ constexpr ControlSpec kControls[] = {
 
 }  // namespace
 
-std::span<const ControlSpec> form1Controls()
+std::span<const ControlRow> form1Controls()
 {
     return kControls;
 }

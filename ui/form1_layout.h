@@ -15,7 +15,8 @@ enum class ControlKind {
     TextBox,
     PathList,
     GroupFrame,   // frame with border and caption
-    Panel,        // grey panel with an outline, over the path list
+    StartPanel,   // the start-position panel, over the path list
+    ListFilePanel,  // the list-file panel, over the path list
     Area,         // frame without caption or border
     DriveList,
     DirList,
@@ -36,7 +37,7 @@ enum class ControlFont {
 // One control of the main window. Positions in twips, relative to the
 // parent (the window's client area when parent is empty). Colours are
 // 0xRRGGBB.
-struct ControlSpec {
+struct ControlRow {
     const char* name;
     const char* parent;
     ControlKind kind;
@@ -50,7 +51,7 @@ struct ControlSpec {
 };
 
 // Parents come before their children.
-std::span<const ControlSpec> form1Controls();
+std::span<const ControlRow> form1Controls();
 
 // The window's designed client area.
 inline constexpr int kDesignWidthTwips = 10995;

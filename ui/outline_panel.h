@@ -6,7 +6,7 @@ namespace dirnal::ui {
 
 // A panel that lies over the path list: filled background, its outline
 // drawn by four lines along its edges.
-class OutlinePanel final : public QWidget {
+class OutlinePanel : public QWidget {
     Q_OBJECT
 public:
     explicit OutlinePanel(QWidget* parent = nullptr);

@@ -3,7 +3,7 @@
 #include <QSettings>
 #include <QString>
 
-#include "platform/settings_store.h"
+#include "core/settings_store.h"
 
 namespace dirnal {
 

@@ -3,19 +3,15 @@
 #include <sys/stat.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
 #include "cli/command_line.h"
-#include "core/generator.h"
-#include "core/list_file.h"
-#include "platform/posix_directory_lister.h"
 #include "support/temp_tree.h"
 
 namespace dirnal::cli {
 namespace {
-
-using testing::TempTree;
 
 std::string contentOf(const std::string& path)
 {
@@ -27,14 +23,12 @@ std::string contentOf(const std::string& path)
 
 struct Result {
     int code;
-    std::string out;
-    std::string err;
+    std::string out, err;
 };
 
-Result dirnalLst(std::vector<std::string> arguments)
+Result dirnalLst(const std::vector<std::string>& arguments)
 {
-    std::ostringstream out;
-    std::ostringstream err;
+    std::ostringstream out, err;
     const int code = run(arguments, out, err, false);
     return {code, out.str(), err.str()};
 }
@@ -43,83 +37,86 @@ class CliTest : public ::testing::Test {
 protected:
     CliTest()
     {
-        for (const char* dir : {"Projekte/Alt", "Projekte/Neu", "Normteile", "Normteile/Schrauben"})
-            tree.mkdir(std::string("cad/") + dir);
-        tree.mkdir("out");
+        for (const char* dir : {"cad/Projekte/Alt", "cad/Projekte/Neu", "cad/Normteile/Schrauben", "out"})
+            tree.mkdir(dir);
     }
     std::string root() const { return tree.path("cad"); }
-    std::string generatedBytes(const std::vector<std::string>& retained = {}) const
+    // The list the window writes for this start position: absolute paths,
+    // level by level, in display order.
+    std::string listOfRoot() const
     {
-        const PosixDirectoryLister lister;
-        return encodeListFile(walkTree(root(), retained, lister).entries);
+        std::string list;
+        for (const char* dir : {"Normteile", "Projekte", "Normteile/Schrauben", "Projekte/Alt", "Projekte/Neu"})
+            list += root() + "/" + dir + "\r\n";
+        return list;
     }
 
-    TempTree tree;
+    testing::TempTree tree;
 };
 
-TEST_F(CliTest, WritesWhatTheWindowsGeneratorMakes)
+TEST_F(CliTest, AStartFolderInAnyFormGivesTheListOfItsAbsoluteNormalForm)
 {
-    const Result toStdout = dirnalLst({root()});
-    EXPECT_EQ(toStdout.code, kSuccess);
-    EXPECT_EQ(toStdout.out, generatedBytes());
-    EXPECT_EQ(toStdout.err, "Total: 5\n");
-    EXPECT_EQ(dirnalLst({"-o", "-", "-q", root() + "/"}).out, generatedBytes()) << "a trailing separator is alike";
-
-    EXPECT_EQ(dirnalLst({"-o", tree.path("out"), root()}).code, kSuccess);
-    EXPECT_EQ(contentOf(tree.path("out/dirnal.lst")), generatedBytes()) << "a folder gets a dirnal.lst";
-    EXPECT_EQ(dirnalLst({"--output", tree.path("out/anders.lst"), "--jobs", "1", root()}).code, kSuccess);
-    EXPECT_EQ(contentOf(tree.path("out/anders.lst")), generatedBytes());
+    const std::string relative = std::filesystem::relative(root()).string();
+    for (const std::string& start : {root(), relative, relative + "/", root() + "//", root() + "/./Projekte/../",
+                                     tree.root() + "/out/../cad/Normteile/.."}) {
+        const Result result = dirnalLst({start});
+        EXPECT_EQ(result.code, kSuccess) << start;
+        EXPECT_EQ(result.out, listOfRoot()) << start;
+        EXPECT_EQ(result.err, "Total: 5\n") << start;
+    }
 }
 
-TEST_F(CliTest, KeepsTheEntriesOfAnExistingListAfterTheGeneratedOnes)
+TEST_F(CliTest, KeepsTheEntriesOfAnExistingListAfterTheGeneratedOnesAndTellsWhatItLeftOut)
 {
-    const std::string old = tree.touch("out/alt.lst", "C:\\alt\r\n" + root() + "/Normteile\r\n\r\n");
-    const Result result = dirnalLst({"-k", old, root()});
+    const std::string list = tree.touch("out/alt.lst", "C:\\alt\r\n" + root() + "/Normteile\r\n\r\n" +
+                                                           std::string(40000, 'x') + "\r\n");
+    EXPECT_EQ(dirnalLst({"-q", "-k", list, root()}).err, "");
+    const Result result = dirnalLst({"-k", list, "-o", list, root()});
     EXPECT_EQ(result.code, kSuccess);
-    EXPECT_EQ(result.out, generatedBytes({"C:\\alt", root() + "/Normteile", ""}));
-    EXPECT_TRUE(result.out.ends_with("C:\\alt\r\n\r\n")) << "a kept repeat is dropped, the empty entry stays";
+    EXPECT_EQ(contentOf(list), listOfRoot() + "C:\\alt\r\n\r\n") << "a kept repeat goes, the empty entry stays";
+    EXPECT_TRUE(result.err.starts_with("1 Zeile(n) der Datei sind länger als")) << result.err;
+    EXPECT_TRUE(result.err.ends_with(" nicht gelesen.\nTotal: 5\n")) << "the file is read before the walk";
 }
 
 TEST_F(CliTest, AppliesTheListOperationsInTheOrderGiven)
 {
-    const Result relative = dirnalLst({"--relative", "-q", root()});
-    EXPECT_EQ(relative.out, "Normteile\r\nProjekte\r\nNormteile/Schrauben\r\nProjekte/Alt\r\nProjekte/Neu\r\n");
-
-    const Result quoted = dirnalLst({"--relative", "--quotes", "-q", root()});
-    EXPECT_TRUE(quoted.out.starts_with("\"Normteile\"\r\n\"Projekte\"\r\n"));
-    EXPECT_EQ(dirnalLst({"--relative", "--quotes", "--quotes", "-q", root()}).out, relative.out);
-
-    // Without drive letters or short names on this system these change
-    // nothing, but they run.
-    EXPECT_EQ(dirnalLst({"--unc", "--no-unc", "--short", "--long", "-q", root()}).out, generatedBytes());
-
+    const std::string relative = "Normteile\r\nProjekte\r\nNormteile/Schrauben\r\nProjekte/Alt\r\nProjekte/Neu\r\n";
+    EXPECT_EQ(dirnalLst({"--relative", root()}).out, relative);
+    EXPECT_TRUE(dirnalLst({"--relative", "--quotes", root()}).out.starts_with("\"Normteile\"\r\n\"Projekte\"\r\n"));
+    EXPECT_EQ(dirnalLst({"--relative", "--quotes", "--quotes", root()}).out, relative);
+    // Without drive letters or short names here these change nothing, but run.
+    EXPECT_EQ(dirnalLst({"--unc", "--no-unc", "--long", "--short", "--short", "--long", root()}).out, listOfRoot());
     const std::string old = tree.touch("out/alt.lst", "Normteile\r\n");
-    EXPECT_EQ(dirnalLst({"-k", old, "--relative", "--remove-duplicates", "-q", root()}).out, relative.out)
+    EXPECT_EQ(dirnalLst({"-k", old, "--relative", "--remove-duplicates", root()}).out, relative)
         << "made relative, the kept entry repeats a generated one";
 }
 
-TEST_F(CliTest, BadInputIsRefusedWithAClearMessageAndNothingWritten)
+TEST_F(CliTest, BadInputIsRefusedWithAClearMessageAndTheOldFileStays)
 {
     const std::string target = tree.touch("out/dirnal.lst", "alt\r\n");
-
-    const Result missing = dirnalLst({"-o", target, tree.path("gibt-es-nicht")});
-    EXPECT_EQ(missing.code, kNoRoot);
-    EXPECT_NE(missing.err.find("existiert nicht"), std::string::npos);
-
-    const Result unknown = dirnalLst({"--gibt-es-nicht", root()});
-    EXPECT_EQ(unknown.code, kUsage);
-    EXPECT_NE(unknown.err.find("--gibt-es-nicht"), std::string::npos);
-    EXPECT_EQ(dirnalLst({}).code, kUsage);
-    EXPECT_EQ(dirnalLst({root(), root()}).code, kUsage);
-    EXPECT_EQ(dirnalLst({"-j", "0", root()}).code, kUsage);
-    EXPECT_EQ(dirnalLst({"-o"}).code, kUsage);
-
-    EXPECT_EQ(dirnalLst({"-k", tree.path("out/fehlt.lst"), "-o", target, root()}).code, kCannotRead);
-
-    const Result unwritable = dirnalLst({"-o", tree.path("gibt/es/nicht/dirnal.lst"), root()});
-    EXPECT_EQ(unwritable.code, kCannotWrite);
-    EXPECT_NE(unwritable.err.find("Nichts wurde geschrieben"), std::string::npos);
-
+    const struct {
+        std::vector<std::string> arguments;
+        int code;
+        std::string errorOutput;
+    } cases[] = {
+        {{"-o", target, tree.path("fehlt")}, kNoRoot, "dirnal-lst: " + tree.path("fehlt") + " existiert nicht !\n"},
+        {{"-o", target, tree.touch("datei")}, kNoRoot, "existiert nicht !"},
+        {{"-o", target, ""}, kNoRoot, "dirnal-lst: \"\" existiert nicht !\n"},
+        {{"--gibt-es-nicht", root()}, kUsage, "Unbekannte Option: --gibt-es-nicht"},
+        {{}, kUsage, "Das Startverzeichnis fehlt."},
+        {{root(), root()}, kUsage, "zu viel"},
+        {{"-j", "0", root()}, kUsage, "--jobs erwartet"},
+        {{"-k", tree.path("out/fehlt.lst"), "-o", target, root()}, kCannotRead,
+         "dirnal-lst: Die Datei " + tree.path("out/fehlt.lst") + " konnte nicht gelesen werden.\n"
+         "            Die Datei existiert nicht.\n"},
+        {{"-o", tree.path("gibt/es/nicht/dirnal.lst"), root()}, kCannotWrite, "\n            Das Verzeichnis existiert"},
+    };
+    for (const auto& c : cases) {
+        const Result result = dirnalLst(c.arguments);
+        EXPECT_EQ(result.code, c.code) << c.errorOutput;
+        EXPECT_NE(result.err.find(c.errorOutput), std::string::npos) << result.err;
+        EXPECT_EQ(result.out, "");
+    }
     ::chmod(target.c_str(), 0444);
     EXPECT_EQ(dirnalLst({"-o", target, root()}).code, kCannotWrite);
     EXPECT_EQ(contentOf(target), "alt\r\n") << "the old file stays";
@@ -128,16 +125,16 @@ TEST_F(CliTest, BadInputIsRefusedWithAClearMessageAndNothingWritten)
 TEST_F(CliTest, HelpVersionAndTheProgramItself)
 {
     EXPECT_NE(dirnalLst({"--help"}).out.find("Aufruf: dirnal-lst"), std::string::npos);
-    EXPECT_EQ(dirnalLst({"-V"}).out, "dirnal-lst 3.61\n");
+    EXPECT_EQ(dirnalLst({"-V"}).out, "dirnal-lst " DIRNAL_VERSION "\n");
 
-    // The installed program answers like the function: exit codes included.
+    // The program answers like the function, exit codes included; "." is
+    // the folder it runs in; a folder gets a dirnal.lst.
     const std::string program = DIRNAL_LST_PROGRAM;
-    EXPECT_EQ(std::system((program + " --version > /dev/null").c_str()), 0);
     const int status = std::system((program + " " + tree.path("fehlt") + " 2> /dev/null").c_str());
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), kNoRoot);
-    EXPECT_EQ(std::system((program + " -q -o " + tree.path("out") + " " + root()).c_str()), 0);
-    EXPECT_EQ(contentOf(tree.path("out/dirnal.lst")), generatedBytes());
+    EXPECT_EQ(std::system(("cd " + root() + " && " + program + " -q -j 1 -o ../out .").c_str()), 0);
+    EXPECT_EQ(contentOf(tree.path("out/dirnal.lst")), listOfRoot());
 }
 
 }  // namespace

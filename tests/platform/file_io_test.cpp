@@ -6,6 +6,7 @@
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 
 #include "platform/file_io.h"
@@ -16,6 +17,7 @@ namespace {
 
 using testing::TempTree;
 using Kind = FileError::Kind;
+namespace fs = std::filesystem;
 
 std::string contentOf(const std::string& path)
 {
@@ -25,20 +27,29 @@ std::string contentOf(const std::string& path)
     return bytes.str();
 }
 
-mode_t modeOf(const std::string& path)
+// How many entries the folder holds: a temporary file left behind shows.
+std::ptrdiff_t entriesIn(const fs::path& folder)
 {
-    struct stat info {};
-    ::stat(path.c_str(), &info);
-    return info.st_mode & 07777;
+    std::error_code error;
+    return fs::is_directory(folder, error) ? std::distance(fs::directory_iterator(folder), {}) : -1;
 }
 
-// Nothing but the expected files: no temporary file was left behind.
-std::size_t filesIn(const std::string& directory)
+// Runs the write with every write past 1 KiB failing, as on a full disk.
+std::optional<FileError> onAFullDisk(const std::function<std::optional<FileError>()>& write)
 {
-    return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(directory), {}));
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit previous{};
+    ::getrlimit(RLIMIT_FSIZE, &previous);
+    rlimit small = previous;
+    small.rlim_cur = 1024;
+    ::setrlimit(RLIMIT_FSIZE, &small);
+    const auto error = write();
+    ::setrlimit(RLIMIT_FSIZE, &previous);
+    std::signal(SIGXFSZ, previousHandler);
+    return error;
 }
 
-TEST(ReplaceFileContent, CreatesAndReplacesTheWholeContent)
+TEST(ReplaceFileContent, CreatesAndReplacesTheWholeContentAndFollowsALink)
 {
     TempTree tree;
     const std::string file = tree.path("dirnal.lst");
@@ -46,117 +57,87 @@ TEST(ReplaceFileContent, CreatesAndReplacesTheWholeContent)
     EXPECT_EQ(contentOf(file), "a long first content\r\n");
     const mode_t umask = ::umask(0);
     ::umask(umask);
-    EXPECT_EQ(modeOf(file), 0666 & ~umask);
+    EXPECT_EQ(fs::status(file).permissions(), fs::perms(0666 & ~umask));
 
     ::chmod(file.c_str(), 0640);
     ASSERT_FALSE(replaceFileContent(file, "short\r\n"));
     EXPECT_EQ(contentOf(file), "short\r\n");
-    EXPECT_EQ(modeOf(file), 0640u) << "an old file keeps its permissions";
-
+    EXPECT_EQ(fs::status(file).permissions(), fs::perms(0640)) << "an old file keeps its permissions";
     ASSERT_FALSE(replaceFileContent(file, ""));
-    EXPECT_TRUE(std::filesystem::exists(file));
-    EXPECT_EQ(std::filesystem::file_size(file), 0u);
-    EXPECT_EQ(filesIn(tree.root()), 1u);
+    EXPECT_EQ(fs::file_size(file), 0u);
+
+    fs::create_symlink(file, tree.path("link.lst"));
+    ASSERT_FALSE(replaceFileContent(tree.path("link.lst"), "new"));
+    EXPECT_TRUE(fs::is_symlink(tree.path("link.lst")));
+    EXPECT_EQ(contentOf(file), "new");
+    EXPECT_EQ(entriesIn(tree.root()), 2) << "no temporary file is left";
 }
 
-TEST(ReplaceFileContent, FollowsALinkToTheRealFile)
+TEST(ReplaceFileContent, FailuresSayWhyAndKeepTheOldFileByteForByteAlsoInAReadOnlyFolder)
 {
     TempTree tree;
-    const std::string real = tree.touch("real.lst", "old");
-    std::filesystem::create_symlink(real, tree.path("dirnal.lst"));
-    ASSERT_FALSE(replaceFileContent(tree.path("dirnal.lst"), "new"));
-    EXPECT_TRUE(std::filesystem::is_symlink(tree.path("dirnal.lst")));
-    EXPECT_EQ(contentOf(real), "new");
+    const auto oldFile = [&](const std::string& folder, mode_t fileMode, mode_t folderMode) {
+        const std::string file = tree.touch(folder + "/dirnal.lst", std::string(3000, 'o'));
+        ::chmod(file.c_str(), fileMode);
+        ::chmod(tree.path(folder).c_str(), folderMode);
+        return file;
+    };
+    const struct {
+        std::string path;
+        Kind kind;
+        bool fullDisk;
+        bool rootMayWrite;
+    } cases[] = {
+        {tree.path("missing/dirnal.lst"), Kind::MissingDirectory, false, false},
+        {tree.mkdir("folder/dirnal.lst"), Kind::IsDirectory, false, false},
+        {oldFile("protected", 0444, 0700), Kind::AccessDenied, false, false},
+        {oldFile("locked", 0644, 0555), Kind::AccessDenied, false, true},
+        {oldFile("full", 0644, 0700), Kind::NoSpace, true, false},
+        {"", Kind::NotFound, false, false},
+    };
+    for (const auto& c : cases) {
+        if (c.rootMayWrite && testing::runningAsRoot())
+            continue;
+        const std::string before = contentOf(c.path);
+        const auto folderEntries = entriesIn(fs::path(c.path).parent_path());
+        const auto write = [&] { return replaceFileContent(c.path, std::string(5000, 'n')); };
+        const auto error = c.fullDisk ? onAFullDisk(write) : write();
+        ASSERT_TRUE(error) << c.path;
+        EXPECT_EQ(error->kind, c.kind) << c.path;
+        EXPECT_EQ(contentOf(c.path), before) << c.path;
+        EXPECT_EQ(entriesIn(fs::path(c.path).parent_path()), folderEntries) << "no temporary file is left";
+    }
 }
 
-TEST(ReplaceFileContent, FailuresNameTheirReasonAndLeaveTheOldFileAlone)
-{
-    TempTree tree;
-    const auto error = replaceFileContent(tree.path("missing/dirnal.lst"), "x");
-    ASSERT_TRUE(error);
-    EXPECT_EQ(error->kind, Kind::MissingDirectory);
-
-    tree.mkdir("folder.lst");
-    const auto directory = replaceFileContent(tree.path("folder.lst"), "x");
-    ASSERT_TRUE(directory);
-    EXPECT_EQ(directory->kind, Kind::IsDirectory);
-
-    const std::string protectedFile = tree.touch("protected/dirnal.lst", "old\r\n");
-    ::chmod(protectedFile.c_str(), 0444);
-    const auto readOnly = replaceFileContent(protectedFile, "new\r\n");
-    ASSERT_TRUE(readOnly);
-    EXPECT_EQ(readOnly->kind, Kind::AccessDenied);
-    EXPECT_EQ(contentOf(protectedFile), "old\r\n");
-    EXPECT_EQ(filesIn(tree.path("protected")), 1u);
-
-    EXPECT_EQ(replaceFileContent("", "x")->kind, Kind::NotFound);
-}
-
-TEST(ReplaceFileContent, ADiskThatRunsFullKeepsTheOldContentByteForByte)
-{
-    TempTree tree;
-    const std::string old(3000, 'o');
-    const std::string file = tree.touch("dirnal.lst", old);
-
-    // A file size limit makes every write past 1 KiB fail as on a full disk.
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit previous{};
-    ::getrlimit(RLIMIT_FSIZE, &previous);
-    rlimit small = previous;
-    small.rlim_cur = 1024;
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-    const auto error = replaceFileContent(file, std::string(5000, 'n'));
-    ::setrlimit(RLIMIT_FSIZE, &previous);
-    std::signal(SIGXFSZ, previousHandler);
-
-    ASSERT_TRUE(error);
-    EXPECT_EQ(error->kind, Kind::NoSpace);
-    EXPECT_EQ(contentOf(file), old);
-    EXPECT_EQ(filesIn(tree.root()), 1u) << "the temporary file is gone";
-}
-
-TEST(ReplaceFileContent, AReadOnlyDirectoryRefusesTheFile)
-{
-    if (testing::runningAsRoot())
-        GTEST_SKIP() << "root writes into every directory";
-    TempTree tree;
-    const std::string file = tree.touch("locked/dirnal.lst", "old");
-    ::chmod(tree.path("locked").c_str(), 0555);
-    const auto error = replaceFileContent(file, "new");
-    ASSERT_TRUE(error);
-    EXPECT_EQ(error->kind, Kind::AccessDenied);
-    EXPECT_EQ(contentOf(file), "old");
-}
-
-TEST(ReadFileContent, ReadsEveryByteOrSaysWhyNot)
+TEST(ReadFileContent, ReadsEveryByteOrSaysWhyNotAlsoWhenUnreadable)
 {
     TempTree tree;
     const std::string bytes("a\r\n\0\xff\r\nb", 8);
-    EXPECT_EQ(readFileContent(tree.touch("dirnal.lst", bytes)).bytes, bytes);
-    const FileContent empty = readFileContent(tree.touch("empty.lst"));
-    EXPECT_FALSE(empty.error);
-    EXPECT_EQ(empty.bytes, "");
-
-    EXPECT_EQ(readFileContent(tree.path("missing.lst")).error->kind, Kind::NotFound);
-    EXPECT_EQ(readFileContent(tree.mkdir("dir.lst")).error->kind, Kind::IsDirectory);
-}
-
-TEST(ReadFileContent, AnUnreadableFileIsRefused)
-{
-    if (testing::runningAsRoot())
-        GTEST_SKIP() << "root reads every file";
-    TempTree tree;
-    const std::string file = tree.touch("dirnal.lst", "x");
-    ::chmod(file.c_str(), 0);
-    const FileContent content = readFileContent(file);
-    ASSERT_TRUE(content.error);
-    EXPECT_EQ(content.error->kind, Kind::AccessDenied);
+    const std::string unreadable = tree.touch("unreadable.lst", "x");
+    ::chmod(unreadable.c_str(), 0);
+    const struct {
+        std::string path;
+        std::string bytes;
+        std::optional<Kind> kind;
+    } cases[] = {
+        {tree.touch("dirnal.lst", bytes), bytes, std::nullopt},
+        {tree.touch("empty.lst"), "", std::nullopt},
+        {tree.path("missing.lst"), "", Kind::NotFound},
+        {tree.mkdir("dir.lst"), "", Kind::IsDirectory},
+        {unreadable, "", Kind::AccessDenied},
+    };
+    for (const auto& c : cases) {
+        if (c.path == unreadable && testing::runningAsRoot())
+            continue;  // root reads every file
+        const FileContent content = readFileContent(c.path);
+        EXPECT_EQ(content.bytes, c.bytes) << c.path;
+        EXPECT_EQ(content.error ? std::optional(content.error->kind) : std::nullopt, c.kind) << c.path;
+    }
 }
 
 TEST(ExecutableDirectory, IsTheFolderOfThisTestProgram)
 {
-    const std::string directory = executableDirectory();
-    EXPECT_TRUE(std::filesystem::exists(directory + "/platform_tests"));
+    EXPECT_TRUE(fs::exists(executableDirectory() + "/platform_tests"));
 }
 
 }  // namespace

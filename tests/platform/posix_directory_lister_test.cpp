@@ -2,6 +2,8 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
+
 #include "core/generator.h"
 #include "platform/posix_directory_lister.h"
 #include "support/temp_tree.h"
@@ -39,69 +41,50 @@ TEST(PosixDirectoryLister, ListsSubdirectoriesInDisplayOrderAsFullPaths)
 
     // A trailing separator on the directory does not double the separator.
     EXPECT_EQ(lister.list(tree.root() + "/").subdirectories, listing.subdirectories);
+    for (const std::string& notADirectory : {r + "missing", r + "afile", r + "dangling", std::string()})
+        EXPECT_EQ(lister.list(notADirectory).status, Status::NotADirectory) << notADirectory;
 }
 
-TEST(PosixDirectoryLister, TellsMissingFromUnreadable)
+TEST(PosixDirectoryLister, WalkOfARealTreeGetsPastCyclesDepthOddNamesAndUnreadableFolders)
 {
     TempTree tree;
-    const PosixDirectoryLister lister;
-    EXPECT_EQ(lister.list(tree.path("missing")).status, Status::NotADirectory);
-    EXPECT_EQ(lister.list(tree.touch("file")).status, Status::NotADirectory);
-    EXPECT_EQ(lister.list("").status, Status::NotADirectory);
-
-    if (testing::runningAsRoot())
-        GTEST_SKIP() << "root reads every directory";
-    const std::string locked = tree.mkdir("locked");
-    tree.mkdir("locked/inner");
-    ::chmod(locked.c_str(), 0);
-    EXPECT_EQ(lister.list(locked).status, Status::Unreadable);
-    EXPECT_TRUE(lister.dirExists(locked));
-}
-
-TEST(PosixDirectoryLister, WalkOfARealTreeEntersALinkCycleOnce)
-{
-    TempTree tree;
+    std::string deep = tree.mkdir("tief");
+    for (int level = 0; level < 1000; ++level) {
+        deep += "/d";
+        ASSERT_EQ(::mkdir(deep.c_str(), 0700), 0) << level;
+    }
     tree.mkdir("a/b");
-    tree.mkdir("c");
     tree.symlink(tree.path("a"), "a/b/loop");
-
-    const PosixDirectoryLister lister;
-    PathList list;
-    const GenerationReport report = generateList(list, tree.root(), {}, lister);
-
-    const std::string r = tree.root() + "/";
-    EXPECT_EQ(list.entries(), (Entries{r + "a", r + "c", r + "a/b", r + "a/b/loop"}));
-    EXPECT_EQ(report.cyclesSkipped, 1);
-    EXPECT_EQ(report.total, 4);
-}
-
-TEST(PosixDirectoryLister, WalkCountsAnUnreadableDirectoryAndGoesOn)
-{
-    if (testing::runningAsRoot())
-        GTEST_SKIP() << "root reads every directory";
-    TempTree tree;
-    tree.mkdir("locked/inner");
-    tree.mkdir("open/inner");
+    tree.mkdir("zwei\nzeilen/darunter");
+    const std::string raw = tree.mkdir(std::string("roh-\xff\xfe-name"));
+    const std::string locked = tree.mkdir("locked/inner");
     ::chmod(tree.path("locked").c_str(), 0);
 
     const PosixDirectoryLister lister;
-    PathList list;
-    const GenerationReport report = generateList(list, tree.root(), {}, lister);
-
+    const GeneratedList result = walkTree(tree.root(), {}, lister);
     const std::string r = tree.root() + "/";
-    EXPECT_EQ(list.entries(), (Entries{r + "locked", r + "open", r + "open/inner"}));
-    EXPECT_EQ(report.unreadable, 1);
+    const auto listed = [&](const std::string& path) {
+        return std::find(result.entries.begin(), result.entries.end(), path) != result.entries.end();
+    };
+    EXPECT_TRUE(listed(r + "a/b/loop"));
+    EXPECT_EQ(result.report.cyclesSkipped, 1) << "the link back is entered once, not followed";
+    EXPECT_EQ(result.report.untakeable, 1) << "a name with a line break is left out and counted";
+    EXPECT_TRUE(listed(raw)) << "a name that is not UTF-8 comes through byte for byte";
+    EXPECT_EQ(result.entries.back(), deep);
+    EXPECT_TRUE(listed(r + "locked"));
+    const bool unreadable = !testing::runningAsRoot();  // root reads every folder
+    EXPECT_EQ(lister.list(r + "locked").status, unreadable ? Status::Unreadable : Status::Listed);
+    EXPECT_TRUE(lister.dirExists(r + "locked"));
+    EXPECT_EQ(listed(locked), !unreadable);
+    EXPECT_EQ(result.report.unreadable, unreadable ? 1 : 0);
+    // a, a/b, a/b/loop; tief and its levels; the raw name; locked, and its
+    // inner folder where it can be read.
+    EXPECT_EQ(result.report.total, 3 + 1001 + 1 + (unreadable ? 1 : 2));
 }
-
-}  // namespace
-}  // namespace dirnal
-
-namespace dirnal {
-namespace {
 
 TEST(PosixDirectoryLister, ConcurrentWalkOfARealTreeGivesTheSequentialList)
 {
-    testing::TempTree tree;
+    TempTree tree;
     for (int a = 0; a < 6; ++a)
         for (int b = 0; b < 5; ++b)
             for (int c = 0; c < 4; ++c)
@@ -119,32 +102,6 @@ TEST(PosixDirectoryLister, ConcurrentWalkOfARealTreeGivesTheSequentialList)
         EXPECT_EQ(actual.entries, expected.entries) << pool;
         EXPECT_EQ(actual.report.total, expected.report.total) << pool;
     }
-}
-
-}  // namespace
-}  // namespace dirnal
-
-namespace dirnal {
-namespace {
-
-TEST(PosixFaults, DeepTreesOddNamesAndBytesThatAreNotUtf8)
-{
-    testing::TempTree tree;
-    std::string deep = tree.root();
-    for (int level = 0; level < 1100; ++level) {
-        deep += "/d";
-        ASSERT_EQ(::mkdir(deep.c_str(), 0700), 0) << level;
-    }
-    tree.mkdir("zwei\nzeilen/darunter");
-    const std::string raw = tree.mkdir(std::string("roh-\xff\xfe-name"));
-
-    const PosixDirectoryLister lister;
-    const GeneratedList result = walkTree(tree.root(), {}, lister);
-    EXPECT_EQ(result.report.total, 1100 + 1);
-    EXPECT_EQ(result.report.untakeable, 1);
-    EXPECT_EQ(result.entries.back(), deep);
-    EXPECT_NE(std::find(result.entries.begin(), result.entries.end(), raw), result.entries.end())
-        << "a name that is not UTF-8 comes through byte for byte";
 }
 
 }  // namespace

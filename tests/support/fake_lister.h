@@ -48,7 +48,12 @@ public:
         return found == listed_.end() ? 0 : found->second;
     }
 
-    bool dirExists(const std::string& path) const override { return children_.contains(resolve(path)); }
+    // A trailing separator does not matter, as on a real file system.
+    bool dirExists(const std::string& path) const override
+    {
+        const bool trailing = path.size() > 1 && path.back() == separatorOf(style_) && !path.ends_with(":\\");
+        return children_.contains(resolve(trailing ? path.substr(0, path.size() - 1) : path));
+    }
 
     DirectoryListing list(const std::string& directory) const override
     {

@@ -4,26 +4,41 @@
 
 #include <QAbstractButton>
 #include <QAction>
-#include <QLabel>
+#include <QLineEdit>
 #include <QTest>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "platform/posix_directory_lister.h"
 #include "support/memory_settings.h"
 #include "support/scripted_dialogs.h"
+#include "support/temp_tree.h"
 #include "ui/form1.h"
 #include "ui/path_list_view.h"
 
 namespace dirnal::testing {
 
-// A main window under test, with settings in memory and scripted answers;
-// controls are reached by their names, as a user or a screen reader would.
+// A main window under test on a real temporary tree, with settings in
+// memory and scripted answers. Controls are reached by their objectNames,
+// as a user or a screen reader finds them.
 class Form1Fixture : public ::testing::Test {
 protected:
-    // The window goes before the trees and listers it was given.
-    void TearDown() override { form.reset(); }
+    void open(const std::string& initial, const std::function<void(ui::Form1Services&)>& adjust = {},
+              const DirectoryLister* lister = nullptr)
+    {
+        ui::Form1Services services;
+        services.settings = &settings;
+        services.lister = lister ? lister : &disk;
+        services.dialogs = &dialogs;
+        services.initialDirectory = initial;
+        services.drives = [this] { return drives; };
+        if (adjust)
+            adjust(services);
+        form = std::make_unique<ui::Form1>(std::move(services));
+    }
 
     template <typename T = QWidget>
     T* find(const char* name) const
@@ -32,25 +47,28 @@ protected:
         EXPECT_NE(widget, nullptr) << name;
         return widget;
     }
-    QString text(const char* label) const { return find<QLabel>(label)->text(); }
+    // What a label, button or text box shows.
+    std::string text(const char* name) const { return find(name)->property("text").toString().toStdString(); }
     bool shown(const char* name) const { return !find(name)->isHidden(); }
     void click(const char* button) const { find<QAbstractButton>(button)->click(); }
-    void menu(const QString& item) const { form->findChild<QAction*>(item)->trigger(); }
-    void clickEntry(int row, Qt::KeyboardModifiers modifiers = {}) const
+    void menu(const char* item) const { form->findChild<QAction*>(QString::fromLatin1(item))->trigger(); }
+    void clickEntry(int row) const
     {
         auto* view = find<ui::PathListView>("List1");
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, modifiers,
-                          view->visualRect(view->model()->index(row, 0)).center());
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(view->model()->index(row, 0)).center());
     }
     void fill(const std::vector<std::string>& entries) const
     {
-        form->pathList().assign(entries);
+        form->session().list().assign(entries);
         form->showPathList();
     }
-    std::vector<std::string> entries() const { return form->pathList().entries(); }
+    std::vector<std::string> entries() const { return form->session().list().entries(); }
 
+    TempTree tree;
+    PosixDirectoryLister disk;
     MemorySettings settings;
     ScriptedDialogs dialogs;
+    std::vector<std::string> drives{"/"};
     std::unique_ptr<ui::Form1> form;
 };
 

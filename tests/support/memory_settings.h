@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/settings_store.h"
+#include "core/settings_store.h"
 
 namespace dirnal::testing {
 

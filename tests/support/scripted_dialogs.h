@@ -1,33 +1,33 @@
 #pragma once
 
-#include <QString>
-#include <QStringList>
-
 #include <deque>
+#include <string>
+#include <vector>
 
-#include "ui/dialogs.h"
+#include "core/dialogs.h"
 
 namespace dirnal::testing {
 
-// Answers questions from a script and records every text shown.
-class ScriptedDialogs final : public ui::Dialogs {
+// Answers questions from a script (No once it runs out) and records every
+// text shown.
+class ScriptedDialogs final : public Dialogs {
 public:
-    bool askYesNo(const QString& text) override
+    bool askYesNo(const std::string& text) override
     {
-        questions << text;
+        questions.push_back(text);
         if (answers.empty())
             return false;
         const bool answer = answers.front();
         answers.pop_front();
         return answer;
     }
-    void inform(const QString& text) override { notices << text; }
-    void reportError(const QString& text) override { errors << text; }
+    void inform(const std::string& text) override { notices.push_back(text); }
+    void reportError(const std::string& text) override { errors.push_back(text); }
 
     std::deque<bool> answers;
-    QStringList questions;
-    QStringList notices;
-    QStringList errors;
+    std::vector<std::string> questions;
+    std::vector<std::string> notices;
+    std::vector<std::string> errors;
 };
 
 }  // namespace dirnal::testing

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <stdexcept>
 #include <string>
 
@@ -72,6 +73,13 @@ private:
 
     std::string root_;
 };
+
+// A file's whole content; empty when it cannot be read.
+inline std::string contentOf(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
 
 // Root ignores permissions, so "unreadable" cannot be staged for it.
 inline bool runningAsRoot()

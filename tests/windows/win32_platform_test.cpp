@@ -8,11 +8,14 @@
 #include <sstream>
 
 #include "core/list_file.h"
+#include "core/network_shares.h"
 #include "core/path_conversions.h"
 #include "platform/dir_exists.h"
+#include "platform/file_exists.h"
 #include "platform/file_io.h"
 #include "platform/list_file_encoding.h"
-#include "platform/module1.h"
+#include "platform/platform_drives.h"
+#include "platform/short_names.h"
 #include "platform/win32/wide.h"
 #include "platform/win32_directory_lister.h"
 

@@ -1,4 +1,4 @@
-#include "platform/module1.h"
+#include "platform/short_names.h"
 
 namespace dirnal {
 
@@ -11,12 +11,6 @@ std::string ShortPathName(const std::string& path)
 std::string LongPathName(const std::string& path)
 {
     return path;
-}
-
-const DriveTable& platformDrives()
-{
-    static const NoDrives none;
-    return none;
 }
 
 }  // namespace dirnal

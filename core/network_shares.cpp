@@ -1,4 +1,4 @@
-#include "platform/module1.h"
+#include "core/network_shares.h"
 
 #include <algorithm>
 

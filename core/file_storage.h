@@ -1,0 +1,28 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/file_error.h"
+
+namespace dirnal {
+
+// Where list files are read and written: the platform's file system in
+// the product, memory in tests.
+class FileStorage {
+public:
+    virtual ~FileStorage() = default;
+    // The whole file, or why it could not be read.
+    virtual FileContent read(const std::string& path) const = 0;
+    // Replaces the file's content as a whole; on failure the old content
+    // stays.
+    virtual std::optional<FileError> replace(const std::string& path, std::string_view content) = 0;
+    // The folder that holds the running program, without a trailing separator.
+    virtual std::string executableDirectory() const = 0;
+    // The list file's 8-bit encoding of an entry (UTF-8 inside), and back.
+    virtual std::string toListFileEncoding(std::string_view entry) const = 0;
+    virtual std::string fromListFileEncoding(std::string_view bytes) const = 0;
+};
+
+}  // namespace dirnal

@@ -1,0 +1,172 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/dialogs.h"
+#include "core/directory_lister.h"
+#include "core/drive_table.h"
+#include "core/file_storage.h"
+#include "core/generator.h"
+#include "core/path_conversions.h"
+#include "core/path_list.h"
+#include "core/path_style.h"
+#include "core/settings_store.h"
+
+namespace dirnal {
+
+// The form the entries have after the last short/long switch. The switch
+// goes to the other form; the window's button names the form it goes to.
+enum class NameForm { Long, Short };
+
+// The folders the two directory panels show, stored between runs.
+enum class StoredFolder { StartDirectory, StartDrive, ListFileDirectory, ListFileDrive };
+
+struct StoredFolders {
+    std::string startDirectory;     // the start-position panel's open directory
+    std::string startDrive;         // ... and its drive
+    std::string listFileDirectory;  // the list-file panel's open directory
+    std::string listFileDrive;      // ... and its drive
+};
+
+// The entry last made current by a click or a search, and whether it
+// named an existing directory then.
+struct ClickedEntry {
+    int index = -1;
+    bool exists = false;
+};
+
+// What a session works with; every pointer must outlive it.
+struct SessionServices {
+    const DirectoryLister* lister = nullptr;
+    SettingsStore* settings = nullptr;   // null: nothing is stored between runs
+    FileStorage* files = nullptr;
+    const DriveTable* drives = nullptr;  // the network-share conversions ask it
+    PathConverter shortName;             // the platform's 8.3 names
+    PathConverter longName;
+    PathStyle style = PathStyle::Posix;
+};
+
+// One user's work on a list: the path list, the start position, the
+// storage location of the list file, the stored folders and the status
+// line, with every operation a user can trigger. Front ends show this
+// state and forward the user's actions; questions and notices go through
+// the Dialogs they pass in.
+class Session {
+public:
+    explicit Session(SessionServices services);
+
+    PathList& list() { return list_; }
+    const PathList& list() const { return list_; }
+    PathStyle style() const { return services_.style; }
+    const DirectoryLister& lister() const { return *services_.lister; }
+
+    const std::string& startPosition() const { return startPosition_; }
+    void setStartPosition(std::string path) { startPosition_ = std::move(path); }
+    // Makes the start-position panel's open directory the start position.
+    void confirmStartPosition() { startPosition_ = folders_.startDirectory; }
+
+    const std::string& storageLocation() const { return storageLocation_; }
+    void setStorageLocation(std::string path) { storageLocation_ = std::move(path); }
+
+    // The status line; each text replaces the one before. The listener
+    // hears every change.
+    const std::string& status() const { return status_; }
+    void setStatusListener(std::function<void(const std::string&)> listener) { statusListener_ = std::move(listener); }
+
+    const std::optional<ClickedEntry>& clickedEntry() const { return clicked_; }
+    NameForm nameForm() const { return nameForm_; }
+
+    // What the directory panels show; front ends report every change.
+    const StoredFolders& folders() const { return folders_; }
+    void setFolder(StoredFolder folder, std::string path);
+
+    // Applies a stored folder to the front end's panel; the panel reports
+    // back what it then shows through setFolder. Empty: taken as it is.
+    using ApplyFolder = std::function<void(StoredFolder folder, const std::string& path)>;
+
+    // Start-up: the stored folders that still name a directory are applied
+    // in order; then the storage location is built from the list-file
+    // directory and the start position taken from the start directory.
+    void startUp(const ApplyFolder& apply = {});
+    // Shutdown: writes the five stored values.
+    void shutDown();
+    // "vorige Eingabe einstellen": the stored storage location as it stands,
+    // and the stored folders that still exist. The start position stays.
+    void restorePreviousInput(const ApplyFolder& apply = {});
+
+    // Runs a walk; a window runs it beside its event loop. Empty: right away.
+    using WalkRunner = std::function<GeneratedList(const std::function<GeneratedList()>& walk)>;
+    // "2. Liste erstellen": asks whether an existing list goes (No keeps its
+    // entries after the new ones), walks the start directory and reports.
+    GenerationReport generate(Dialogs& dialogs, const WalkOptions& options = {}, const WalkRunner& run = {});
+    // The same without the question.
+    GenerationReport generate(bool keepExisting, Dialogs& dialogs, const WalkOptions& options = {},
+                              const WalkRunner& run = {});
+
+    // A click on an entry: it becomes current, and the status line tells
+    // whether it exists.
+    void clickEntry(int index);
+    // Selects the entries holding the text; the first becomes current, as
+    // if clicked. The index of the first, or -1.
+    int selectBySearchText(std::string_view text);
+    // Blanks the selected entries (once an entry was ever clicked), then
+    // drops the empty ones.
+    void deleteSelected();
+    // Appends a single path. False when the list is full (and says so);
+    // an empty text adds nothing and is no failure.
+    bool appendSinglePath(const std::string& text, Dialogs& dialogs);
+
+    void convertToNetworkShares();
+    void convertToDriveLetters();
+    // Short names, or back to long ones: the other form than now.
+    void switchNameForm();
+    // The entries in the given form, whatever the form now.
+    void convertNames(NameForm form);
+    void toggleQuotes();
+    // Asks first, as it cannot be undone. False when the user said No.
+    bool makeRelative(Dialogs& dialogs);
+    void relativeToStartPosition();
+    void deleteDoubleEntries();
+    void reportDriveUnavailable();
+
+    // The list as a list file's bytes.
+    std::string listFileBytes() const;
+    // The file an output path means: a folder gets a dirnal.lst.
+    std::string listFileFor(const std::string& output) const;
+    // Writes the list to the path; a failure is reported and changes nothing.
+    bool writeListFile(const std::string& path, Dialogs& dialogs);
+    // "Speichern": to the storage location (the program's folder when there
+    // is none), then "file saved" and a notice.
+    bool save(Dialogs& dialogs);
+    // Saves into a folder; the storage location changes only on success.
+    bool saveInto(const std::string& directory, Dialogs& dialogs);
+    // At close: offers to save a non-empty list. False only when the user
+    // wanted to save and it failed.
+    bool offerToSave(Dialogs& dialogs);
+    // Appends a list file's entries, as many as there is room for, and
+    // makes it the storage location. A file that cannot be read changes
+    // nothing.
+    bool readListFile(const std::string& path, Dialogs& dialogs);
+    // The file chosen in a folder; none chosen is said so.
+    bool readChosenListFile(const std::string& directory, const std::string& name, Dialogs& dialogs);
+
+private:
+    void setStatus(std::string text);
+    void applyStoredFolders(const ApplyFolder& apply);
+    std::string join(std::string_view directory, std::string_view name) const;
+
+    SessionServices services_;
+    PathList list_;
+    std::string startPosition_;
+    std::string storageLocation_;
+    std::string status_;
+    std::function<void(const std::string&)> statusListener_;
+    std::optional<ClickedEntry> clicked_;
+    NameForm nameForm_ = NameForm::Long;
+    StoredFolders folders_;
+};
+
+}  // namespace dirnal

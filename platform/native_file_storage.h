@@ -1,0 +1,25 @@
+#pragma once
+
+#include "core/file_storage.h"
+#include "platform/file_io.h"
+#include "platform/list_file_encoding.h"
+
+namespace dirnal {
+
+// List files on this machine's file system, in its 8-bit encoding.
+class NativeFileStorage final : public FileStorage {
+public:
+    FileContent read(const std::string& path) const override { return readFileContent(path); }
+    std::optional<FileError> replace(const std::string& path, std::string_view content) override
+    {
+        return replaceFileContent(path, content);
+    }
+    std::string executableDirectory() const override { return dirnal::executableDirectory(); }
+    std::string toListFileEncoding(std::string_view entry) const override { return dirnal::toListFileEncoding(entry); }
+    std::string fromListFileEncoding(std::string_view bytes) const override
+    {
+        return dirnal::fromListFileEncoding(bytes);
+    }
+};
+
+}  // namespace dirnal

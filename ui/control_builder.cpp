@@ -1,0 +1,140 @@
+#include "ui/control_builder.h"
+
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QToolButton>
+
+#include <map>
+#include <string>
+
+#include "ui/caption_button.h"
+#include "ui/image_button.h"
+#include "ui/twips.h"
+#include "ui/window_font.h"
+
+namespace dirnal::ui {
+
+namespace {
+
+QString translated(const char* text)
+{
+    return QCoreApplication::translate("Form1", text);
+}
+
+QColor colourOf(std::uint32_t rgb)
+{
+    return QColor::fromRgb(static_cast<QRgb>(rgb));
+}
+
+QLabel* makeLabel(QWidget* parent, bool bordered)
+{
+    auto* label = new QLabel(parent);
+    if (bordered)
+        label->setFrameStyle(QFrame::Box | QFrame::Plain);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+QFont fontOf(ControlFont font)
+{
+    switch (font) {
+    case ControlFont::TitleSerif: {
+        QFont title(QStringLiteral("Liberation Serif"));
+        title.setPointSizeF(9.75);
+        title.setBold(true);
+        return title;
+    }
+    case ControlFont::SmallSerif: {
+        QFont small(QStringLiteral("Liberation Serif"));
+        small.setPointSizeF(6);
+        return small;
+    }
+    case ControlFont::Window:
+        break;
+    }
+    return windowFont();
+}
+
+QWidget* makePlainControl(const ControlRow& row, const QString& caption, QWidget* parent)
+{
+    switch (row.kind) {
+    case ControlKind::Label:
+    case ControlKind::BorderLabel: {
+        QLabel* label = makeLabel(parent, row.kind == ControlKind::BorderLabel);
+        label->setText(caption);
+        return label;
+    }
+    case ControlKind::CloseBox: {
+        auto* box = new QToolButton(parent);
+        box->setText(caption);
+        return box;
+    }
+    case ControlKind::Button:
+        return new CaptionButton(caption, parent);
+    case ControlKind::ImageButton:
+        return new ImageButton(parent);
+    case ControlKind::StatusImage: {
+        QLabel* image = makeLabel(parent, false);
+        image->setCursor(Qt::PointingHandCursor);
+        return image;
+    }
+    case ControlKind::TextBox:
+        return new QLineEdit(parent);
+    case ControlKind::GroupFrame:
+        return new QGroupBox(caption, parent);
+    default:  // an area: a frame without caption or border
+        return new QWidget(parent);
+    }
+}
+
+void dress(QWidget* widget, const ControlRow& row, const QString& caption)
+{
+    widget->setObjectName(QString::fromLatin1(row.name));
+    widget->setGeometry(twipsRect(row.left, row.top, row.width, row.height));
+    const QString toolTip = translated(row.toolTip);
+    if (!toolTip.isEmpty())
+        widget->setToolTip(toolTip);
+    // Assistive technology names a control by its caption, or its tooltip.
+    widget->setAccessibleName(!caption.isEmpty() && row.kind != ControlKind::FileList ? caption : toolTip);
+    if (row.textColour != kNoColour || row.backColour != kNoColour) {
+        QPalette palette = widget->palette();
+        if (row.textColour != kNoColour)
+            palette.setColor(QPalette::WindowText, colourOf(row.textColour));
+        if (row.backColour != kNoColour) {
+            // A text box's background is its base; anything else fills its window colour.
+            const bool textBox = row.kind == ControlKind::TextBox;
+            palette.setColor(textBox ? QPalette::Base : QPalette::Window, colourOf(row.backColour));
+            widget->setAutoFillBackground(!textBox);
+        }
+        widget->setPalette(palette);
+    }
+    if (row.font != ControlFont::Window)
+        widget->setFont(fontOf(row.font));
+    widget->setVisible(row.visible);
+}
+
+}  // namespace
+
+void buildControls(QWidget* container, const char* containerName, const MakeControl& make)
+{
+    std::map<std::string, QWidget*> frames{{containerName, container}};
+    for (const ControlRow& row : form1Controls()) {
+        const auto frame = frames.find(row.parent);
+        if (frame == frames.end())
+            continue;
+        const QString caption = translated(row.caption);
+        QWidget* widget = make(row, frame->second);
+        const bool ownContents = widget != nullptr;
+        if (!widget)
+            widget = makePlainControl(row, caption, frame->second);
+        dress(widget, row, caption);
+        if (!ownContents)
+            frames[row.name] = widget;
+    }
+}
+
+}  // namespace dirnal::ui

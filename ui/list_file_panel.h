@@ -1,0 +1,36 @@
+#pragma once
+
+#include <string>
+
+#include "ui/folder_panel.h"
+
+namespace dirnal::ui {
+
+class FileList;
+
+// "Dateiauswahl": a folder to read a list file from, with its file list,
+// or a folder to save the list into, with "speichern".
+class ListFilePanel final : public FolderPanel {
+    Q_OBJECT
+public:
+    enum class Mode { Open, Save };
+
+    ListFilePanel(const DirectoryLister& lister, DriveSelector::DriveSource drives, QWidget* parent);
+
+    // Shows the panel over everything else, for the one use or the other.
+    void showFor(Mode mode);
+    // The list file chosen in the open directory; empty when none is.
+    std::string chosenFileName() const;
+
+signals:
+    // "speichern": save into the open directory.
+    void saveHereChosen();
+    // A click in the file list, on the file or beside it.
+    void fileClicked();
+
+private:
+    FileList* files_ = nullptr;
+    QWidget* saveHere_ = nullptr;
+};
+
+}  // namespace dirnal::ui

@@ -1,0 +1,42 @@
+#include "ui/walk_beside_event_loop.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
+
+#include <thread>
+
+namespace dirnal::ui {
+
+namespace {
+// A walk shorter than this shows no progress.
+constexpr int kQuietWalkMilliseconds = 500;
+constexpr int kProgressMilliseconds = 100;
+}  // namespace
+
+GeneratedList walkBesideEventLoop(const std::function<GeneratedList()>& walk, const std::atomic<int>& found,
+                                  const std::function<void(int found)>& showProgress)
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    GeneratedList result;
+    QEventLoop loop;
+    std::thread walker([&] {
+        result = walk();
+        QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+    });
+    QElapsedTimer clock;
+    clock.start();
+    QTimer progress;
+    QObject::connect(&progress, &QTimer::timeout, &loop, [&] {
+        if (clock.elapsed() >= kQuietWalkMilliseconds)
+            showProgress(found.load());
+    });
+    progress.start(kProgressMilliseconds);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    walker.join();
+    QApplication::restoreOverrideCursor();
+    return result;
+}
+
+}  // namespace dirnal::ui

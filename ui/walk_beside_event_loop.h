@@ -1,0 +1,17 @@
+#pragma once
+
+#include <atomic>
+#include <functional>
+
+#include "core/generator.h"
+
+namespace dirnal::ui {
+
+// Runs a walk on a thread of its own while the event loop goes on without
+// user input: the windows keep being drawn under a wait cursor. A walk
+// that takes longer than half a second shows how many directories it has
+// found so far, every tenth of a second.
+GeneratedList walkBesideEventLoop(const std::function<GeneratedList()>& walk, const std::atomic<int>& found,
+                                  const std::function<void(int found)>& showProgress);
+
+}  // namespace dirnal::ui
