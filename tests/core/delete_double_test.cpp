@@ -16,21 +16,9 @@ TEST(DeleteDouble, KeepsFirstOccurrencesExactlyAndNeverDropsEmptyOrMapkeyEntries
         {{"", "mapkey x", "a", "", "mapkey x", "a", "mapkey"}, {"", "mapkey x", "a", "", "mapkey x", "mapkey"}},
         // Only the exact lower-case prefix protects an entry.
         {{"Mapkey y", "Mapkey y", " mapkey", " mapkey"}, {"Mapkey y", " mapkey"}},
-        {{"z", "a", "m"}, {"z", "a", "m"}},
-        {{}, {}},
-        {Entries(PathList::kMaxEntries, "C:\\same"), {"C:\\same"}},
     };
     for (const auto& c : cases)
         EXPECT_EQ(withoutRepeats(c.input), c.expected);
-
-    PathList list;
-    list.assign({"a", "b", "a"});
-    list.setSelected(1, true);
-    list.setCurrentIndex(2);
-    DeleteDouble(list);
-    EXPECT_EQ(list.entries(), (Entries{"a", "b"}));
-    EXPECT_EQ(list.selectedCount(), 0);
-    EXPECT_EQ(list.currentIndex(), -1);
 }
 
 }  // namespace

@@ -4,104 +4,76 @@
 
 #include "core/path_conversions.h"
 
-#include "support/path_lists.h"
-
 namespace dirnal {
 namespace {
 
 using Entries = std::vector<std::string>;
 
-using testing::listOf;
+PathList listOf(std::vector<std::string> entries)
+{
+    PathList list;
+    list.assign(std::move(entries));
+    return list;
+}
 
-TEST(Quotes, ToggleQuotesTurnsEachEntryTheOtherWay)
+TEST(Quotes, ToggleTurnsEachEntryTheOtherWayAndStripTakesOnePairOffQuotedEntries)
 {
     PathList list = listOf({"C:\\a", "\"C:\\b\"", "", "\"half", "in\"side", "\""});
     ToggleQuotes(list);
     EXPECT_EQ(list.entries(), (Entries{"\"C:\\a\"", "C:\\b", "", "\"\"half\"", "\"in\"side\"", "\"\"\""}));
     ToggleQuotes(list);
     EXPECT_EQ(list.entries(), (Entries{"C:\\a", "\"C:\\b\"", "", "\"half", "in\"side", "\""}));
-}
 
-TEST(Quotes, ADoublyQuotedEntryLosesBothPairsOverTwoToggles)
-{
-    // The second run takes the quotes off what is quoted again, as it does
-    // for every quoted entry; so only such entries do not come back.
-    PathList list = listOf({"\"\"C:\\a\"\"", "\"\""});
+    // The second toggle takes the quotes off what is quoted again, as it
+    // does for every quoted entry; so only such entries do not come back.
+    list = listOf({"\"\"C:\\a\"\"", "\"\""});
     ToggleQuotes(list);
-    EXPECT_EQ(list.entries(), (Entries{"\"C:\\a\"", ""}));
     ToggleQuotes(list);
     EXPECT_EQ(list.entries(), (Entries{"C:\\a", ""}));
-}
 
-TEST(Quotes, StripQuotesTakesOnePairOffQuotedEntriesOnly)
-{
-    PathList list = listOf({"\"C:\\a\"", "\"\"C:\\b\"\"", "\"half", "in\"side", "\"", "\"\"", "plain"});
+    list = listOf({"\"C:\\a\"", "\"\"C:\\b\"\"", "\"half", "in\"side", "\"", "\"\"", "plain"});
     StripQuotes(list);
     EXPECT_EQ(list.entries(), (Entries{"C:\\a", "\"C:\\b\"", "\"half", "in\"side", "\"", "", "plain"}));
 }
 
-class NamesTest : public ::testing::Test {
-protected:
-    std::set<std::string> directories{"C:\\Programme\\Konstruktion", "C:\\PROGRA~1\\KONSTR~1", "\"C:\\q\"",
-                                      "C:\\noname"};
-    DirectoryTest exists = [this](const std::string& p) { return directories.contains(p); };
-    PathConverter shortName = [](const std::string& p) -> std::string {
-        if (p == "C:\\Programme\\Konstruktion")
-            return "C:\\PROGRA~1\\KONSTR~1";
-        return p == "C:\\noname" ? "" : p;
-    };
-    PathConverter longName = [](const std::string& p) -> std::string {
-        return p == "C:\\PROGRA~1\\KONSTR~1" ? "C:\\Programme\\Konstruktion" : p;
-    };
-};
-
-TEST_F(NamesTest, OnlyExistingDirectoriesTurnIntoTheirShortAndLongNames)
+TEST(Names, OnlyExistingDirectoriesTurnIntoTheirShortAndLongNames)
 {
-    PathList list = listOf({"C:\\Programme\\Konstruktion", "C:\\gibt es nicht", "", "C:\\noname"});
-    ConvertToShortNames(list, exists, shortName);
-    EXPECT_EQ(list.entries(), (Entries{"C:\\PROGRA~1\\KONSTR~1", "C:\\gibt es nicht", "", "C:\\noname"}))
-        << "no short name given: the entry stays";
-    ConvertToLongNames(list, exists, longName);
-    EXPECT_EQ(list.entries(), (Entries{"C:\\Programme\\Konstruktion", "C:\\gibt es nicht", "", "C:\\noname"}));
+    const std::string longName = "C:\\Programme\\Konstruktion", shortName = "C:\\PROGRA~1\\KONSTR~1";
+    const std::set<std::string> directories{longName, shortName, "C:\\noname"};
+    const DirectoryTest exists = [&](const std::string& p) { return directories.contains(p); };
+    // The platform gives no short name for C:\noname: the entry stays.
+    const PathConverter toShort = [&](const std::string& p) { return p == longName ? shortName : std::string(); };
+    const PathConverter toLong = [&](const std::string& p) { return p == shortName ? longName : p; };
+
+    PathList list = listOf({longName, "C:\\gibt es nicht", "", "C:\\noname"});
+    ConvertToShortNames(list, exists, toShort);
+    EXPECT_EQ(list.entries(), (Entries{shortName, "C:\\gibt es nicht", "", "C:\\noname"}));
+    ConvertToLongNames(list, exists, toLong);
+    EXPECT_EQ(list.entries(), (Entries{longName, "C:\\gibt es nicht", "", "C:\\noname"}));
 }
 
 TEST(Relativ, CutsTheStartPositionOffTheEntriesBelowIt)
 {
-    const Entries input{"C:\\work\\parts", "C:\\work\\parts\\std", "C:\\work\\", "C:\\work", "C:\\workshop\\parts",
-                        "c:\\work\\parts", "C:\\Work\\parts", "D:\\other", "", "already"};
-    PathList list = listOf(input);
-    Relativ(list, "C:\\work", PathStyle::Windows);
-    EXPECT_EQ(list.entries(), (Entries{"parts", "parts\\std", "", "C:\\work", "C:\\workshop\\parts", "c:\\work\\parts",
-                                       "C:\\Work\\parts", "D:\\other", "", "already"}));
-
-    for (const char* root : {"C:\\", "C:"}) {
-        PathList atRoot = listOf({"C:\\work", "C:\\work\\parts", "D:\\x"});
-        Relativ(atRoot, root, PathStyle::Windows);
-        EXPECT_EQ(atRoot.entries(), (Entries{"work", "work\\parts", "D:\\x"})) << root;
+    const struct {
+        PathStyle style;
+        std::string start;
+        Entries entries, expected;
+    } cases[] = {
+        {PathStyle::Windows, "C:\\work",
+         {"C:\\work\\parts", "C:\\work\\parts\\std", "C:\\work\\", "C:\\work", "C:\\workshop\\parts", "c:\\work\\parts",
+          "C:\\Work\\parts", "D:\\other", "", "already"},
+         {"parts", "parts\\std", "", "C:\\work", "C:\\workshop\\parts", "c:\\work\\parts", "C:\\Work\\parts", "D:\\other", "",
+          "already"}},
+        {PathStyle::Windows, "C:\\", {"C:\\work", "C:\\work\\parts", "D:\\x"}, {"work", "work\\parts", "D:\\x"}},
+        // Only at the start, and only up to the style's own separator.
+        {PathStyle::Posix, "/home/cad", {"/home/cad/parts", "/x/home/cad/y", "/home/cad\\z"},
+         {"parts", "/x/home/cad/y", "/home/cad\\z"}},
+    };
+    for (const auto& c : cases) {
+        PathList list = listOf(c.entries);
+        Relativ(list, c.start, c.style);
+        EXPECT_EQ(list.entries(), c.expected) << c.start;
     }
-
-    PathList share = listOf({"\\\\server\\share\\proj\\a", "X:\\proj\\a"});
-    Relativ(share, "\\\\server\\share\\proj", PathStyle::Windows);
-    EXPECT_EQ(share.entries(), (Entries{"a", "X:\\proj\\a"}));
-}
-
-TEST(Relativ, WorksTheSameOnPosixPaths)
-{
-    PathList list = listOf({"/home/cad/parts", "/home/cad/parts/std", "/home/cad/", "/home/cad", "/home/cadx/a",
-                            "/home/CAD/a", "rel"});
-    Relativ(list, "/home/cad", PathStyle::Posix);
-    EXPECT_EQ(list.entries(),
-              (Entries{"parts", "parts/std", "", "/home/cad", "/home/cadx/a", "/home/CAD/a", "rel"}));
-
-    PathList root = listOf({"/home", "/home/cad"});
-    Relativ(root, "/", PathStyle::Posix);
-    EXPECT_EQ(root.entries(), (Entries{"home", "home/cad"}));
-
-    // A second run changes only what still begins with the start position.
-    PathList twice = listOf({"/a/b/a/b/c"});
-    Relativ(twice, "/a/b", PathStyle::Posix);
-    Relativ(twice, "/a/b", PathStyle::Posix);
-    EXPECT_EQ(twice.entries(), Entries{"a/b/c"});
 }
 
 }  // namespace

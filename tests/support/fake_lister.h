@@ -1,17 +1,13 @@
 #pragma once
 
-#include <algorithm>
-#include <cstdint>
+#include <atomic>
 #include <functional>
 #include <map>
-#include <mutex>
-#include <optional>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "core/directory_lister.h"
-#include "core/name_order.h"
 #include "core/path_style.h"
 
 namespace dirnal::testing {
@@ -22,8 +18,17 @@ class FakeLister final : public DirectoryLister {
 public:
     explicit FakeLister(PathStyle style = PathStyle::Windows) : style_(style) {}
 
-    // Adds a directory and every parent the path names below an added root.
     void addDirectory(const std::string& path) { children_.try_emplace(path); }
+    // Adds each directory as a child of the path before its last separator
+    // (parents first, in any order among siblings).
+    void addPaths(std::initializer_list<std::string> paths)
+    {
+        for (const std::string& path : paths) {
+            const std::size_t cut = path.find_last_of(separatorOf(style_));
+            const bool atRoot = cut == 0 || (cut == 2 && path[1] == ':');
+            addChild(path.substr(0, atRoot ? cut + 1 : cut), path.substr(cut + 1));
+        }
+    }
     void addChild(const std::string& parent, const std::string& name)
     {
         addDirectory(parent);
@@ -40,13 +45,8 @@ public:
         children_[parent].push_back(name);
         links_[joinPath(parent, name, style_)] = target;
     }
-    // How often each directory was listed.
-    int listings(const std::string& path) const
-    {
-        const std::lock_guard lock(mutex_);
-        const auto found = listed_.find(path);
-        return found == listed_.end() ? 0 : found->second;
-    }
+    // How many listings were asked for, of any directory.
+    int listings() const { return listings_; }
 
     // A trailing separator does not matter, as on a real file system.
     bool dirExists(const std::string& path) const override
@@ -57,28 +57,20 @@ public:
 
     DirectoryListing list(const std::string& directory) const override
     {
-        {
-            const std::lock_guard lock(mutex_);
-            ++listed_[directory];
-        }
-        DirectoryListing listing;
+        ++listings_;
         const std::string real = resolve(directory);
         const auto found = children_.find(real);
-        if (found == children_.end())
-            return listing;
-        if (unreadable_.contains(real)) {
-            listing.status = DirectoryListing::Status::Unreadable;
+        if (found == children_.end() || unreadable_.contains(real)) {
+            DirectoryListing listing;  // NotADirectory
+            if (found != children_.end())
+                listing.status = DirectoryListing::Status::Unreadable;
             return listing;
         }
-        std::vector<std::string> names = found->second;
-        std::sort(names.begin(), names.end(),
-                  [](const std::string& a, const std::string& b) { return displayOrderLess(a, b); });
-        for (const std::string& name : names) {
-            listing.subdirectories.push_back(joinPath(directory, name, style_));
-            listing.throughLink.push_back(links_.contains(joinPath(real, name, style_)) ? 1 : 0);
-        }
+        std::vector<FoundSubdirectory> names;
+        for (const std::string& name : found->second)
+            names.push_back({name, links_.contains(joinPath(real, name, style_))});
+        DirectoryListing listing = listingOf(directory, std::move(names), style_);
         listing.identity = DirectoryIdentity{1, std::hash<std::string>{}(real)};
-        listing.status = DirectoryListing::Status::Listed;
         return listing;
     }
 
@@ -103,8 +95,7 @@ private:
     std::map<std::string, std::vector<std::string>> children_;
     std::set<std::string> unreadable_;
     std::map<std::string, std::string> links_;
-    mutable std::mutex mutex_;
-    mutable std::map<std::string, int> listed_;
+    mutable std::atomic<int> listings_{0};
 };
 
 }  // namespace dirnal::testing

@@ -3,41 +3,33 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAction>
-#include <QLineEdit>
 #include <QTest>
 
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "platform/posix_directory_lister.h"
-#include "support/memory_settings.h"
-#include "support/scripted_dialogs.h"
+#include "support/session_fakes.h"
 #include "support/temp_tree.h"
 #include "ui/form1.h"
-#include "ui/path_list_view.h"
 
 namespace dirnal::testing {
 
-// A main window under test on a real temporary tree, with settings in
-// memory and scripted answers. Controls are reached by their objectNames,
-// as a user or a screen reader finds them.
+// The main window on a real temporary tree, with settings in memory and scripted
+// answers; controls are reached by objectName, as a user or a screen reader finds them.
 class Form1Fixture : public ::testing::Test {
 protected:
-    void open(const std::string& initial, const std::function<void(ui::Form1Services&)>& adjust = {},
-              const DirectoryLister* lister = nullptr)
+    void open(const std::string& initial)
     {
-        ui::Form1Services services;
         services.settings = &settings;
-        services.lister = lister ? lister : &disk;
+        services.lister = services.lister ? services.lister : &disk;
+        services.drives = [this] { return drives; };
         services.dialogs = &dialogs;
         services.initialDirectory = initial;
-        services.drives = [this] { return drives; };
-        if (adjust)
-            adjust(services);
-        form = std::make_unique<ui::Form1>(std::move(services));
+        form = std::make_unique<ui::Form1>(services);
     }
 
     template <typename T = QWidget>
@@ -47,20 +39,25 @@ protected:
         EXPECT_NE(widget, nullptr) << name;
         return widget;
     }
-    // What a label, button or text box shows.
     std::string text(const char* name) const { return find(name)->property("text").toString().toStdString(); }
     bool shown(const char* name) const { return !find(name)->isHidden(); }
     void click(const char* button) const { find<QAbstractButton>(button)->click(); }
-    void menu(const char* item) const { form->findChild<QAction*>(QString::fromLatin1(item))->trigger(); }
-    void clickEntry(int row) const
+    void menu(const char* item) const { find<QAction>(item)->trigger(); }
+    // Where a list shows a row; nowhere until the window has shown the list with it.
+    QRect rowRect(const char* list, int row) const
     {
-        auto* view = find<ui::PathListView>("List1");
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(view->model()->index(row, 0)).center());
+        auto* view = find<QAbstractItemView>(list);
+        return view->visualRect(view->model()->index(row, 0));
+    }
+    void clickRow(const char* list, int row) const
+    {
+        QTest::mouseClick(find<QAbstractItemView>(list)->viewport(), Qt::LeftButton, {}, rowRect(list, row).center());
     }
     void fill(const std::vector<std::string>& entries) const
     {
         form->session().list().assign(entries);
         form->showPathList();
+        rowRect("List1", 0);  // laid out now, as a shown window would: a later change must show the list again
     }
     std::vector<std::string> entries() const { return form->session().list().entries(); }
 
@@ -69,6 +66,7 @@ protected:
     MemorySettings settings;
     ScriptedDialogs dialogs;
     std::vector<std::string> drives{"/"};
+    ui::Form1Services services;  // open() adds the fakes above; a test may set a lister or the rest first
     std::unique_ptr<ui::Form1> form;
 };
 

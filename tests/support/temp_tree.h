@@ -1,90 +1,89 @@
 #pragma once
 
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
-#include <stdexcept>
+#include <random>
+#include <sstream>
 #include <string>
+
+#include <unistd.h>
 
 namespace dirnal::testing {
 
-// A real directory tree below a fresh temporary folder, removed afterwards
-// (permissions restored first, so that unreadable folders go too).
+// Paths are UTF-8, as everywhere in the program; POSIX takes the bytes as they are.
+inline std::filesystem::path nativePath(const std::string& path)
+{
+    const auto* bytes = reinterpret_cast<const char8_t*>(path.data());
+    return std::filesystem::path(bytes, bytes + path.size());
+}
+
+// A real directory tree below a fresh temporary folder, removed afterwards with all it holds.
 class TempTree {
 public:
     TempTree()
     {
-        std::string pattern = (std::filesystem::temp_directory_path() / "dirnal-test-XXXXXX").string();
-        if (!::mkdtemp(pattern.data()))
-            throw std::runtime_error("mkdtemp failed");
-        root_ = pattern;
+        const auto temp = (std::filesystem::temp_directory_path() / "dirnal-test-").u8string();
+        std::random_device random;
+        do
+            root_ = std::string(temp.begin(), temp.end()) + std::to_string(random());
+        while (!std::filesystem::create_directory(nativePath(root_)));
     }
     ~TempTree()
     {
+        restoreAccess(nativePath(root_));
         std::error_code error;
-        for (auto it = std::filesystem::recursive_directory_iterator(
-                 root_, std::filesystem::directory_options::skip_permission_denied, error);
-             !error && it != std::filesystem::recursive_directory_iterator(); it.increment(error)) {
-            if (it->is_directory(error) && !it->is_symlink(error))
-                ::chmod(it->path().c_str(), 0700);
-        }
-        restoreAccess(root_);
-        std::filesystem::remove_all(root_, error);
+        std::filesystem::remove_all(nativePath(root_), error);
     }
     TempTree(const TempTree&) = delete;
     TempTree& operator=(const TempTree&) = delete;
 
     const std::string& root() const { return root_; }
-    std::string path(const std::string& relative) const { return root_ + "/" + relative; }
-
+    std::string path(const std::string& relative) const { return root_ + kSeparator + relative; }
     std::string mkdir(const std::string& relative) const
     {
-        std::filesystem::create_directories(path(relative));
+        std::filesystem::create_directories(nativePath(path(relative)));
         return path(relative);
     }
     std::string touch(const std::string& relative, const std::string& content = {}) const
     {
-        std::filesystem::create_directories(std::filesystem::path(path(relative)).parent_path());
-        std::ofstream(path(relative), std::ios::binary) << content;
+        std::filesystem::create_directories(nativePath(path(relative)).parent_path());
+        std::ofstream(nativePath(path(relative)), std::ios::binary) << content;
         return path(relative);
     }
     std::string symlink(const std::string& target, const std::string& relative) const
     {
-        std::filesystem::create_directory_symlink(target, path(relative));
+        std::filesystem::create_directory_symlink(nativePath(target), nativePath(path(relative)));
         return path(relative);
     }
 
 private:
-    // Makes every directory readable again, walking down by hand because an
-    // unreadable folder hides its children from the iterator.
-    static void restoreAccess(const std::filesystem::path& directory)
+    // Gives the owner full access again, walking down by hand: an unreadable folder hides its children.
+    static void restoreAccess(const std::filesystem::path& dir)
     {
-        ::chmod(directory.c_str(), 0700);
         std::error_code error;
-        for (const auto& entry : std::filesystem::directory_iterator(directory, error)) {
-            if (entry.is_directory(error) && !entry.is_symlink(error))
+        std::filesystem::permissions(dir, std::filesystem::perms::owner_all, std::filesystem::perm_options::add, error);
+        for (const auto& entry : std::filesystem::directory_iterator(dir, error))
+            if (!entry.is_symlink(error))
                 restoreAccess(entry.path());
-        }
     }
 
+    static constexpr char kSeparator = std::filesystem::path::preferred_separator;
     std::string root_;
 };
 
-// A file's whole content; empty when it cannot be read.
+// A file's whole content; empty when it cannot be read (also for a folder).
 inline std::string contentOf(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    std::ostringstream bytes;
+    bytes << std::ifstream(nativePath(path), std::ios::binary).rdbuf();
+    return bytes.str();
 }
 
 // Root ignores permissions, so "unreadable" cannot be staged for it.
-inline bool runningAsRoot()
-{
-    return ::geteuid() == 0;
-}
+#ifdef _WIN32
+inline bool runningAsRoot() { return false; }
+#else
+inline bool runningAsRoot() { return ::geteuid() == 0; }
+#endif
 
 }  // namespace dirnal::testing

@@ -1,24 +1,20 @@
 #include <gtest/gtest.h>
 
-#include <QFile>
-#include <QTemporaryDir>
-
 #include "platform/qt/qsettings_store.h"
+#include "support/temp_tree.h"
 
 namespace dirnal {
 namespace {
 
 TEST(QSettingsStore, ReadsBackWhatWasWrittenInTheOptionenSectionByteForByte)
 {
-    QTemporaryDir dir;
-    const QString file = dir.filePath(QStringLiteral("settings.ini"));
+    const testing::TempTree tree;
+    const QString file = QString::fromStdString(tree.path("settings.ini"));
     QSettingsStore(file).write(settings_keys::kStartDirectory, std::string("/srv/Größe/\xff\xfe raw"));
     const QSettingsStore reread(file);
     EXPECT_EQ(reread.read(settings_keys::kStartDirectory, "x"), std::string("/srv/Größe/\xff\xfe raw"));
     EXPECT_EQ(reread.read(settings_keys::kListFileDrive, "/"), "/") << "a missing key yields the default";
-    QFile raw(file);
-    ASSERT_TRUE(raw.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(raw.readAll().contains("[Optionen]"));
+    EXPECT_NE(testing::contentOf(tree.path("settings.ini")).find("[Optionen]"), std::string::npos);
 }
 
 }  // namespace

@@ -1,0 +1,214 @@
+// The POSIX platform layer on real files and folders.
+#include <gtest/gtest.h>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <csignal>
+#include <filesystem>
+#include <tuple>
+
+#include "core/generator.h"
+#include "platform/dir_exists.h"
+#include "platform/drive_of.h"
+#include "platform/file_exists.h"
+#include "platform/file_io.h"
+#include "platform/posix_directory_lister.h"
+#include "support/temp_tree.h"
+
+namespace dirnal {
+namespace {
+
+using testing::contentOf;
+using testing::TempTree;
+using Entries = std::vector<std::string>;
+using Kind = FileError::Kind;
+using Status = DirectoryListing::Status;
+namespace fs = std::filesystem;
+
+TEST(PathQueries, DirExistsAndFileExistsTellFoldersFromFilesAndFromNothing)
+{
+    TempTree tree;
+    const std::string dir = tree.mkdir("a b/c");
+    const std::string file = tree.touch("file.txt", "x");
+    const std::tuple<std::string, bool, bool> cases[] = {  // path, a folder, a file
+        {dir, true, false}, {dir + "//", true, false}, {tree.symlink(dir, "link"), true, false}, {file, false, true},
+        {tree.symlink(file, "file-link"), false, true}, {file + "/", false, false}, {tree.path("missing"), false, false},
+        {"", false, false}, {tree.root() + std::string("\0/x", 3), false, false},
+    };
+    for (const auto& [path, isFolder, isFile] : cases) {
+        EXPECT_EQ(DirExists(path), isFolder) << path;
+        EXPECT_EQ(FileExists(path), isFile) << path;
+    }
+}
+
+TEST(PathQueries, TheDriveOfAPathIsTheLongestMountPointThatHoldsIt)
+{
+    const Entries drives{"/", "/home", "/home/shared", "/media/usb"};
+    EXPECT_EQ(driveOfPath("/home/anna/cad", drives), "/home");
+    EXPECT_EQ(driveOfPath("/home", drives), "/home");
+    EXPECT_EQ(driveOfPath("/home/shared/lib", drives), "/home/shared");
+    EXPECT_EQ(driveOfPath("/homework", drives), "/") << "a mount point ends at a separator";
+}
+
+// How many entries the folder holds: a temporary file left behind shows.
+std::ptrdiff_t entriesIn(const fs::path& folder)
+{
+    std::error_code error;
+    return fs::is_directory(folder, error) ? std::distance(fs::directory_iterator(folder), {}) : -1;
+}
+
+TEST(ReplaceFileContent, CreatesAndReplacesTheWholeContentAndFollowsALink)
+{
+    TempTree tree;
+    const std::string file = tree.path("dirnal.lst");
+    ASSERT_FALSE(replaceFileContent(file, "a long first content\r\n"));
+    EXPECT_EQ(contentOf(file), "a long first content\r\n");
+    const mode_t umask = ::umask(0);
+    ::umask(umask);
+    EXPECT_EQ(fs::status(file).permissions(), fs::perms(0666 & ~umask));
+
+    ::chmod(file.c_str(), 0640);
+    ASSERT_FALSE(replaceFileContent(file, "short\r\n"));
+    EXPECT_EQ(contentOf(file), "short\r\n");
+    EXPECT_EQ(fs::status(file).permissions(), fs::perms(0640)) << "an old file keeps its permissions";
+    ASSERT_FALSE(replaceFileContent(file, ""));
+    EXPECT_EQ(fs::file_size(file), 0u);
+
+    ASSERT_FALSE(replaceFileContent(tree.symlink(file, "link.lst"), "new"));
+    EXPECT_TRUE(fs::is_symlink(tree.path("link.lst")));
+    EXPECT_EQ(contentOf(file), "new");
+    EXPECT_EQ(entriesIn(tree.root()), 2) << "no temporary file is left";
+}
+
+TEST(ReplaceFileContent, FailuresSayWhyAndKeepTheOldFileByteForByteAlsoInAReadOnlyFolder)
+{
+    TempTree tree;
+    const auto oldFile = [&](const std::string& folder, mode_t fileMode, mode_t folderMode) {
+        const std::string file = tree.touch(folder + "/dirnal.lst", std::string(3000, 'o'));
+        ::chmod(file.c_str(), fileMode);
+        ::chmod(tree.path(folder).c_str(), folderMode);
+        return file;
+    };
+    // A small file size limit fails every write past it, as on a full disk.
+    const std::tuple<std::string, Kind, rlim_t> cases[] = {
+        {tree.path("missing/dirnal.lst"), Kind::MissingDirectory, RLIM_INFINITY},
+        {tree.mkdir("folder/dirnal.lst"), Kind::IsDirectory, RLIM_INFINITY},
+        {oldFile("protected", 0444, 0700), Kind::AccessDenied, RLIM_INFINITY},
+        {oldFile("locked", 0644, 0555), Kind::AccessDenied, RLIM_INFINITY},
+        {oldFile("full", 0644, 0700), Kind::NoSpace, 1024},
+        {"", Kind::NotFound, RLIM_INFINITY},
+    };
+    std::signal(SIGXFSZ, SIG_IGN);
+    for (const auto& [path, kind, sizeLimit] : cases) {
+        if (path.find("locked") != std::string::npos && testing::runningAsRoot())
+            continue;  // root writes into a read-only folder
+        const std::string before = contentOf(path);
+        const auto folderEntries = entriesIn(fs::path(path).parent_path());
+        rlimit previous{};
+        ::getrlimit(RLIMIT_FSIZE, &previous);
+        const rlimit limit{std::min(sizeLimit, previous.rlim_cur), previous.rlim_max};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        const auto error = replaceFileContent(path, std::string(5000, 'n'));
+        ::setrlimit(RLIMIT_FSIZE, &previous);
+        ASSERT_TRUE(error) << path;
+        EXPECT_EQ(error->kind, kind) << path;
+        EXPECT_EQ(contentOf(path), before) << path;
+        EXPECT_EQ(entriesIn(fs::path(path).parent_path()), folderEntries) << "no temporary file is left";
+    }
+}
+
+TEST(ReadFileContent, ReadsEveryByteOrSaysWhyNotAlsoWhenUnreadable)
+{
+    TempTree tree;
+    const std::string bytes("a\r\n\0\xff\r\nb", 8);
+    const std::string unreadable = tree.touch("unreadable.lst", "x");
+    ::chmod(unreadable.c_str(), 0);
+    const std::tuple<std::string, std::string, std::optional<Kind>> cases[] = {
+        {tree.touch("dirnal.lst", bytes), bytes, std::nullopt},
+        {tree.touch("empty.lst"), "", std::nullopt},
+        {tree.path("missing.lst"), "", Kind::NotFound},
+        {tree.mkdir("dir.lst"), "", Kind::IsDirectory},
+        {unreadable, "", Kind::AccessDenied},
+    };
+    for (const auto& [path, content, kind] : cases) {
+        if (path == unreadable && testing::runningAsRoot())
+            continue;  // root reads every file
+        const FileContent read = readFileContent(path);
+        EXPECT_EQ(read.bytes, content) << path;
+        EXPECT_EQ(read.error ? std::optional(read.error->kind) : std::nullopt, kind) << path;
+    }
+}
+
+TEST(ExecutableDirectory, IsTheFolderOfThisTestProgram)
+{
+    EXPECT_TRUE(fs::exists(executableDirectory() + "/platform_tests"));
+}
+
+TEST(PosixDirectoryLister, ListsSubdirectoriesInDisplayOrderAsFullPaths)
+{
+    TempTree tree;
+    for (const char* name : {"Beta", "Alpha", "alpha", "gamma dir", "Ärger", "zulu", ".hidden"})
+        tree.mkdir(name);
+    const std::string file = tree.touch("afile");
+    const std::string link = tree.symlink(tree.path("zulu"), "link-to-zulu");
+    const std::string dangling = tree.symlink(tree.path("nowhere"), "dangling");
+
+    const PosixDirectoryLister lister;
+    const DirectoryListing listing = lister.list(tree.root());
+    ASSERT_EQ(listing.status, Status::Listed);
+    EXPECT_EQ(listing.subdirectories, (Entries{tree.path("Alpha"), tree.path("alpha"), tree.path("Beta"),
+                                               tree.path("gamma dir"), link, tree.path("zulu"), tree.path("Ärger")}));
+    EXPECT_EQ(listing.throughLink, (std::vector<char>{0, 0, 0, 0, 1, 0, 0}));
+    EXPECT_EQ(lister.identityOf(link), lister.identityOf(tree.path("zulu")));
+    EXPECT_NE(lister.identityOf(tree.path("Beta")), lister.identityOf(tree.path("zulu")));
+    EXPECT_FALSE(lister.identityOf(tree.path("missing")).has_value());
+    // A trailing separator on the directory does not double the separator.
+    EXPECT_EQ(lister.list(tree.root() + "/").subdirectories, listing.subdirectories);
+    for (const std::string& notADirectory : {tree.path("missing"), file, dangling, std::string()})
+        EXPECT_EQ(lister.list(notADirectory).status, Status::NotADirectory) << notADirectory;
+}
+
+TEST(PosixDirectoryLister, WalkOfARealTreeGetsPastCyclesDepthOddNamesAndUnreadableFolders)
+{
+    TempTree tree;
+    std::string deep = tree.mkdir("tief");
+    for (int level = 0; level < 1000; ++level)
+        ASSERT_EQ(::mkdir((deep += "/d").c_str(), 0700), 0) << level;
+    for (int a = 0; a < 6; ++a)  // wide enough for listings to overlap
+        for (int b = 0; b < 5; ++b)
+            tree.mkdir("breit/P" + std::to_string(a) + "/t" + std::to_string(b));
+    // A link back a thousand levels up.
+    const std::string loop = tree.symlink(tree.path("tief"), deep.substr(tree.root().size() + 1) + "/loop");
+    tree.mkdir("zwei\nzeilen/darunter");
+    const std::string raw = tree.mkdir(std::string("roh-\xff\xfe-name"));
+    const std::string locked = tree.mkdir("locked/inner");
+    ::chmod(tree.path("locked").c_str(), 0);
+
+    const PosixDirectoryLister lister;
+    const GeneratedList result = walkTree(tree.root(), {}, lister);
+    const auto listed = [&](const std::string& path) {
+        return std::find(result.entries.begin(), result.entries.end(), path) != result.entries.end();
+    };
+    EXPECT_EQ(result.entries.back(), loop);
+    EXPECT_EQ(result.report.cyclesSkipped, 1) << "the link back is entered once, not followed";
+    EXPECT_EQ(result.report.untakeable, 1) << "a name with a line break is left out and counted";
+    EXPECT_TRUE(listed(raw)) << "a name that is not UTF-8 comes through byte for byte";
+    EXPECT_TRUE(listed(tree.path("locked")));
+    const bool unreadable = !testing::runningAsRoot();  // root reads every folder
+    EXPECT_EQ(lister.list(tree.path("locked")).status, unreadable ? Status::Unreadable : Status::Listed);
+    EXPECT_TRUE(lister.dirExists(tree.path("locked")));
+    EXPECT_EQ(listed(locked), !unreadable);
+    EXPECT_EQ(result.report.unreadable, unreadable ? 1 : 0);
+    // breit and below; tief, its levels and the link; the raw name; locked,
+    // and its inner folder where it can be read.
+    EXPECT_EQ(result.report.total, 1 + 6 + 30 + 1001 + 1 + 1 + (unreadable ? 1 : 2));
+    WalkOptions oneAtATime;
+    oneAtATime.concurrentListings = 1;
+    EXPECT_EQ(walkTree(tree.root(), {}, lister, oneAtATime).entries, result.entries)
+        << "listings side by side give the list of one after the other";
+}
+
+}  // namespace
+}  // namespace dirnal

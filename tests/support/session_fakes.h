@@ -1,0 +1,97 @@
+// In-memory stand-ins for what a session talks to: the settings store, the
+// list files, the drive table and the user's answers.
+#pragma once
+
+#include <deque>
+#include <map>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "core/dialogs.h"
+#include "core/drive_table.h"
+#include "core/file_storage.h"
+#include "core/settings_store.h"
+
+namespace dirnal::testing {
+
+// Settings, with the order in which keys were written.
+struct MemorySettings final : SettingsStore {
+    std::string read(const std::string& key, const std::string& fallback) const override
+    {
+        const auto found = values.find(key);
+        return found == values.end() ? fallback : found->second;
+    }
+    void write(const std::string& key, const std::string& value) override
+    {
+        values[key] = value;
+        written.push_back(key);
+    }
+    std::map<std::string, std::string> values;
+    std::vector<std::string> written;
+};
+
+// List files. A path in `failing` cannot be written and keeps its old
+// content; a missing file cannot be read.
+struct MemoryFiles final : FileStorage {
+    FileContent read(const std::string& path) const override
+    {
+        const auto found = files.find(path);
+        if (found == files.end())
+            return {{}, FileError{FileError::Kind::NotFound, "missing"}};
+        return {found->second, std::nullopt};
+    }
+    std::optional<FileError> replace(const std::string& path, std::string_view content) override
+    {
+        if (failing.contains(path))
+            return FileError{FileError::Kind::AccessDenied, "denied"};
+        files[path] = std::string(content);
+        return std::nullopt;
+    }
+    std::string executableDirectory() const override { return "/opt/dirnal"; }
+    std::string toListFileEncoding(std::string_view entry) const override { return std::string(entry); }
+    std::string fromListFileEncoding(std::string_view bytes) const override { return std::string(bytes); }
+    std::map<std::string, std::string> files;
+    std::set<std::string> failing;
+};
+
+// Drives in the platform's order ("X:"), each with the share behind it
+// ("" for a local drive).
+struct FakeDrives final : DriveTable {
+    explicit FakeDrives(std::vector<std::pair<std::string, std::string>> table) : drives(std::move(table)) {}
+    std::vector<std::string> driveRoots() const override
+    {
+        std::vector<std::string> roots;
+        for (const auto& drive : drives)
+            roots.push_back(drive.first + "\\");
+        return roots;
+    }
+    std::optional<std::string> remoteName(const std::string& localName) const override
+    {
+        for (const auto& [drive, share] : drives)
+            if (drive == localName && !share.empty())
+                return share;
+        return std::nullopt;
+    }
+    std::vector<std::pair<std::string, std::string>> drives;
+};
+
+// Answers questions from a script (No once it runs out) and records every
+// text shown.
+struct ScriptedDialogs final : Dialogs {
+    bool askYesNo(const std::string& text) override
+    {
+        questions.push_back(text);
+        const bool answer = !answers.empty() && answers.front();
+        if (!answers.empty())
+            answers.pop_front();
+        return answer;
+    }
+    void inform(const std::string& text) override { notices.push_back(text); }
+    void reportError(const std::string& text) override { errors.push_back(text); }
+    std::deque<bool> answers;
+    std::vector<std::string> questions, notices, errors;
+};
+
+}  // namespace dirnal::testing
