@@ -94,7 +94,7 @@ int writeList(Session& session, const std::string& output, std::ostream& out, Di
         out.flush();
         if (out)
             return kSuccess;
-        dialogs.reportError("Die Standardausgabe kann nicht geschrieben werden.");
+        dialogs.reportError(messages::kStandardOutputFailed);
         return kCannotWrite;
     }
     return session.writeListFile(session.listFileFor(output), dialogs) ? kSuccess : kCannotWrite;
@@ -129,7 +129,7 @@ int run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
     // both write the same list; the folder checked is the one walked.
     const std::string start = directoryPathForm(options.root, style);
     if (options.root.empty() || !lister.dirExists(start)) {
-        dialogs.reportError((options.root.empty() ? "\"\"" : options.root) + " " + messages::kEntryMissing);
+        dialogs.reportError(messages::startFolderMissing(options.root));
         return kNoRoot;
     }
     session.setFolder(StoredFolder::StartDirectory, start);

@@ -113,6 +113,11 @@ std::vector<std::string> readNotices(const DecodedListFile& file)
     return notices;
 }
 
+std::string startFolderMissing(const std::string& path)
+{
+    return substitute("Das Startverzeichnis \"%1\" existiert nicht oder ist kein Verzeichnis.", {path});
+}
+
 std::string listFullPathNotAdded()
 {
     return substitute("Die Liste ist voll (%1 Einträge); der Pfad wurde nicht hinzugefügt.",

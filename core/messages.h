@@ -42,6 +42,10 @@ std::string saveFailed(const std::string& path, const FileError& error);
 std::string fileSaved(const std::string& directory);
 std::vector<std::string> readNotices(const DecodedListFile& file);
 
+// The command-line tool's start folder and its standard output.
+std::string startFolderMissing(const std::string& path);
+inline constexpr const char* kStandardOutputFailed = "Die Standardausgabe kann nicht geschrieben werden.";
+
 // Single-path entry.
 std::string listFullPathNotAdded();
 

@@ -86,8 +86,9 @@ TEST_F(CliTest, BadInputIsRefusedWithAClearMessageAndTheOldFileStays)
     const std::string target = tree.touch("out/dirnal.lst", "alt\r\n");
     ::chmod(target.c_str(), 0444);
     const std::tuple<std::vector<std::string>, int, std::string> cases[] = {  // arguments, exit code, message
-        {{"-o", target, tree.path("fehlt")}, kNoRoot, "dirnal-lst: " + tree.path("fehlt") + " existiert nicht !\n"},
-        {{"-o", target, ""}, kNoRoot, "dirnal-lst: \"\" existiert nicht !\n"},
+        {{"-o", target, tree.path("fehlt")}, kNoRoot,
+         "dirnal-lst: Das Startverzeichnis \"" + tree.path("fehlt") + "\" existiert nicht oder ist kein Verzeichnis.\n"},
+        {{"-o", target, ""}, kNoRoot, "Das Startverzeichnis \"\" existiert nicht"},
         {{"--gibt-es-nicht", root()}, kUsage, "Unbekannte Option: --gibt-es-nicht"},
         {{}, kUsage, "Das Startverzeichnis fehlt."},
         {{root(), root()}, kUsage, "zu viel"},
