@@ -125,15 +125,12 @@ int run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
     Session session({&lister, nullptr, &files, &platformDrives(), ShortPathName, LongPathName, style});
     ErrorOutput dialogs(err, options.quiet);
 
-    // The start folder as the window's directory panel reports it, so that
-    // both write the same list; the folder checked is the one walked.
-    const std::string start = directoryPathForm(options.root, style);
-    if (options.root.empty() || !lister.dirExists(start)) {
+    // The start folder in the form the window's directory panel reports
+    // it, so that both write the same list.
+    if (!session.chooseStartDirectory(options.root)) {
         dialogs.reportError(messages::startFolderMissing(options.root));
         return kNoRoot;
     }
-    session.setFolder(StoredFolder::StartDirectory, start);
-    session.confirmStartPosition();
     if (options.keep && !session.readListFile(*options.keep, dialogs))
         return kCannotRead;
     generate(session, options, dialogs, err, errIsTerminal);

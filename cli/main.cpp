@@ -16,14 +16,32 @@
 
 namespace {
 
+// The list goes to standard output byte for byte (no second CR before each
+// LF), and the console shows the German notices in UTF-8 while the program
+// runs; the user's code page comes back at the end.
+class ConsoleForThisRun {
+public:
+    ConsoleForThisRun() : codePage_(::GetConsoleOutputCP())
+    {
+        ::_setmode(::_fileno(stdout), _O_BINARY);
+        ::SetConsoleOutputCP(CP_UTF8);
+    }
+    ~ConsoleForThisRun()
+    {
+        if (codePage_ != 0)
+            ::SetConsoleOutputCP(codePage_);
+    }
+    ConsoleForThisRun(const ConsoleForThisRun&) = delete;
+    ConsoleForThisRun& operator=(const ConsoleForThisRun&) = delete;
+
+private:
+    const UINT codePage_;
+};
+
 // The program keeps its strings in UTF-8; Windows hands over the arguments
-// in the ANSI code page unless asked for the wide form. The list goes to
-// standard output byte for byte (no second CR before each LF), and the
-// console shows the German notices in UTF-8.
+// in the ANSI code page unless asked for the wide form.
 std::vector<std::string> processArguments(int, char*[])
 {
-    ::_setmode(::_fileno(stdout), _O_BINARY);
-    ::SetConsoleOutputCP(CP_UTF8);
     int count = 0;
     wchar_t** wide = ::CommandLineToArgvW(::GetCommandLineW(), &count);
     std::vector<std::string> arguments;
@@ -44,6 +62,8 @@ bool errorOutputIsTerminal()
 
 namespace {
 
+struct ConsoleForThisRun {};
+
 std::vector<std::string> processArguments(int argc, char* argv[])
 {
     return std::vector<std::string>(argv + 1, argv + argc);
@@ -59,5 +79,6 @@ bool errorOutputIsTerminal()
 
 int main(int argc, char* argv[])
 {
+    [[maybe_unused]] const ConsoleForThisRun console;
     return dirnal::cli::run(processArguments(argc, argv), std::cout, std::cerr, errorOutputIsTerminal());
 }

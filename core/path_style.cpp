@@ -14,10 +14,6 @@ std::string joinPath(std::string_view directory, std::string_view name, PathStyl
     return joined;
 }
 
-}  // namespace dirnal
-
-namespace dirnal {
-
 std::string directoryPathForm(const std::string& path, PathStyle style)
 {
     // Through UTF-8 both ways: on Windows a plain string would pass the

@@ -18,10 +18,6 @@ std::string joinPath(std::string_view directory, std::string_view name, PathStyl
 // The file name every list file has.
 inline constexpr std::string_view kListFileName = "dirnal.lst";
 
-}  // namespace dirnal
-
-namespace dirnal {
-
 // The form a directory panel reports a folder in: absolute (against the
 // working directory), without "." and ".." parts, and without a trailing
 // separator except at a root. The command-line tool writes its start

@@ -40,6 +40,16 @@ void Session::setFolder(StoredFolder folder, std::string path)
     }
 }
 
+bool Session::chooseStartDirectory(const std::string& given)
+{
+    const std::string folder = directoryPathForm(given, services_.style);
+    if (given.empty() || !services_.lister->dirExists(given) || !services_.lister->dirExists(folder))
+        return false;
+    folders_.startDirectory = folder;
+    confirmStartPosition();
+    return true;
+}
+
 // --- start-up and shutdown ------------------------------------------------
 
 void Session::applyStoredFolders(const ApplyFolder& apply)

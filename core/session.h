@@ -60,13 +60,17 @@ public:
 
     PathList& list() { return list_; }
     const PathList& list() const { return list_; }
-    PathStyle style() const { return services_.style; }
-    const DirectoryLister& lister() const { return *services_.lister; }
 
     const std::string& startPosition() const { return startPosition_; }
     void setStartPosition(std::string path) { startPosition_ = std::move(path); }
     // Makes the start-position panel's open directory the start position.
     void confirmStartPosition() { startPosition_ = folders_.startDirectory; }
+    // Opens a folder given as text (relative, with "." and "..", with a
+    // trailing separator) in the form the directory panel reports, and
+    // makes it the start position. False, and nothing changes, when the
+    // folder as given or in that form is no directory: "nosuch/.." is
+    // refused, as a directory panel refuses it.
+    bool chooseStartDirectory(const std::string& given);
 
     const std::string& storageLocation() const { return storageLocation_; }
     void setStorageLocation(std::string path) { storageLocation_ = std::move(path); }

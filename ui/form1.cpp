@@ -32,8 +32,8 @@ QString qs(const std::string& text)
 std::string workingDirectory()
 {
     std::error_code error;
-    const auto cwd = std::filesystem::current_path(error);
-    return error ? std::string("/") : cwd.string();
+    const std::u8string cwd = std::filesystem::current_path(error).u8string();
+    return error ? std::string("/") : std::string(cwd.begin(), cwd.end());
 }
 
 // The platform's services for those the caller left out.
@@ -80,6 +80,7 @@ Form1::Form1(Form1Services services, QWidget* parent) : QMainWindow(parent), ser
 
 Form1::~Form1()
 {
+    session_->setStatusListener({});
     // The controls go while the session they report to is still there.
     delete centralWidget();
     // The information window is a window of its own; it goes with this one.
@@ -158,6 +159,9 @@ void Form1::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
+    // The session stores what the panels show now.
+    frame_start_->reportFolders();
+    Dateiauswahl_->reportFolders();
     session_->shutDown();
     // A save the user asked for that failed keeps the window open: closing
     // now would lose the list.

@@ -76,9 +76,8 @@ void Form1::saveIntoChosenDirectory()
 
 void Form1::readChosenListFile()
 {
-    const std::string name = Dateiauswahl_->chosenFileName();
+    session_->readChosenListFile(Dateiauswahl_->directory(), Dateiauswahl_->chosenFileName(), *dialogs_);
     Dateiauswahl_->hide();
-    session_->readChosenListFile(Dateiauswahl_->directory(), name, *dialogs_);
     showSession();
 }
 

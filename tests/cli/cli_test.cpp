@@ -89,6 +89,7 @@ TEST_F(CliTest, BadInputIsRefusedWithAClearMessageAndTheOldFileStays)
         {{"-o", target, tree.path("fehlt")}, kNoRoot,
          "dirnal-lst: Das Startverzeichnis \"" + tree.path("fehlt") + "\" existiert nicht oder ist kein Verzeichnis.\n"},
         {{"-o", target, ""}, kNoRoot, "Das Startverzeichnis \"\" existiert nicht"},
+        {{"-o", target, tree.path("fehlt/..")}, kNoRoot, "fehlt/..\" existiert nicht"},  // not the folder above
         {{"--gibt-es-nicht", root()}, kUsage, "Unbekannte Option: --gibt-es-nicht"},
         {{}, kUsage, "Das Startverzeichnis fehlt."},
         {{root(), root()}, kUsage, "zu viel"},
