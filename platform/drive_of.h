@@ -5,8 +5,9 @@
 
 namespace dirnal {
 
-// On POSIX a "drive" is a mount point. The drive of a path is the longest
-// of the given mount points that contains it; "/" when none does.
+// The drive of a path in this platform's terms: the drive root or UNC share
+// on Windows, the longest of the given mount points on POSIX ("/" when none
+// holds it).
 std::string driveOfPath(const std::string& path, const std::vector<std::string>& drives);
 
 }  // namespace dirnal

@@ -12,9 +12,7 @@ constexpr int kPathRole = Qt::UserRole;
 
 QString displayName(const std::string& fullPath)
 {
-    const auto slash = fullPath.find_last_of('/');
-    const std::string name = slash == std::string::npos ? fullPath : fullPath.substr(slash + 1);
-    return QString::fromStdString(name.empty() ? fullPath : name);
+    return QString::fromStdString(folderDisplayName(fullPath, nativePathStyle()));
 }
 }  // namespace
 
@@ -57,16 +55,9 @@ void DirectoryList::showPath()
     const QIcon openFolder = style()->standardIcon(QStyle::SP_DirOpenIcon);
     const QIcon closedFolder = style()->standardIcon(QStyle::SP_DirClosedIcon);
 
-    // The chain: "/", then every folder down to the open one.
-    std::vector<std::string> chain{"/"};
-    for (std::size_t slash = path_.find('/', 1); slash != std::string::npos; slash = path_.find('/', slash + 1))
-        chain.push_back(path_.substr(0, slash));
-    if (path_ != "/")
-        chain.push_back(path_);
-
     int depth = 0;
     QListWidgetItem* open = nullptr;
-    for (const std::string& folder : chain) {
+    for (const std::string& folder : folderChain(path_, nativePathStyle())) {
         auto* item = new QListWidgetItem(openFolder, displayName(folder), this);
         item->setData(kPathRole, QByteArray::fromStdString(folder));
         item->setData(Qt::AccessibleTextRole, QString::fromStdString(folder));

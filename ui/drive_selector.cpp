@@ -31,12 +31,20 @@ std::string DriveSelector::driveOf(const std::string& path) const
 void DriveSelector::setDrive(const std::string& pathOnDrive)
 {
     const std::string target = driveOf(pathOnDrive);
-    for (std::size_t i = 0; i < drives_.size(); ++i) {
-        if (drives_[i] == target) {
-            setCurrentIndex(static_cast<int>(i));
-            return;
-        }
+    if (!target.empty())
+        setCurrentIndex(rowOf(target));
+}
+
+int DriveSelector::rowOf(const std::string& drive)
+{
+    auto found = std::find(drives_.begin(), drives_.end(), drive);
+    if (found == drives_.end()) {
+        const QSignalBlocker quiet(this);
+        drives_.push_back(drive);
+        addItem(QString::fromStdString(drive));
+        found = drives_.end() - 1;
     }
+    return static_cast<int>(found - drives_.begin());
 }
 
 void DriveSelector::showPopup()
@@ -55,15 +63,8 @@ void DriveSelector::refresh()
         addItem(QString::fromStdString(drive));
     // Keep the selection where the drive is still there; a drive that went
     // away stays listed until the user picks another one.
-    if (!selected.empty()) {
-        auto found = std::find(drives_.begin(), drives_.end(), selected);
-        if (found == drives_.end()) {
-            drives_.push_back(selected);
-            addItem(QString::fromStdString(selected));
-            found = drives_.end() - 1;
-        }
-        setCurrentIndex(static_cast<int>(found - drives_.begin()));
-    }
+    if (!selected.empty())
+        setCurrentIndex(rowOf(selected));
 }
 
 }  // namespace dirnal::ui

@@ -20,9 +20,10 @@ public:
 
     std::string drive() const;
     // Selects the drive that holds the given path (a drive itself, or any
-    // path on it).
+    // path on it); one not offered (a UNC share) is listed while it is shown.
     void setDrive(const std::string& pathOnDrive);
-    // The drive that holds a path, among the drives offered now.
+    // The drive that holds a path: its drive root or share on Windows, the
+    // longest mount point among the drives offered now on POSIX.
     std::string driveOf(const std::string& path) const;
 
 signals:
@@ -33,6 +34,8 @@ protected:
 
 private:
     void refresh();
+    // The row of a drive, listed at the end when it is not offered now.
+    int rowOf(const std::string& drive);
 
     DriveSource source_;
     std::vector<std::string> drives_;

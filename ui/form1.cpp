@@ -33,7 +33,7 @@ std::string workingDirectory()
 {
     std::error_code error;
     const std::u8string cwd = std::filesystem::current_path(error).u8string();
-    return error ? std::string("/") : std::string(cwd.begin(), cwd.end());
+    return error ? settingsDefaults(nativePathStyle()).drive : std::string(cwd.begin(), cwd.end());
 }
 
 // The platform's services for those the caller left out.

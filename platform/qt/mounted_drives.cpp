@@ -1,6 +1,22 @@
 #include "platform/qt/mounted_drives.h"
 
-#include <QDir>
+#ifdef _WIN32
+
+#include "platform/platform_drives.h"
+
+namespace dirnal {
+
+// The system's own list of drive letters: also the drives not ready (a card
+// reader without a card), so that picking one says it is not available.
+std::vector<std::string> mountedDrives()
+{
+    return platformDrives().driveRoots();
+}
+
+}  // namespace dirnal
+
+#else
+
 #include <QStorageInfo>
 
 #include <algorithm>
@@ -33,14 +49,6 @@ bool isSystemMount(const QString& root)
 
 std::vector<std::string> mountedDrives()
 {
-#ifdef _WIN32
-    std::vector<std::string> drives;
-    for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
-        if (volume.isValid())
-            drives.push_back(QDir::toNativeSeparators(volume.rootPath()).toStdString());
-    }
-    return drives;
-#else
     std::vector<std::string> drives{"/"};
     for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
         const QString root = volume.rootPath();
@@ -54,7 +62,8 @@ std::vector<std::string> mountedDrives()
               [](const std::string& a, const std::string& b) { return displayOrderLess(a, b); });
     drives.erase(std::unique(drives.begin(), drives.end()), drives.end());
     return drives;
-#endif
 }
 
 }  // namespace dirnal
+
+#endif

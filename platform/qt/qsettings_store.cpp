@@ -21,12 +21,24 @@ bool isValidUtf8(const std::string& bytes)
 
 }  // namespace
 
+#ifdef _WIN32
+// In the registry: HKEY_CURRENT_USER\Software\dirnal_lst_generator, with
+// the section "Optionen" as a key below it and a string value per setting.
+QSettingsStore::QSettingsStore()
+    : settings_(QStringLiteral("HKEY_CURRENT_USER\\Software\\") + QString::fromLatin1(settings_keys::kApplication),
+                QSettings::NativeFormat)
+{
+}
+#else
+// An INI file in the user's configuration folder:
+// ~/.config/dirnal_lst_generator/dirnal_lst_generator.conf.
 QSettingsStore::QSettingsStore()
     : settings_(QSettings::NativeFormat, QSettings::UserScope,
                 QString::fromLatin1(settings_keys::kApplication),
                 QString::fromLatin1(settings_keys::kApplication))
 {
 }
+#endif
 
 QSettingsStore::QSettingsStore(const QString& iniFile) : settings_(iniFile, QSettings::IniFormat)
 {

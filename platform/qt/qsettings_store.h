@@ -8,7 +8,8 @@
 namespace dirnal {
 
 // The settings store on QSettings: the user's native store for the
-// application "dirnal_lst_generator", or an INI file given by path.
+// application "dirnal_lst_generator" (the registry on Windows, an INI file
+// elsewhere), or an INI file given by path.
 class QSettingsStore final : public SettingsStore {
 public:
     QSettingsStore();

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -8,6 +9,8 @@
 
 namespace dirnal {
 namespace {
+
+using Entries = std::vector<std::string>;
 
 TEST(JoinRule, AddsExactlyOneSeparator)
 {
@@ -28,6 +31,7 @@ TEST(DirectoryPathForm, AbsoluteWithoutDotsOrATrailingSeparatorExceptAtTheRoot)
     const std::vector<std::pair<std::string, std::string>> cases{
         {"C:\\cad", "C:\\cad"}, {"C:\\cad\\", "C:\\cad"}, {"C:\\cad\\.\\teile\\..", "C:\\cad"},
         {"C:\\", "C:\\"}, {"C:\\Größe\\", "C:\\Größe"}, {".", cwd}, {"sub\\", cwd + "\\sub"},
+        {"\\\\srv\\share\\cad\\..\\x y\\", "\\\\srv\\share\\x y"}, {"\\\\srv\\share\\..\\", "\\\\srv\\share"},
     };
 #else
     const PathStyle style = PathStyle::Posix;
@@ -38,6 +42,33 @@ TEST(DirectoryPathForm, AbsoluteWithoutDotsOrATrailingSeparatorExceptAtTheRoot)
 #endif
     for (const auto& [given, expected] : cases)
         EXPECT_EQ(directoryPathForm(given, style), expected) << given;
+}
+
+constexpr PathStyle W = PathStyle::Windows, P = PathStyle::Posix;
+
+TEST(Drives, ADriveIsTheDriveRootOrShareOnWindowsAndTheLongestMountPointOnPosix)
+{
+    const std::tuple<PathStyle, std::string, std::string> cases[] = {  // style, path, its drive
+        {W, "c:\\cad", "C:\\"}, {W, "D:\\", "D:\\"}, {W, "d:", "D:\\"}, {W, "\\\\srv\\share\\cad", "\\\\srv\\share"},
+        {W, "\\\\srv\\share", "\\\\srv\\share"}, {W, "cad\\teile", ""}, {W, "/home/cad", ""}, {P, "/home/anna", "/home"},
+        {P, "/home", "/home"}, {P, "/home/shared/lib", "/home/shared"}, {P, "/homework", "/"}, {P, "/media/usb\\x", "/"}};
+    for (const auto& [style, path, drive] : cases)
+        EXPECT_EQ(driveOfPath(path, {"/", "/home", "/home/shared", "/media/usb"}, style), drive) << path;
+}
+
+TEST(Drives, TheChainOfFoldersRunsFromTheRootAndShowsEachByItsLastPart)
+{
+    const std::tuple<PathStyle, std::string, Entries, Entries> cases[] = {  // style, folder, chain, names
+        {P, "/", {"/"}, {"/"}}, {P, "/home/cad", {"/", "/home", "/home/cad"}, {"/", "home", "cad"}},
+        {P, "/a\\b", {"/", "/a\\b"}, {"/", "a\\b"}}, {W, "C:\\", {"C:\\"}, {"C:\\"}},
+        {W, "c:\\Programme\\cad", {"c:\\", "c:\\Programme", "c:\\Programme\\cad"}, {"c:\\", "Programme", "cad"}},
+        {W, "\\\\srv\\share", {"\\\\srv\\share"}, {"\\\\srv\\share"}},
+        {W, "\\\\srv\\s\\x y", {"\\\\srv\\s", "\\\\srv\\s\\x y"}, {"\\\\srv\\s", "x y"}}};
+    for (const auto& [style, folder, chain, names] : cases) {
+        EXPECT_EQ(folderChain(folder, style), chain) << folder;
+        for (std::size_t i = 0; i < chain.size(); ++i)
+            EXPECT_EQ(folderDisplayName(chain[i], style), names[i]) << chain[i];
+    }
 }
 
 }  // namespace

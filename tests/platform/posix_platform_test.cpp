@@ -11,7 +11,6 @@
 
 #include "core/generator.h"
 #include "platform/dir_exists.h"
-#include "platform/drive_of.h"
 #include "platform/file_exists.h"
 #include "platform/file_io.h"
 #include "platform/posix_directory_lister.h"
@@ -41,15 +40,6 @@ TEST(PathQueries, DirExistsAndFileExistsTellFoldersFromFilesAndFromNothing)
         EXPECT_EQ(DirExists(path), isFolder) << path;
         EXPECT_EQ(FileExists(path), isFile) << path;
     }
-}
-
-TEST(PathQueries, TheDriveOfAPathIsTheLongestMountPointThatHoldsIt)
-{
-    const Entries drives{"/", "/home", "/home/shared", "/media/usb"};
-    EXPECT_EQ(driveOfPath("/home/anna/cad", drives), "/home");
-    EXPECT_EQ(driveOfPath("/home", drives), "/home");
-    EXPECT_EQ(driveOfPath("/home/shared/lib", drives), "/home/shared");
-    EXPECT_EQ(driveOfPath("/homework", drives), "/") << "a mount point ends at a separator";
 }
 
 // How many entries the folder holds: a temporary file left behind shows.

@@ -20,5 +20,17 @@ TEST(QSettingsStore, ReadsBackWhatWasWrittenInTheOptionenSectionByteForByte)
     EXPECT_EQ(QSettingsStore(QString::fromStdString(tree.path("garbage.ini"))).read(settings_keys::kStartDirectory, "/tmp/"), "/tmp/");
 }
 
+#ifdef _WIN32
+TEST(QSettingsStore, OnWindowsTheUsersStoreIsTheRegistryKeyOfTheApplication)
+{
+    QSettings raw(QStringLiteral("HKEY_CURRENT_USER\\Software\\dirnal_lst_generator\\Optionen"), QSettings::NativeFormat);
+    const QString key = QString::fromLatin1(settings_keys::kStartDrive);
+    const QVariant before = raw.value(key);  // the user's, put back afterwards
+    QSettingsStore().write(settings_keys::kStartDrive, "Q:\\Gr\xc3\xb6\xc3\x9f" "e");
+    EXPECT_EQ(raw.value(key), QVariant(QStringLiteral("Q:\\Gr\u00f6\u00dfe")));
+    before.isValid() ? raw.setValue(key, before) : raw.remove(key);
+}
+#endif
+
 }  // namespace
 }  // namespace dirnal
