@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/posix_directory_lister.h"
+#include "platform/native_directory_lister.h"
 #include "support/session_fakes.h"
 #include "support/temp_tree.h"
 #include "ui/form1.h"
@@ -62,7 +62,7 @@ protected:
     std::vector<std::string> entries() const { return form->session().list().entries(); }
 
     TempTree tree;
-    PosixDirectoryLister disk;
+    NativeDirectoryLister disk;
     MemorySettings settings;
     ScriptedDialogs dialogs;
     std::vector<std::string> drives{"/"};

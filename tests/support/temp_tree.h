@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -9,6 +10,9 @@
 #include <unistd.h>
 
 namespace dirnal::testing {
+
+// '\\' on Windows, '/' elsewhere: what the program puts between the names of a path it builds.
+inline constexpr char kSeparator = std::filesystem::path::preferred_separator;
 
 // Paths are UTF-8, as everywhere in the program; POSIX takes the bytes as they are.
 inline std::filesystem::path nativePath(const std::string& path)
@@ -38,7 +42,12 @@ public:
     TempTree& operator=(const TempTree&) = delete;
 
     const std::string& root() const { return root_; }
-    std::string path(const std::string& relative) const { return root_ + kSeparator + relative; }
+    // relative is written with '/', as in every test; it comes back with the native separator.
+    std::string path(std::string relative) const
+    {
+        std::replace(relative.begin(), relative.end(), '/', kSeparator);
+        return root_ + kSeparator + relative;
+    }
     std::string mkdir(const std::string& relative) const
     {
         std::filesystem::create_directories(nativePath(path(relative)));
@@ -67,7 +76,6 @@ private:
                 restoreAccess(entry.path());
     }
 
-    static constexpr char kSeparator = std::filesystem::path::preferred_separator;
     std::string root_;
 };
 

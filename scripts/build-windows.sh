@@ -1,0 +1,39 @@
+#!/bin/sh
+# Cross-builds the whole program for 64-bit Windows into build-windows/
+# (Release, warnings are errors): the window dirnal-lst-manager.exe, the
+# command-line tool dirnal-lst.exe and every test suite, with MinGW-w64
+# against the static Qt of scripts/build-qt-windows.sh. Both programs are
+# single static .exe files that need no DLL beside them.
+# Installs what is missing (as root or via sudo).
+set -eu
+cd "$(dirname "$0")/.."
+
+missing=""
+for package in g++-mingw-w64-x86-64-posix googletest cmake ninja-build; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing="$missing $package"
+done
+if [ -n "$missing" ]; then
+    as_root=""
+    [ "$(id -u)" = 0 ] || as_root="sudo"
+    echo "Installing:$missing"
+    $as_root apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $as_root apt-get install -y -qq --no-install-recommends $missing >/dev/null
+fi
+
+qt=$(scripts/build-qt-windows.sh)
+
+# A folder configured another way (an older Qt, or without it) starts afresh:
+# CMake keeps the toolchain of its first run.
+toolchain=$qt/lib/cmake/Qt6/qt.toolchain.cmake
+if [ -f build-windows/CMakeCache.txt ] &&
+    ! grep -qx "CMAKE_TOOLCHAIN_FILE:[A-Z]*=$toolchain" build-windows/CMakeCache.txt; then
+    rm -rf build-windows
+fi
+
+# qt-cmake brings Qt's toolchain file, which loads the project's.
+"$qt/bin/qt-cmake" -S . -B build-windows -G Ninja \
+    -DQT_CHAINLOAD_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-x86_64.cmake" \
+    -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" -DCMAKE_EXE_LINKER_FLAGS_RELEASE=-s \
+    -DDIRNAL_WERROR=ON -DDIRNAL_BUILD_BENCH=OFF >/dev/null
+cmake --build build-windows
+ls -l build-windows/app/dirnal-lst-manager.exe build-windows/cli/dirnal-lst.exe
