@@ -17,10 +17,13 @@ int main(int argc, char* argv[])
     QApplication::setDesktopFileName(QStringLiteral("example.dirnal_lst.Manager"));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("example.dirnal_lst.Manager")));
 
-    // Standard buttons (Yes, No, OK) in the system's language.
+    // Standard buttons (Yes, No, OK) in the system's language: from Qt's
+    // translations where Qt is installed (Linux), else from those built
+    // into the program (the static Windows build).
     QTranslator qtTranslations;
     if (qtTranslations.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
-                            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+                            QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
+        qtTranslations.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"), QStringLiteral(":/translations")))
         QApplication::installTranslator(&qtTranslations);
 
     dirnal::QSettingsStore settings;

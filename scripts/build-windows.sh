@@ -3,13 +3,15 @@
 # (Release, warnings are errors): the window dirnal-lst-manager.exe, the
 # command-line tool dirnal-lst.exe and every test suite, with MinGW-w64
 # against the static Qt of scripts/build-qt-windows.sh. Both programs are
-# single static .exe files that need no DLL beside them.
+# single static .exe files that need no DLL beside them. Then packs them
+# for users (packaging/CMakeLists.txt): a zip to unpack and start, and an
+# installer made with NSIS's makensis.
 # Installs what is missing (as root or via sudo).
 set -eu
 cd "$(dirname "$0")/.."
 
 missing=""
-for package in g++-mingw-w64-x86-64-posix googletest cmake ninja-build; do
+for package in g++-mingw-w64-x86-64-posix googletest cmake ninja-build nsis qt6-translations-l10n; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing="$missing $package"
 done
 if [ -n "$missing" ]; then
@@ -37,3 +39,6 @@ fi
     -DDIRNAL_WERROR=ON -DDIRNAL_BUILD_BENCH=OFF >/dev/null
 cmake --build build-windows
 ls -l build-windows/app/dirnal-lst-manager.exe build-windows/cli/dirnal-lst.exe
+(cd build-windows && cpack >/dev/null)
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:[A-Z]*=//p' build-windows/CMakeCache.txt)
+ls -l "build-windows/dirnal-lst-manager-$version-win64.zip" "build-windows/dirnal-lst-manager-$version-win64.exe"

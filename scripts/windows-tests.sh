@@ -15,7 +15,7 @@ cd "$(dirname "$0")/.."
 
 if [ "${1:-}" != "--on-virtual-display" ]; then
     missing=""
-    for package in wine64 fonts-liberation2 xvfb xauth; do
+    for package in wine64 fonts-liberation2 xvfb xauth xdotool imagemagick x11-utils unzip; do
         dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing="$missing $package"
     done
     if [ -n "$missing" ]; then

@@ -43,16 +43,12 @@ QFont fontOf(ControlFont font)
 {
     switch (font) {
     case ControlFont::TitleSerif: {
-        QFont title(QStringLiteral("Liberation Serif"));
-        title.setPointSizeF(9.75);
+        QFont title = liberationOr(QStringLiteral("Liberation Serif"), QStringLiteral("Times New Roman"), 9.75);
         title.setBold(true);
         return title;
     }
-    case ControlFont::SmallSerif: {
-        QFont small(QStringLiteral("Liberation Serif"));
-        small.setPointSizeF(6);
-        return small;
-    }
+    case ControlFont::SmallSerif:
+        return liberationOr(QStringLiteral("Liberation Serif"), QStringLiteral("Times New Roman"), 6);
     case ControlFont::Window:
         break;
     }

@@ -1,0 +1,241 @@
+#!/bin/sh
+# End to end under Wine: the window and the command line program build
+# dirnal.lst for a tree with spaces and umlauts in its names, and both files
+# must be exactly what the CAD system reads: every directory below the start
+# directory, level by level, each level's names in alphabetical order
+# without regard to case, as C:\ paths, CR LF after each line, in the ANSI
+# code page (Windows-1252 in the western locale the tests run in).
+#
+# Usage: end_to_end.sh BUILD_DIR
+# Runs in the environment scripts/windows-tests.sh sets up: DISPLAY names a
+# virtual display without a window manager, WINEPREFIX a prefix with Wine's
+# desktop running. The window is driven with xdotool by clicking its
+# controls, whose positions come from ui/form1_layout.cpp (twips, 15 to the
+# pixel, below the menu bar). If WINDIRNAL_SCREENSHOT names a file, a
+# screenshot of the window with the generated list is written there.
+set -eu
+
+build_dir=${1:?usage: end_to_end.sh BUILD_DIR}
+build_dir=$(cd "$build_dir" && pwd)
+manager_exe="$build_dir/app/dirnal-lst-manager.exe"
+cli_exe="$build_dir/cli/dirnal-lst.exe"
+
+fail() {
+    echo "end_to_end: FAIL: $*" >&2
+    exit 1
+}
+
+[ -n "${DISPLAY:-}" ] || fail "DISPLAY is not set (run through scripts/windows-tests.sh)"
+for tool in xdotool import convert iconv cmp od; do
+    command -v "$tool" >/dev/null 2>&1 || fail "$tool is missing"
+done
+[ -f "$manager_exe" ] || fail "$manager_exe is missing"
+[ -f "$cli_exe" ] || fail "$cli_exe is missing"
+
+wine64=$(command -v wine64 || echo /usr/lib/wine/wine64)
+[ -x "$wine64" ] || fail "wine64 not found"
+prefix=${WINEPREFIX:-$HOME/.wine}
+drive_c="$prefix/drive_c"
+[ -d "$drive_c" ] || fail "no drive C: in the Wine prefix $prefix"
+
+# The tree, on the Wine side C:\cad daten.
+root_unix="$drive_c/cad daten"
+root_win='C:\cad daten'
+out_unix="$drive_c/dirnal e2e"
+out_win='C:\dirnal e2e'
+
+work=$(mktemp -d)
+app_pid=""
+
+app_running() {
+    [ -n "$app_pid" ] || return 1
+    [ -r "/proc/$app_pid/stat" ] || return 1
+    # A process that has ended but was not yet waited for is a zombie.
+    state=$(sed 's/.*) //' "/proc/$app_pid/stat" | cut -c1)
+    [ "$state" != Z ]
+}
+
+cleanup() {
+    if app_running; then
+        kill "$app_pid" 2>/dev/null || true
+        i=0
+        while app_running && [ $i -lt 20 ]; do
+            sleep 0.1
+            i=$((i + 1))
+        done
+        app_running && kill -9 "$app_pid" 2>/dev/null || true
+    fi
+    [ -n "$app_pid" ] && wait "$app_pid" 2>/dev/null || true
+    rm -rf "$work" "$root_unix" "$out_unix"
+}
+trap cleanup EXIT
+trap 'exit 2' INT TERM HUP
+
+# Polls a command every 0.2 s until it succeeds or SECONDS have passed.
+wait_for() {
+    seconds=$1
+    shift
+    tries=$((seconds * 5))
+    while [ $tries -gt 0 ]; do
+        "$@" && return 0
+        sleep 0.2
+        tries=$((tries - 1))
+    done
+    return 1
+}
+
+# Compares a produced file with the expected bytes; shows both on a mismatch.
+compare() {
+    what=$1
+    actual=$2
+    if [ ! -f "$actual" ]; then
+        fail "$what: $actual was not written"
+    fi
+    if ! cmp "$work/expected" "$actual" >&2; then
+        echo "--- expected ($what):" >&2
+        od -c "$work/expected" >&2
+        echo "--- actual ($what): $actual" >&2
+        od -c "$actual" >&2
+        fail "$what differs from the expected list"
+    fi
+    echo "end_to_end: ok: $what"
+}
+
+# --- the tree and what its list must be --------------------------------------
+
+rm -rf "$root_unix" "$out_unix"
+mkdir -p "$root_unix/Alpha/unter" \
+         "$root_unix/beta/x y" \
+         "$root_unix/Größe/teil 1/a" \
+         "$root_unix/Größe/teil 1/Übersicht" \
+         "$root_unix/Größe/Teil 2" \
+         "$out_unix"
+# Files are no directories and stay out of the list.
+echo zeichnung >"$root_unix/zeichnung.dwg"
+echo notiz >"$root_unix/Größe/notiz.txt"
+
+# Level by level: first the start directory's subdirectories, then theirs,
+# each directory's in turn. Case does not count ("beta" before "Größe",
+# "teil 1" before "Teil 2"); a plain byte order or a walk into the depth
+# first gives a different list.
+{
+    for entry in 'Alpha' 'beta' 'Größe' \
+                 'Alpha\unter' 'beta\x y' 'Größe\teil 1' 'Größe\Teil 2' \
+                 'Größe\teil 1\a' 'Größe\teil 1\Übersicht'; do
+        printf '%s\\%s\r\n' "$root_win" "$entry"
+    done
+} | iconv -f UTF-8 -t CP1252 >"$work/expected"
+# The umlauts must be single bytes (ö = 0xF6, Ü = 0xDC) in what we expect.
+od -An -tx1 "$work/expected" | grep -q ' f6' || fail "the expected list is not in Windows-1252"
+
+# --- the window ---------------------------------------------------------------
+
+key='HKCU\Software\dirnal_lst_generator\Optionen'
+for value in Dir1.Path Dir_file.Path; do
+    "$wine64" reg add "$key" /v "$value" /t REG_SZ /d "$root_win" /f >/dev/null 2>&1 ||
+        fail "could not set $value in the registry"
+done
+
+"$wine64" "$manager_exe" </dev/null >"$work/manager.log" 2>&1 &
+app_pid=$!
+
+find_window() {
+    window=$(xdotool search --all --onlyvisible --pid "$app_pid" --name 'dirnal\.lst-Manager' 2>/dev/null | head -n 1)
+    [ -n "$window" ]
+}
+wait_for 60 find_window || fail "the window dirnal.lst-Manager did not appear within 60 s"
+
+# The client area begins at the window's top left (no window manager, no
+# frame); the controls lie below the menu bar, whose height depends on the
+# font. It is where the menu bar's colour ends in the leftmost columns.
+menu_bar_height() {
+    import -window "$window" "$work/window.png" 2>/dev/null || return 1
+    menu_bar=$(convert "$work/window.png" -crop 1x60+2+0 +repage -depth 8 txt:- 2>/dev/null |
+        awk 'NR == 2 { first = $3 } NR > 2 && $3 != first { print NR - 2; exit }')
+    [ -n "$menu_bar" ] && [ "$menu_bar" -ge 10 ] && [ "$menu_bar" -le 40 ]
+}
+wait_for 20 menu_bar_height || fail "the window was not drawn within 20 s (no menu bar found)"
+
+# Clicks the middle of a control given in twips relative to the client area
+# below the menu bar.
+click_twips() {
+    x=$((($1 + $3 / 2) / 15))
+    y=$((menu_bar + ($2 + $4 / 2) / 15))
+    xdotool mousemove --window "$window" "$x" "$y" click 1
+}
+
+# "2. Liste erstellen": Command1 at (2220, 480) in Frame1 at (3000, 0).
+click_twips $((3000 + 2220)) $((0 + 480)) 2055 255
+
+# The walk is done when List1, at (180, 840), 7155 x 3180, shows text: its
+# darkest pixel is then no longer the white background.
+list_shown() {
+    import -window "$window" "$work/window.png" 2>/dev/null || return 1
+    darkest=$(convert "$work/window.png" -crop $((7155 / 15 - 4))x$((3180 / 15 - 4))+$((180 / 15 + 2))+$((menu_bar + 840 / 15 + 2)) \
+        +repage -colorspace Gray -format '%[fx:int(100*minima)]' info: 2>/dev/null)
+    [ -n "$darkest" ] && [ "$darkest" -lt 50 ]
+}
+wait_for 30 list_shown || fail "no list appeared in the window within 30 s after clicking \"2. Liste erstellen\""
+# No message box may have come with the walk (notices about unreadable
+# directories and the like).
+xdotool search --all --onlyvisible --pid "$app_pid" --name '^dirnal\.lst$' >/dev/null 2>&1 &&
+    fail "the walk showed a message box"
+
+if [ -n "${WINDIRNAL_SCREENSHOT:-}" ]; then
+    import -window "$window" "$WINDIRNAL_SCREENSHOT" || fail "could not write the screenshot $WINDIRNAL_SCREENSHOT"
+    echo "end_to_end: screenshot written to $WINDIRNAL_SCREENSHOT"
+fi
+
+message_box() {
+    box=$(xdotool search --all --onlyvisible --pid "$app_pid" --name '^dirnal\.lst$' 2>/dev/null | head -n 1)
+    [ -n "$box" ]
+}
+no_message_box() { ! message_box; }
+
+# The save image button img_save: (6300, 540), 465 x 435, in Frame3 at
+# (120, 3960). Saving ends with "Datei dirnal.lst wurde unter ... gespeichert".
+click_twips $((120 + 6300)) $((3960 + 540)) 465 435
+wait_for 20 message_box || fail "no message box after clicking the save button"
+[ -f "$root_unix/dirnal.lst" ] || fail "the message box came, but $root_win\\dirnal.lst does not exist"
+xdotool key Return
+wait_for 10 no_message_box || fail "the message box after saving did not close on Return"
+
+# Close through the exit button img_Exit: (6840, 540), 480 x 480, in Frame3.
+# The window offers to save the list once more; Escape answers "No".
+click_twips $((120 + 6840)) $((3960 + 540)) 480 480
+closed_or_asked() { ! app_running || message_box; }
+wait_for 20 closed_or_asked || fail "the window neither closed nor asked anything after clicking its exit button"
+if app_running; then
+    xdotool key Escape
+fi
+app_ended() { ! app_running; }
+wait_for 20 app_ended ||
+    fail "the window did not close within 20 s"
+status=0
+wait "$app_pid" || status=$?
+app_pid=""
+[ "$status" -eq 0 ] || fail "dirnal-lst-manager.exe ended with status $status"
+
+compare "the window's dirnal.lst" "$root_unix/dirnal.lst"
+
+# --- the command line program -------------------------------------------------
+
+status=0
+"$wine64" "$cli_exe" -o "$out_win\\out.lst" "$root_win" </dev/null >"$work/cli.out" 2>"$work/cli.err" || status=$?
+if [ "$status" -ne 0 ]; then
+    cat "$work/cli.err" >&2
+    fail "dirnal-lst.exe -o ended with status $status"
+fi
+compare "dirnal-lst.exe -o" "$out_unix/out.lst"
+
+# On standard output the lines must end in CR LF, not CR CR LF: the program
+# writes the bytes as they are, not through a text mode translation.
+status=0
+"$wine64" "$cli_exe" "$root_win" </dev/null >"$work/stdout.lst" 2>"$work/cli.err" || status=$?
+if [ "$status" -ne 0 ]; then
+    cat "$work/cli.err" >&2
+    fail "dirnal-lst.exe to standard output ended with status $status"
+fi
+compare "dirnal-lst.exe to standard output" "$work/stdout.lst"
+
+echo "end_to_end: all lists are as expected"
