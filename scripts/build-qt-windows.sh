@@ -37,17 +37,7 @@ fi
 # (apt-get source unpacks with dpkg-source) and the archive keyring.
 packages="cmake ninja-build g++-mingw-w64-x86-64-posix qt6-base-dev qt6-base-dev-tools xz-utils
 dpkg-dev debian-archive-keyring"
-missing=""
-for package in $packages; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing="$missing $package"
-done
-if [ -n "$missing" ]; then
-    as_root=""
-    [ "$(id -u)" = 0 ] || as_root="sudo"
-    say "installing$missing"
-    $as_root apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $as_root apt-get install -y -qq --no-install-recommends $missing >/dev/null
-fi
+scripts/install-packages.sh $packages
 
 mkdir -p "$(dirname "$prefix")"
 rm -rf "$prefix"

@@ -10,17 +10,7 @@
 set -eu
 cd "$(dirname "$0")/.."
 
-missing=""
-for package in g++-mingw-w64-x86-64-posix googletest cmake ninja-build nsis qt6-translations-l10n; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing="$missing $package"
-done
-if [ -n "$missing" ]; then
-    as_root=""
-    [ "$(id -u)" = 0 ] || as_root="sudo"
-    echo "Installing:$missing"
-    $as_root apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $as_root apt-get install -y -qq --no-install-recommends $missing >/dev/null
-fi
+scripts/install-packages.sh g++-mingw-w64-x86-64-posix googletest cmake ninja-build nsis qt6-translations-l10n
 
 qt=$(scripts/build-qt-windows.sh)
 

@@ -9,16 +9,7 @@ set -eu
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
 
-missing=""
-for package in clang libclang-rt-14-dev cmake ninja-build; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing="$missing $package"
-done
-if [ -n "$missing" ]; then
-    as_root=""
-    [ "$(id -u)" = 0 ] || as_root="sudo"
-    $as_root apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $as_root apt-get install -y -qq --no-install-recommends $missing >/dev/null
-fi
+scripts/install-packages.sh clang libclang-rt-14-dev cmake ninja-build
 
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDIRNAL_FUZZ=ON \
     -DDIRNAL_BUILD_UI=OFF -DDIRNAL_BUILD_TESTS=OFF -DDIRNAL_BUILD_BENCH=OFF >/dev/null

@@ -14,17 +14,7 @@ set -eu
 cd "$(dirname "$0")/.."
 
 if [ "${1:-}" != "--on-virtual-display" ]; then
-    missing=""
-    for package in wine64 fonts-liberation2 xvfb xauth xdotool imagemagick x11-utils unzip; do
-        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing="$missing $package"
-    done
-    if [ -n "$missing" ]; then
-        as_root=""
-        [ "$(id -u)" = 0 ] || as_root="sudo"
-        echo "Installing:$missing"
-        $as_root apt-get update -qq
-        DEBIAN_FRONTEND=noninteractive $as_root apt-get install -y -qq --no-install-recommends $missing >/dev/null
-    fi
+    scripts/install-packages.sh wine64 fonts-liberation2 xvfb xauth xdotool imagemagick x11-utils unzip
     scripts/build-windows.sh
     exec xvfb-run -a -s "-screen 0 1024x768x24" "$PWD/scripts/windows-tests.sh" --on-virtual-display
 fi
