@@ -4,6 +4,7 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include "platform/file_io.h"
 #include "platform/native_directory_lister.h"
 #include "platform/qt/mounted_drives.h"
 #include "platform/qt/qsettings_store.h"
@@ -11,6 +12,7 @@
 
 int main(int argc, char* argv[])
 {
+    dirnal::ignoreFileSizeSignal();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("dirnal-lst-manager"));
     QApplication::setApplicationVersion(QStringLiteral(DIRNAL_VERSION));

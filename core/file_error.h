@@ -5,19 +5,38 @@
 
 namespace dirnal {
 
-// Why a file could not be read or written.
+// Why a file could not be read or written. The platform sorts the system's
+// error codes into these kinds; the core words each kind once, in German.
 struct FileError {
     enum class Kind {
-        MissingDirectory,  // the folder it should be in does not exist
-        NotFound,          // the file does not exist
-        AccessDenied,      // no permission, or the file is write-protected
-        ReadOnlyMedium,    // the file system is mounted read-only
-        NoSpace,           // disk full, quota or file size limit
-        IsDirectory,       // the path names a folder
+        MissingDirectory,    // the folder it should be in does not exist
+        NotFound,            // the file does not exist
+        AccessDenied,        // no permission, or the file is write-protected
+        FolderNotWritable,   // no permission to create a file in the folder
+        ReadOnlyMedium,      // the file system is mounted read-only
+        NoSpace,             // disk full or quota used up
+        FileTooLarge,        // past the largest file the system allows
+        IsDirectory,         // the path names a folder
+        NotRegularFile,      // a device, a pipe or a socket
+        InvalidPath,         // empty, or holds characters no path may hold
+        NameTooLong,         // the path or one of its names
+        LinkLoop,            // too many symbolic links, or a loop of them
+        InUse,               // another program holds or locks the file
+        InputOutput,         // the medium failed to read or write
+        NetworkUnavailable,  // the share or its server cannot be reached
+        OutOfResources,      // no memory or no more open files
         Other,
     };
+    // A file written in place (where it cannot be replaced as a whole)
+    // gets its old content back when writing fails half-way.
+    enum class OldContent {
+        Untouched,    // the failure came before the file was changed
+        WrittenBack,  // changed, and the old content is back byte for byte
+        Lost,         // changed, and the old content could not be put back
+    };
     Kind kind = Kind::Other;
-    std::string systemMessage;  // the system's own words, for the details
+    int systemCode = 0;  // errno or GetLastError(); 0 when the program itself refused
+    OldContent oldContent = OldContent::Untouched;
 };
 
 // A whole file's bytes, or why it could not be read.

@@ -62,25 +62,59 @@ std::vector<std::string> walkNotices(const GenerationReport& report)
     return notices;
 }
 
-std::string fileErrorReason(const FileError& error)
+namespace {
+
+// Each kind of failure in one sentence without its full stop.
+std::string_view reasonFor(FileError::Kind kind)
 {
-    switch (error.kind) {
-    case FileError::Kind::MissingDirectory:
-        return "Das Verzeichnis existiert nicht.";
-    case FileError::Kind::NotFound:
-        return "Die Datei existiert nicht.";
-    case FileError::Kind::AccessDenied:
-        return "Keine Berechtigung, oder die Datei ist schreibgeschützt.";
-    case FileError::Kind::ReadOnlyMedium:
-        return "Das Laufwerk ist schreibgeschützt.";
-    case FileError::Kind::NoSpace:
-        return "Auf dem Datenträger ist nicht genug Platz.";
-    case FileError::Kind::IsDirectory:
-        return "Der Pfad ist ein Verzeichnis, keine Datei.";
-    case FileError::Kind::Other:
+    using Kind = FileError::Kind;
+    switch (kind) {
+    case Kind::MissingDirectory:
+        return "Das Verzeichnis existiert nicht";
+    case Kind::NotFound:
+        return "Die Datei existiert nicht";
+    case Kind::AccessDenied:
+        return "Keine Berechtigung, oder die Datei ist schreibgeschützt";
+    case Kind::FolderNotWritable:
+        return "Keine Berechtigung, in diesem Verzeichnis eine Datei anzulegen";
+    case Kind::ReadOnlyMedium:
+        return "Das Laufwerk ist schreibgeschützt";
+    case Kind::NoSpace:
+        return "Auf dem Datenträger ist nicht genug Platz";
+    case Kind::FileTooLarge:
+        return "Die Datei wäre größer, als das System erlaubt";
+    case Kind::IsDirectory:
+        return "Der Pfad ist ein Verzeichnis, keine Datei";
+    case Kind::NotRegularFile:
+        return "Der Pfad ist keine gewöhnliche Datei, sondern ein Gerät, eine Pipe oder ein Socket";
+    case Kind::InvalidPath:
+        return "Der Pfad ist leer oder enthält unzulässige Zeichen";
+    case Kind::NameTooLong:
+        return "Der Pfad oder ein Name darin ist zu lang";
+    case Kind::LinkLoop:
+        return "Der Pfad führt über zu viele symbolische Verknüpfungen oder im Kreis";
+    case Kind::InUse:
+        return "Die Datei wird gerade von einem anderen Programm benutzt";
+    case Kind::InputOutput:
+        return "Der Datenträger meldet einen Lese- oder Schreibfehler";
+    case Kind::NetworkUnavailable:
+        return "Die Netzwerkverbindung ist unterbrochen, oder der Server antwortet nicht";
+    case Kind::OutOfResources:
+        return "Dem System fehlt Speicher, oder es sind zu viele Dateien geöffnet";
+    case Kind::Other:
         break;
     }
-    return substitute("Systemfehler: %1", {error.systemMessage});
+    return "Unbekannter Systemfehler";
+}
+
+}  // namespace
+
+std::string fileErrorReason(const FileError& error)
+{
+    std::string reason(reasonFor(error.kind));
+    if (error.systemCode != 0)
+        reason += substitute(" (Fehlercode %1)", {std::to_string(error.systemCode)});
+    return reason + '.';
 }
 
 std::string readFailed(const std::string& path, const FileError& error)
@@ -90,9 +124,21 @@ std::string readFailed(const std::string& path, const FileError& error)
 
 std::string saveFailed(const std::string& path, const FileError& error)
 {
-    return substitute("Die Datei %1 konnte nicht gespeichert werden.\n%2\nDie Liste ist unverändert und wurde "
-                      "nicht gespeichert.",
-                      {path, fileErrorReason(error)});
+    std::string_view oldFile;
+    switch (error.oldContent) {
+    case FileError::OldContent::Untouched:
+        oldFile = "Die alte Datei ist unverändert.";
+        break;
+    case FileError::OldContent::WrittenBack:
+        oldFile = "Die Datei wurde beim Schreiben unterbrochen; ihr alter Inhalt wurde Byte für Byte "
+                  "zurückgeschrieben.";
+        break;
+    case FileError::OldContent::Lost:
+        oldFile = "Die Datei wurde beim Schreiben unterbrochen, und ihr alter Inhalt konnte nicht zurückgeschrieben "
+                  "werden: sie ist jetzt unvollständig. Speichern Sie die Liste bitte an einem anderen Ort.";
+        break;
+    }
+    return substitute("Die Datei %1 konnte nicht gespeichert werden.\n%2\n%3", {path, fileErrorReason(error), oldFile});
 }
 
 std::string fileSaved(const std::string& directory)

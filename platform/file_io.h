@@ -8,10 +8,13 @@
 
 namespace dirnal {
 
-// Replaces the file's content as a whole: writes a temporary file beside it
-// and moves that over the file only when it is complete, so the old content
-// survives every failure. A new file gets the usual permissions, an old
-// one keeps its own; a link is followed and its target replaced.
+// Replaces the file's content as a whole, so that on any failure the old
+// content is what the file holds. Usually a complete new file is moved over
+// the old one and takes its permissions (owner and group too, as far as
+// this process may set them). A file with further hard links, or one in a
+// folder where no new file may be made, is written in place, with its old
+// content written back if that fails. A symbolic link is followed and the
+// file it points to saved; a device, pipe or socket is refused unopened.
 std::optional<FileError> replaceFileContent(const std::string& path, std::string_view content);
 
 // Reads a whole file.
@@ -19,5 +22,9 @@ FileContent readFileContent(const std::string& path);
 
 // The folder that holds the running program, without a trailing separator.
 std::string executableDirectory();
+
+// A write past the file size limit then fails like a full disk instead of
+// ending the program (POSIX; nothing to do on Windows).
+void ignoreFileSizeSignal();
 
 }  // namespace dirnal

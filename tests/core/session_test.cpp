@@ -233,12 +233,18 @@ TEST_F(SessionTest, SavingWritesTheListOrSaysWhyAndChangesNothing)
     EXPECT_EQ(session.status(), "file saved");
     EXPECT_EQ(dialogs.notices, Entries{"Datei dirnal.lst wurde unter /cfg gespeichert"});
 
-    files.failing.insert("/ro/dirnal.lst");
+    // The system's code in brackets, and what became of the old file.
+    files.failing["/ro/dirnal.lst"] = {FileError::Kind::AccessDenied, 13};
+    files.failing["/cad/dirnal.lst"] = {FileError::Kind::FileTooLarge, 27, FileError::OldContent::WrittenBack};
     EXPECT_FALSE(session.saveInto("/ro", dialogs));
+    EXPECT_FALSE(session.writeListFile("/cad/dirnal.lst", dialogs));
     EXPECT_EQ(session.storageLocation(), "/opt/dirnal/dirnal.lst");
-    EXPECT_EQ(dialogs.errors, Entries{"Die Datei /ro/dirnal.lst konnte nicht gespeichert werden.\nKeine "
-                                      "Berechtigung, oder die Datei ist schreibgeschützt.\nDie Liste ist "
-                                      "unverändert und wurde nicht gespeichert."});
+    EXPECT_EQ(dialogs.errors,
+              (Entries{"Die Datei /ro/dirnal.lst konnte nicht gespeichert werden.\nKeine Berechtigung, oder die Datei "
+                       "ist schreibgeschützt (Fehlercode 13).\nDie alte Datei ist unverändert.",
+                       "Die Datei /cad/dirnal.lst konnte nicht gespeichert werden.\nDie Datei wäre größer, als das "
+                       "System erlaubt (Fehlercode 27).\nDie Datei wurde beim Schreiben unterbrochen; ihr alter Inhalt "
+                       "wurde Byte für Byte zurückgeschrieben."}));
     EXPECT_TRUE(session.saveInto("/cfg", dialogs));
     EXPECT_EQ(session.storageLocation(), "/cfg/dirnal.lst");
 
@@ -265,7 +271,8 @@ TEST_F(SessionTest, ReadingAppendsWhatFitsAndAnUnreadableFileChangesNothing)
                        "Die Liste fasst höchstens 32767 Einträge: 1 Zeilen der Datei wurden nicht gelesen."}));
 
     EXPECT_FALSE(session.readListFile("/l/missing.lst", dialogs));
-    EXPECT_EQ(dialogs.errors, Entries{"Die Datei /l/missing.lst konnte nicht gelesen werden.\nDie Datei existiert nicht."});
+    EXPECT_EQ(dialogs.errors,
+              Entries{"Die Datei /l/missing.lst konnte nicht gelesen werden.\nDie Datei existiert nicht (Fehlercode 2)."});
     EXPECT_EQ(session.storageLocation(), "/l/dirnal.lst");
     EXPECT_FALSE(session.readChosenListFile("/l", "", dialogs));
     EXPECT_EQ(dialogs.notices.back(), "Zuerst Datei auswählen !");

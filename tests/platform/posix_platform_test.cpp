@@ -3,6 +3,8 @@
 
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <csignal>
@@ -49,7 +51,26 @@ std::ptrdiff_t entriesIn(const fs::path& folder)
     return fs::is_directory(folder, error) ? std::distance(fs::directory_iterator(folder), {}) : -1;
 }
 
-TEST(ReplaceFileContent, CreatesAndReplacesTheWholeContentAndFollowsALink)
+ino_t inodeOf(const std::string& path)
+{
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 ? info.st_ino : 0;
+}
+
+// Runs the save under a file size limit, as a disk that fills up.
+std::optional<FileError> replaceWithSizeLimit(const std::string& path, const std::string& content, rlim_t limit)
+{
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit previous{};
+    ::getrlimit(RLIMIT_FSIZE, &previous);
+    const rlimit lower{std::min(limit, previous.rlim_cur), previous.rlim_max};
+    ::setrlimit(RLIMIT_FSIZE, &lower);
+    auto error = replaceFileContent(path, content);
+    ::setrlimit(RLIMIT_FSIZE, &previous);
+    return error;
+}
+
+TEST(ReplaceFileContent, ReplacesTheWholeContentKeepingModeOwnerAndLinks)
 {
     TempTree tree;
     const std::string file = tree.path("dirnal.lst");
@@ -59,54 +80,110 @@ TEST(ReplaceFileContent, CreatesAndReplacesTheWholeContentAndFollowsALink)
     ::umask(umask);
     EXPECT_EQ(fs::status(file).permissions(), fs::perms(0666 & ~umask));
 
-    ::chmod(file.c_str(), 0640);
+    // Root saves a file that belongs to another user: by rename, and it stays theirs.
+    ::chmod(file.c_str(), 0604);
+    const bool root = testing::runningAsRoot();
+    if (root) {
+        ASSERT_EQ(::chown(file.c_str(), 65534, 65534), 0);
+    }
+    const ino_t before = inodeOf(file);
     ASSERT_FALSE(replaceFileContent(file, "short\r\n"));
     EXPECT_EQ(contentOf(file), "short\r\n");
-    EXPECT_EQ(fs::status(file).permissions(), fs::perms(0640)) << "an old file keeps its permissions";
+    EXPECT_NE(inodeOf(file), before) << "a new file, moved over the old one";
+    struct stat info {};
+    ::stat(file.c_str(), &info);
+    EXPECT_EQ(info.st_mode & 07777, 0604u);
+    EXPECT_EQ(info.st_uid, root ? 65534 : ::geteuid());
+    EXPECT_EQ(info.st_gid, root ? 65534 : ::getegid());
     ASSERT_FALSE(replaceFileContent(file, ""));
     EXPECT_EQ(fs::file_size(file), 0u);
 
+    // A link stays a link, also one that points to no file yet, and one link to another.
     ASSERT_FALSE(replaceFileContent(tree.symlink(file, "link.lst"), "new"));
     EXPECT_TRUE(fs::is_symlink(tree.path("link.lst")));
     EXPECT_EQ(contentOf(file), "new");
-    EXPECT_EQ(entriesIn(tree.root()), 2) << "no temporary file is left";
+    fs::create_symlink("link.lst", tree.path("chain.lst"));
+    fs::create_symlink("later.lst", tree.path("dangling.lst"));
+    ASSERT_FALSE(replaceFileContent(tree.path("chain.lst"), "chained"));
+    ASSERT_FALSE(replaceFileContent(tree.path("dangling.lst"), "created"));
+    EXPECT_EQ(contentOf(file), "chained");
+    EXPECT_EQ(contentOf(tree.path("later.lst")), "created");
+    EXPECT_TRUE(fs::is_symlink(tree.path("dangling.lst")));
+    EXPECT_EQ(entriesIn(tree.root()), 5) << "no temporary file is left";
+}
+
+TEST(ReplaceFileContent, WritesInPlaceForHardLinksAndInAReadOnlyFolderAndPutsTheOldContentBack)
+{
+    TempTree tree;
+    const std::string file = tree.touch("shared/dirnal.lst", std::string(3000, 'o'));
+    const std::string other = tree.path("shared/other name.lst");
+    ASSERT_EQ(::link(file.c_str(), other.c_str()), 0);
+    const ino_t inode = inodeOf(file);
+    ASSERT_FALSE(replaceFileContent(file, "new\r\n"));
+    EXPECT_EQ(contentOf(other), "new\r\n") << "both names show the new list";
+    EXPECT_EQ(inodeOf(file), inode);
+
+    // Stopped half-way by the size limit, the file gets its old content back.
+    const std::string before = std::string(3000, 'o') + "\r\n";
+    ASSERT_FALSE(replaceFileContent(file, before));
+    const auto error = replaceWithSizeLimit(file, std::string(5000, 'n'), 4096);
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->kind, Kind::FileTooLarge);
+    EXPECT_EQ(error->oldContent, FileError::OldContent::WrittenBack);
+    EXPECT_EQ(contentOf(other), before);
+    EXPECT_EQ(inodeOf(file), inode);
+
+    // A folder where the user may not make a file, with a file the user may write.
+    if (testing::runningAsRoot())
+        return;  // root makes files in any folder
+    ::unlink(other.c_str());
+    ::chmod(tree.path("shared").c_str(), 0555);
+    ASSERT_FALSE(replaceFileContent(file, "in place\r\n"));
+    EXPECT_EQ(contentOf(file), "in place\r\n");
+    EXPECT_EQ(inodeOf(file), inode);
+    EXPECT_EQ(replaceFileContent(tree.path("shared/new.lst"), "x").value().kind, Kind::FolderNotWritable);
 }
 
 TEST(ReplaceFileContent, FailuresSayWhyAndKeepTheOldFileByteForByteAlsoInAReadOnlyFolder)
 {
     TempTree tree;
-    const auto oldFile = [&](const std::string& folder, mode_t fileMode, mode_t folderMode) {
-        const std::string file = tree.touch(folder + "/dirnal.lst", std::string(3000, 'o'));
+    const auto oldFile = [&](const std::string& name, mode_t fileMode) {
+        const std::string file = tree.touch(name, std::string(3000, 'o'));
         ::chmod(file.c_str(), fileMode);
-        ::chmod(tree.path(folder).c_str(), folderMode);
         return file;
     };
-    // A small file size limit fails every write past it, as on a full disk.
+    const std::string fifo = tree.path("fifo.lst");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0666), 0);
+    const std::string device = tree.path("device.lst");  // the same device as /dev/full, where root may make one
+    const bool deviceMade = ::mknod(device.c_str(), S_IFCHR | 0666, ::makedev(1, 7)) == 0;
+    const std::string sticky = tree.mkdir("sticky");
+    ::chmod(sticky.c_str(), 01777);
+    // A link in a shared sticky folder that belongs to someone else leads nowhere.
+    const std::string foreignLink = tree.symlink(oldFile("target.lst", 0666), "sticky/link.lst");
+    const bool linkGiven = testing::runningAsRoot() && ::lchown(foreignLink.c_str(), 65534, 65534) == 0;
     const std::tuple<std::string, Kind, rlim_t> cases[] = {
         {tree.path("missing/dirnal.lst"), Kind::MissingDirectory, RLIM_INFINITY},
         {tree.mkdir("folder/dirnal.lst"), Kind::IsDirectory, RLIM_INFINITY},
-        {oldFile("protected", 0444, 0700), Kind::AccessDenied, RLIM_INFINITY},
-        {oldFile("locked", 0644, 0555), Kind::AccessDenied, RLIM_INFINITY},
-        {oldFile("full", 0644, 0700), Kind::NoSpace, 1024},
-        {"", Kind::NotFound, RLIM_INFINITY},
+        {oldFile("protected.lst", 0444), Kind::AccessDenied, RLIM_INFINITY},
+        {oldFile("full.lst", 0644), Kind::FileTooLarge, 1024},
+        {"", Kind::InvalidPath, RLIM_INFINITY},
+        {fifo, Kind::NotRegularFile, RLIM_INFINITY},
+        {deviceMade ? device : fifo, Kind::NotRegularFile, RLIM_INFINITY},
+        {linkGiven ? foreignLink : fifo, linkGiven ? Kind::AccessDenied : Kind::NotRegularFile, RLIM_INFINITY},
     };
-    std::signal(SIGXFSZ, SIG_IGN);
     for (const auto& [path, kind, sizeLimit] : cases) {
-        if (path.find("locked") != std::string::npos && testing::runningAsRoot())
-            continue;  // root writes into a read-only folder
-        const std::string before = contentOf(path);
+        const std::string before = contentOf(path == fifo || path == device ? "" : path);
         const auto folderEntries = entriesIn(fs::path(path).parent_path());
-        rlimit previous{};
-        ::getrlimit(RLIMIT_FSIZE, &previous);
-        const rlimit limit{std::min(sizeLimit, previous.rlim_cur), previous.rlim_max};
-        ::setrlimit(RLIMIT_FSIZE, &limit);
-        const auto error = replaceFileContent(path, std::string(5000, 'n'));
-        ::setrlimit(RLIMIT_FSIZE, &previous);
+        const auto type = fs::symlink_status(path).type();
+        const auto error = replaceWithSizeLimit(path, std::string(5000, 'n'), sizeLimit);
         ASSERT_TRUE(error) << path;
         EXPECT_EQ(error->kind, kind) << path;
-        EXPECT_EQ(contentOf(path), before) << path;
+        EXPECT_EQ(error->oldContent, FileError::OldContent::Untouched) << path;
+        EXPECT_EQ(contentOf(path == fifo || path == device ? "" : path), before) << path;
+        EXPECT_EQ(fs::symlink_status(path).type(), type) << "a device or pipe stays one: " << path;
         EXPECT_EQ(entriesIn(fs::path(path).parent_path()), folderEntries) << "no temporary file is left";
     }
+    EXPECT_EQ(contentOf(tree.path("target.lst")), std::string(3000, 'o'));
 }
 
 TEST(ReadFileContent, ReadsEveryByteOrSaysWhyNotAlsoWhenUnreadable)

@@ -4,7 +4,6 @@
 
 #include <deque>
 #include <map>
-#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -32,20 +31,20 @@ struct MemorySettings final : SettingsStore {
     std::vector<std::string> written;
 };
 
-// List files. A path in `failing` cannot be written and keeps its old
-// content; a missing file cannot be read.
+// List files. A path in `failing` cannot be written, fails as given there
+// and keeps its old content; a missing file cannot be read.
 struct MemoryFiles final : FileStorage {
     FileContent read(const std::string& path) const override
     {
         const auto found = files.find(path);
         if (found == files.end())
-            return {{}, FileError{FileError::Kind::NotFound, "missing"}};
+            return {{}, FileError{FileError::Kind::NotFound, 2}};
         return {found->second, std::nullopt};
     }
     std::optional<FileError> replace(const std::string& path, std::string_view content) override
     {
-        if (failing.contains(path))
-            return FileError{FileError::Kind::AccessDenied, "denied"};
+        if (const auto failure = failing.find(path); failure != failing.end())
+            return failure->second;
         files[path] = std::string(content);
         return std::nullopt;
     }
@@ -53,7 +52,7 @@ struct MemoryFiles final : FileStorage {
     std::string toListFileEncoding(std::string_view entry) const override { return std::string(entry); }
     std::string fromListFileEncoding(std::string_view bytes) const override { return std::string(bytes); }
     std::map<std::string, std::string> files;
-    std::set<std::string> failing;
+    std::map<std::string, FileError> failing;
 };
 
 // Drives in the platform's order ("X:"), each with the share behind it

@@ -97,9 +97,21 @@ TEST(Win32ListFile, WritesTheAnsiCodePageReadsItBackAndFailuresKeepTheOldFile)
     std::ranges::transform(back, back.begin(), fromListFileEncoding);
     EXPECT_EQ(back, entries);
 
+    // A hidden file stays hidden; a second hard link sees the new list.
+    const std::wstring wideFile = win32::widen(file);
+    ::SetFileAttributesW(wideFile.c_str(), FILE_ATTRIBUTE_HIDDEN);
     ASSERT_FALSE(replaceFileContent(file, "neu\r\n"));
     EXPECT_EQ(contentOf(file), "neu\r\n");
-    ::SetFileAttributesW(win32::widen(file).c_str(), FILE_ATTRIBUTE_READONLY);
+    EXPECT_TRUE(::GetFileAttributesW(wideFile.c_str()) & FILE_ATTRIBUTE_HIDDEN);
+    const std::string other = tree.path("andere.lst");
+    ASSERT_TRUE(::CreateHardLinkW(win32::widen(other).c_str(), wideFile.c_str(), nullptr));
+    ASSERT_FALSE(replaceFileContent(other, "neu\r\n\r\n"));
+    EXPECT_EQ(contentOf(file), "neu\r\n\r\n");
+    ASSERT_TRUE(::DeleteFileW(win32::widen(other).c_str()));
+    ASSERT_FALSE(replaceFileContent(file, "neu\r\n"));
+    EXPECT_EQ(replaceFileContent("NUL", "x").value().kind, Kind::NotRegularFile);
+
+    ::SetFileAttributesW(wideFile.c_str(), FILE_ATTRIBUTE_READONLY);
     EXPECT_EQ(replaceFileContent(file, "alt\r\n").value().kind, Kind::AccessDenied);
     EXPECT_EQ(contentOf(file), "neu\r\n");
     EXPECT_EQ(replaceFileContent(tree.path("fehlt\\dirnal.lst"), "x").value().kind, Kind::MissingDirectory);

@@ -1,0 +1,243 @@
+// Saving a file so that a failure never costs its old content, and so that
+// the saved file is still the file the user and the system knew: a link
+// stays a link, hard links and the file's owner, group and mode stay.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <climits>
+#include <new>
+#include <utility>
+
+#include "platform/file_io.h"
+#include "platform/posix/directory_of.h"
+#include "platform/posix/errno_error.h"
+
+namespace dirnal {
+
+namespace {
+
+using posix::directoryOf;
+using posix::errorFrom;
+using posix::refusal;
+using Kind = FileError::Kind;
+
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : fd_(fd) {}
+    ~Descriptor()
+    {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int get() const { return fd_; }
+    // Closes now, for the error close reports.
+    bool close() { return ::close(std::exchange(fd_, -1)) == 0; }
+
+private:
+    int fd_;
+};
+
+bool writeAllAt(int fd, std::string_view content, off_t offset)
+{
+    while (!content.empty()) {
+        const ssize_t written = ::pwrite(fd, content.data(), content.size(), offset);
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        content.remove_prefix(static_cast<std::size_t>(written));
+        offset += written;
+    }
+    return true;
+}
+
+// The file holds exactly `content`, on the disk.
+bool overwrite(int fd, std::string_view content)
+{
+    return writeAllAt(fd, content, 0) && ::ftruncate(fd, static_cast<off_t>(content.size())) == 0 &&
+           ::fsync(fd) == 0;
+}
+
+bool readAll(int fd, std::string& bytes)
+{
+    char buffer[65536];
+    for (off_t offset = 0;;) {
+        const ssize_t got = ::pread(fd, buffer, sizeof buffer, offset);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0)
+            return got == 0;
+        bytes.append(buffer, static_cast<std::size_t>(got));
+        offset += got;
+    }
+}
+
+// Linux follows a link in a sticky, world-writable folder (like /tmp) only
+// for the link's owner or the folder's owner, so that no one can lead
+// another user's save onto a file of their choosing. A link resolved here
+// by hand gets the same rule.
+bool mayFollow(const struct stat& link, const std::string& folder)
+{
+    struct stat info {};
+    if (::stat(folder.c_str(), &info) != 0)
+        return false;
+    const bool shared = (info.st_mode & S_ISVTX) && (info.st_mode & S_IWOTH);
+    return !shared || link.st_uid == ::geteuid() || link.st_uid == info.st_uid;
+}
+
+struct Target {
+    std::string path;
+    std::optional<FileError> error;
+};
+
+// The file the path names once its symbolic links are followed, also when
+// the last link points to nothing yet: the save creates that file.
+Target followLinks(std::string path)
+{
+    for (int hop = 0; hop < 40; ++hop) {
+        struct stat link {};
+        if (::lstat(path.c_str(), &link) != 0 || !S_ISLNK(link.st_mode))
+            return {path, std::nullopt};
+        if (!mayFollow(link, directoryOf(path)))
+            return {path, errorFrom(EACCES)};
+        std::string target(PATH_MAX, '\0');
+        const ssize_t length = ::readlink(path.c_str(), target.data(), target.size());
+        if (length < 0)
+            return {path, errorFrom(errno)};
+        target.resize(static_cast<std::size_t>(length));
+        path = target.starts_with('/') ? target : directoryOf(path) + "/" + target;
+    }
+    return {path, errorFrom(ELOOP)};
+}
+
+// A file name beside the target that no one else uses.
+std::string temporaryNameBeside(const std::string& target)
+{
+    static std::atomic<unsigned> counter{0};
+    const std::string directory = directoryOf(target);
+    return (directory == "/" ? "" : directory) + "/.dirnal.lst." + std::to_string(::getpid()) + "." +
+           std::to_string(counter++) + ".tmp";
+}
+
+// Writes the existing file itself, for where it cannot be replaced by a new
+// one. Its old content is read first and written back when writing fails.
+std::optional<FileError> writeInPlace(const std::string& path, std::string_view content)
+{
+    // Not blocking, should a pipe have taken the file's place meanwhile.
+    Descriptor file(::open(path.c_str(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (file.get() < 0)
+        return errorFrom(errno);
+    struct stat info {};
+    if (::fstat(file.get(), &info) != 0)
+        return errorFrom(errno);
+    if (!S_ISREG(info.st_mode))
+        return refusal(Kind::NotRegularFile);
+
+    std::string before;
+    try {
+        if (!readAll(file.get(), before))
+            return errorFrom(errno);
+    } catch (const std::bad_alloc&) {
+        return errorFrom(ENOMEM);
+    }
+    if (before == content)
+        return std::nullopt;
+    if (overwrite(file.get(), content))
+        return std::nullopt;
+
+    FileError error = errorFrom(errno);
+    error.oldContent =
+        overwrite(file.get(), before) ? FileError::OldContent::WrittenBack : FileError::OldContent::Lost;
+    return error;
+}
+
+struct Replacement {
+    std::optional<FileError> error;
+    bool folderRefused = false;  // writing the file in place may still work
+};
+
+bool refusedByFolder(int code)
+{
+    return code == EACCES || code == EPERM || code == EBUSY;
+}
+
+// The usual way: a complete new file beside the old one, moved over it in
+// one step. It takes the old file's mode, and its owner and group as far
+// as this process may give them.
+Replacement replaceByRename(const std::string& path, std::string_view content, const struct stat* old)
+{
+    const std::string temporary = temporaryNameBeside(path);
+    Descriptor file(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+    if (file.get() < 0) {
+        const int code = errno;
+        FileError error = errorFrom(code, Kind::MissingDirectory);
+        if (code == EACCES || code == EPERM)
+            error.kind = Kind::FolderNotWritable;
+        return {error, old && refusedByFolder(code)};
+    }
+    const auto fail = [&](int code, bool folderRefused = false) {
+        ::unlink(temporary.c_str());
+        return Replacement{errorFrom(code, Kind::MissingDirectory), folderRefused};
+    };
+    if (old) {
+        // Owner first: a change of owner clears the set-id bits the mode restores.
+        if (::fchown(file.get(), old->st_uid, old->st_gid) != 0)
+            (void)::fchown(file.get(), static_cast<uid_t>(-1), old->st_gid);
+        if (::fchmod(file.get(), old->st_mode & 07777) != 0)
+            return fail(errno);
+    }
+    if (!writeAllAt(file.get(), content, 0) || ::fsync(file.get()) != 0 || !file.close())
+        return fail(errno);
+    if (::rename(temporary.c_str(), path.c_str()) != 0)
+        return fail(errno, old && refusedByFolder(errno));
+    // Make the rename itself durable.
+    Descriptor folder(::open(directoryOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (folder.get() >= 0)
+        ::fsync(folder.get());
+    return {};
+}
+
+}  // namespace
+
+std::optional<FileError> replaceFileContent(const std::string& requested, std::string_view content)
+{
+    if (requested.empty() || requested.find('\0') != std::string::npos)
+        return refusal(Kind::InvalidPath);
+    const Target target = followLinks(requested);
+    if (target.error)
+        return target.error;
+    const std::string& path = target.path;
+
+    struct stat old {};
+    if (::stat(path.c_str(), &old) != 0) {
+        if (errno != ENOENT)
+            return errorFrom(errno, Kind::MissingDirectory);
+        return replaceByRename(path, content, nullptr).error;
+    }
+    if (S_ISDIR(old.st_mode))
+        return refusal(Kind::IsDirectory);
+    if (!S_ISREG(old.st_mode))
+        return refusal(Kind::NotRegularFile);
+    // A write-protected file stays protected, as it would against an
+    // ordinary write, also for an administrator.
+    if ((old.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
+        return errorFrom(EACCES);
+    if (::access(path.c_str(), W_OK) != 0)
+        return errorFrom(errno);
+
+    // Another name of the file must see the new list too.
+    if (old.st_nlink > 1)
+        return writeInPlace(path, content);
+    const Replacement replacement = replaceByRename(path, content, &old);
+    if (replacement.folderRefused)
+        return writeInPlace(path, content);
+    return replacement.error;
+}
+
+}  // namespace dirnal

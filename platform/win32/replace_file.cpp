@@ -1,0 +1,183 @@
+// Saving a file so that a failure never costs its old content, and so that
+// the saved file is still the file the user and the system knew: a link is
+// followed, hard links and the file's attributes stay.
+#include <windows.h>
+
+#include <algorithm>
+#include <atomic>
+#include <new>
+#include <optional>
+
+#include "platform/file_io.h"
+#include "platform/win32/handle.h"
+#include "platform/win32/last_error.h"
+#include "platform/win32/wide.h"
+
+namespace dirnal {
+
+namespace {
+
+using win32::errorFrom;
+using win32::Handle;
+using win32::refusal;
+using Kind = FileError::Kind;
+
+std::wstring directoryOf(const std::wstring& path)
+{
+    const auto separator = path.find_last_of(L"\\/");
+    return separator == std::wstring::npos ? std::wstring(L".") : path.substr(0, separator);
+}
+
+bool writeAll(HANDLE file, std::string_view content)
+{
+    while (!content.empty()) {
+        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(content.size(), 1u << 20));
+        DWORD written = 0;
+        if (!::WriteFile(file, content.data(), chunk, &written, nullptr))
+            return false;
+        content.remove_prefix(written);
+    }
+    return true;
+}
+
+// The file holds exactly `content`, on the disk.
+bool overwrite(HANDLE file, std::string_view content)
+{
+    return ::SetFilePointerEx(file, LARGE_INTEGER{}, nullptr, FILE_BEGIN) && writeAll(file, content) &&
+           ::SetEndOfFile(file) && ::FlushFileBuffers(file);
+}
+
+bool readAll(HANDLE file, std::string& bytes)
+{
+    char buffer[65536];
+    for (;;) {
+        DWORD got = 0;
+        if (!::ReadFile(file, buffer, sizeof buffer, &got, nullptr))
+            return false;
+        if (got == 0)
+            return true;
+        bytes.append(buffer, got);
+    }
+}
+
+// The path of the file a symbolic link leads to.
+std::optional<std::wstring> finalPathOf(HANDLE file)
+{
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length = ::GetFinalPathNameByHandleW(file, path.data(), static_cast<DWORD>(path.size()), 0);
+        if (length == 0)
+            return std::nullopt;
+        if (length < path.size()) {
+            path.resize(length);
+            return path;
+        }
+        path.resize(length);
+    }
+}
+
+// Writes the existing file itself, for where it cannot be replaced by a new
+// one. Its old content is read first and written back when writing fails.
+std::optional<FileError> writeInPlace(const std::wstring& path, std::string_view content)
+{
+    Handle file(::CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.valid())
+        return errorFrom(::GetLastError());
+    if (::GetFileType(file.get()) != FILE_TYPE_DISK)
+        return refusal(Kind::NotRegularFile);
+    std::string before;
+    try {
+        if (!readAll(file.get(), before))
+            return errorFrom(::GetLastError());
+    } catch (const std::bad_alloc&) {
+        return errorFrom(ERROR_NOT_ENOUGH_MEMORY);
+    }
+    if (before == content || overwrite(file.get(), content))
+        return std::nullopt;
+    FileError error = errorFrom(::GetLastError());
+    error.oldContent =
+        overwrite(file.get(), before) ? FileError::OldContent::WrittenBack : FileError::OldContent::Lost;
+    return error;
+}
+
+struct Replacement {
+    std::optional<FileError> error;
+    bool folderRefused = false;  // writing the file in place may still work
+};
+
+// The usual way: a complete new file beside the old one, moved over it in
+// one step. It takes the old file's hidden, system and archive marks.
+Replacement replaceByMove(const std::wstring& path, std::string_view content, std::optional<DWORD> oldAttributes)
+{
+    static std::atomic<unsigned> counter{0};
+    const std::wstring temporary = directoryOf(path) + L"\\.dirnal.lst." + std::to_wstring(::GetCurrentProcessId()) +
+                                   L"." + std::to_wstring(counter++) + L".tmp";
+    constexpr DWORD kKept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE |
+                            FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+    const DWORD attributes = oldAttributes && (*oldAttributes & kKept) ? *oldAttributes & kKept : FILE_ATTRIBUTE_NORMAL;
+    Handle file(::CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, attributes, nullptr));
+    if (!file.valid()) {
+        const DWORD code = ::GetLastError();
+        FileError error = errorFrom(code, Kind::MissingDirectory);
+        if (code == ERROR_ACCESS_DENIED)
+            error.kind = Kind::FolderNotWritable;
+        return {error, oldAttributes && code == ERROR_ACCESS_DENIED};
+    }
+    const auto fail = [&](DWORD code, bool folderRefused = false) {
+        file.close();
+        ::DeleteFileW(temporary.c_str());
+        return Replacement{errorFrom(code, Kind::MissingDirectory), folderRefused};
+    };
+    if (!writeAll(file.get(), content) || !::FlushFileBuffers(file.get()))
+        return fail(::GetLastError());
+    file.close();
+    if (!::MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        const DWORD code = ::GetLastError();
+        return fail(code, oldAttributes && code == ERROR_ACCESS_DENIED);
+    }
+    return {};
+}
+
+}  // namespace
+
+std::optional<FileError> replaceFileContent(const std::string& requested, std::string_view content)
+{
+    if (requested.empty() || requested.find('\0') != std::string::npos)
+        return refusal(Kind::InvalidPath);
+    const std::wstring asked = win32::widen(requested);
+
+    // The old file seen through its links, not opened for writing.
+    Handle query(::CreateFileW(asked.c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE |
+                               FILE_SHARE_DELETE, nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    if (!query.valid()) {
+        const DWORD code = ::GetLastError();
+        if (code != ERROR_FILE_NOT_FOUND)
+            return errorFrom(code, Kind::MissingDirectory);
+        return replaceByMove(asked, content, std::nullopt).error;
+    }
+    if (::GetFileType(query.get()) != FILE_TYPE_DISK)
+        return refusal(Kind::NotRegularFile);
+    BY_HANDLE_FILE_INFORMATION old{};
+    if (!::GetFileInformationByHandle(query.get(), &old))
+        return errorFrom(::GetLastError());
+    if (old.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+        return refusal(Kind::IsDirectory);
+    if (old.dwFileAttributes & FILE_ATTRIBUTE_READONLY)
+        return errorFrom(ERROR_ACCESS_DENIED);
+    std::wstring path = asked;
+    const DWORD askedAttributes = ::GetFileAttributesW(asked.c_str());
+    if (askedAttributes != INVALID_FILE_ATTRIBUTES && (askedAttributes & FILE_ATTRIBUTE_REPARSE_POINT))
+        path = finalPathOf(query.get()).value_or(asked);
+    query.close();
+
+    // Another name of the file must see the new list too.
+    if (old.nNumberOfLinks > 1)
+        return writeInPlace(path, content);
+    const Replacement replacement = replaceByMove(path, content, old.dwFileAttributes);
+    if (replacement.folderRefused)
+        return writeInPlace(path, content);
+    return replacement.error;
+}
+
+}  // namespace dirnal
