@@ -1,8 +1,13 @@
+#include <cerrno>
+#include <cstdio>
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "cli/command_line.h"
+#include "cli/error_output.h"
+#include "core/messages.h"
+#include "platform/file_io.h"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -58,11 +63,22 @@ bool errorOutputIsTerminal()
 
 }  // namespace
 #else
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace {
 
-struct ConsoleForThisRun {};
+// A standard stream closed by the caller would hand its number to the next
+// file the program opens, and the list could go there. An unwritable
+// placeholder keeps the number taken, so writing the list fails as it should.
+struct ConsoleForThisRun {
+    ConsoleForThisRun()
+    {
+        for (int fd = 0; fd <= 2; ++fd)
+            if (::fcntl(fd, F_GETFD) < 0)
+                ::open("/dev/null", O_RDONLY);
+    }
+};
 
 std::vector<std::string> processArguments(int argc, char* argv[])
 {
@@ -80,5 +96,12 @@ bool errorOutputIsTerminal()
 int main(int argc, char* argv[])
 {
     [[maybe_unused]] const ConsoleForThisRun console;
-    return dirnal::cli::run(processArguments(argc, argv), std::cout, std::cerr, errorOutputIsTerminal());
+    dirnal::ignoreFileSizeSignal();
+    int code = dirnal::cli::run(processArguments(argc, argv), std::cout, std::cerr, errorOutputIsTerminal());
+    // Some file systems report a failed write only when the file is closed.
+    if (std::fclose(stdout) != 0 && errno != EBADF && code == dirnal::cli::kSuccess) {
+        dirnal::cli::ErrorOutput(std::cerr, false).reportError(dirnal::messages::kStandardOutputFailed);
+        code = dirnal::cli::kCannotWrite;
+    }
+    return code;
 }

@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
+#include <regex>
 #include <sstream>
 #include <tuple>
 
@@ -25,6 +28,15 @@ Result dirnalLst(const std::vector<std::string>& arguments)
     std::ostringstream out, err;
     const int code = run(arguments, out, err, false);
     return {code, out.str(), err.str()};
+}
+
+// The tool speaks German only: none of the system's English reasons, and
+// no double space or full stop.
+void expectGermanOnly(const std::string& message)
+{
+    for (int code = 1; code < 134; ++code)
+        EXPECT_EQ(message.find(std::strerror(code)), std::string::npos) << message;
+    EXPECT_FALSE(std::regex_search(message, std::regex(R"(\.\.(\s|$)|\S  )"))) << message;
 }
 
 class CliTest : public ::testing::Test {
@@ -96,15 +108,40 @@ TEST_F(CliTest, BadInputIsRefusedWithAClearMessageAndTheOldFileStays)
         {{"-j", "0", root()}, kUsage, "--jobs erwartet"},
         {{"-k", tree.path("out/fehlt.lst"), "-o", target, root()}, kCannotRead,
          "dirnal-lst: Die Datei " + tree.path("out/fehlt.lst") + " konnte nicht gelesen werden.\n"
-         "            Die Datei existiert nicht.\n"},
-        {{"-o", target, root()}, kCannotWrite, "Keine Berechtigung, oder die Datei ist schreibgeschützt."},
+         "            Die Datei existiert nicht (Fehlercode 2).\n"},
+        {{"-o", target, root()}, kCannotWrite,
+         "Keine Berechtigung, oder die Datei ist schreibgeschützt (Fehlercode 13)."},
     };
     for (const auto& [arguments, code, message] : cases) {
         const Result result = dirnalLst(arguments);
         EXPECT_EQ(result.code, code) << message;
         EXPECT_NE(result.err.find(message), std::string::npos) << result.err;
+        expectGermanOnly(result.err);
         EXPECT_EQ(result.out, "");
         EXPECT_EQ(contentOf(target), "alt\r\n") << "the old file stays";
+    }
+}
+
+TEST_F(CliTest, OutputThatIsNoPlainFileOrCannotBeWrittenGivesExitCode5AndAGermanMessage)
+{
+    const std::string fifo = tree.path("out/fifo.lst");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0666), 0);
+    const std::string device = tree.path("out/full");  // as /dev/full, where root may make one
+    const bool deviceMade = ::mknod(device.c_str(), S_IFCHR | 0666, ::makedev(1, 7)) == 0;
+    for (const std::string& target : {fifo, deviceMade ? device : fifo}) {
+        const Result result = dirnalLst({"-q", "-o", target, root()});
+        EXPECT_EQ(result.code, kCannotWrite);
+        EXPECT_NE(result.err.find("keine gewöhnliche Datei, sondern ein Gerät"), std::string::npos) << result.err;
+        expectGermanOnly(result.err);
+        EXPECT_FALSE(std::filesystem::is_regular_file(target)) << "nothing replaced it";
+    }
+    // A full disk and a closed standard output.
+    const std::string errors = tree.path("out/errors.txt");
+    for (const char* output : {"> /dev/full", ">&-"}) {
+        const int status =
+            std::system((DIRNAL_LST_PROGRAM " -q " + root() + " " + output + " 2> " + errors).c_str());
+        EXPECT_EQ(WEXITSTATUS(status), kCannotWrite) << output;
+        EXPECT_EQ(contentOf(errors), "dirnal-lst: Die Standardausgabe kann nicht geschrieben werden.\n") << output;
     }
 }
 
