@@ -116,13 +116,19 @@ Target followLinks(std::string path)
     return {path, errorFrom(ELOOP)};
 }
 
-// A file name beside the target that no one else uses.
-std::string temporaryNameBeside(const std::string& target)
+// Creates a new file beside the target under a name no one else uses; a
+// name left behind by an earlier run is passed over.
+int createBeside(const std::string& target, std::string& name)
 {
     static std::atomic<unsigned> counter{0};
     const std::string directory = directoryOf(target);
-    return (directory == "/" ? "" : directory) + "/.dirnal.lst." + std::to_string(::getpid()) + "." +
-           std::to_string(counter++) + ".tmp";
+    for (int attempt = 0;; ++attempt) {
+        name = (directory == "/" ? "" : directory) + "/.dirnal.lst." + std::to_string(::getpid()) + "." +
+               std::to_string(counter++) + ".tmp";
+        const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST || attempt == 100)
+            return fd;
+    }
 }
 
 // Writes the existing file itself, for where it cannot be replaced by a new
@@ -159,44 +165,48 @@ std::optional<FileError> writeInPlace(const std::string& path, std::string_view 
 
 struct Replacement {
     std::optional<FileError> error;
-    bool folderRefused = false;  // writing the file in place may still work
+    bool tryInPlace = false;  // writing the file in place may still succeed
 };
 
-bool refusedByFolder(int code)
-{
-    return code == EACCES || code == EPERM || code == EBUSY;
-}
-
 // The usual way: a complete new file beside the old one, moved over it in
-// one step. It takes the old file's mode, and its owner and group as far
-// as this process may give them.
+// one step. It takes the old file's mode, owner and group. Where the owner
+// cannot be kept, or the folder takes no new file, the old file is to be
+// written in place instead.
 Replacement replaceByRename(const std::string& path, std::string_view content, const struct stat* old)
 {
-    const std::string temporary = temporaryNameBeside(path);
-    Descriptor file(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+    std::string temporary;
+    Descriptor file(createBeside(path, temporary));
     if (file.get() < 0) {
         const int code = errno;
         FileError error = errorFrom(code, Kind::MissingDirectory);
         if (code == EACCES || code == EPERM)
             error.kind = Kind::FolderNotWritable;
-        return {error, old && refusedByFolder(code)};
+        return {error, old && (code == EACCES || code == EPERM || code == EROFS)};
     }
-    const auto fail = [&](int code, bool folderRefused = false) {
+    const auto fail = [&](int code, bool tryInPlace = false) {
         ::unlink(temporary.c_str());
-        return Replacement{errorFrom(code, Kind::MissingDirectory), folderRefused};
+        FileError error = errorFrom(code, Kind::MissingDirectory);
+        if (!old && (code == EACCES || code == EPERM))
+            error.kind = Kind::FolderNotWritable;
+        return Replacement{error, tryInPlace};
     };
     if (old) {
         // Owner first: a change of owner clears the set-id bits the mode restores.
-        if (::fchown(file.get(), old->st_uid, old->st_gid) != 0)
+        if (::fchown(file.get(), old->st_uid, old->st_gid) != 0) {
+            if (old->st_uid != ::geteuid())
+                return fail(EPERM, true);
             (void)::fchown(file.get(), static_cast<uid_t>(-1), old->st_gid);
+        }
         if (::fchmod(file.get(), old->st_mode & 07777) != 0)
             return fail(errno);
     }
     if (!writeAllAt(file.get(), content, 0) || ::fsync(file.get()) != 0 || !file.close())
         return fail(errno);
-    if (::rename(temporary.c_str(), path.c_str()) != 0)
-        return fail(errno, old && refusedByFolder(errno));
-    // Make the rename itself durable.
+    if (::rename(temporary.c_str(), path.c_str()) != 0) {
+        const int code = errno;
+        return fail(code, old && (code == EACCES || code == EPERM || code == EBUSY));
+    }
+    // Make the rename itself durable, as far as the folder allows.
     Descriptor folder(::open(directoryOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (folder.get() >= 0)
         ::fsync(folder.get());
@@ -235,7 +245,7 @@ std::optional<FileError> replaceFileContent(const std::string& requested, std::s
     if (old.st_nlink > 1)
         return writeInPlace(path, content);
     const Replacement replacement = replaceByRename(path, content, &old);
-    if (replacement.folderRefused)
+    if (replacement.tryInPlace)
         return writeInPlace(path, content);
     return replacement.error;
 }

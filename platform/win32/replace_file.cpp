@@ -103,40 +103,68 @@ std::optional<FileError> writeInPlace(const std::wstring& path, std::string_view
 
 struct Replacement {
     std::optional<FileError> error;
-    bool folderRefused = false;  // writing the file in place may still work
+    bool tryInPlace = false;  // writing the file in place may still succeed
 };
+
+// Creates a new file beside the target under a name no one else uses; a
+// name left behind by an earlier run is passed over.
+HANDLE createBeside(const std::wstring& target, DWORD attributes, std::wstring& name)
+{
+    static std::atomic<unsigned> counter{0};
+    for (int attempt = 0;; ++attempt) {
+        name = directoryOf(target) + L"\\.dirnal.lst." + std::to_wstring(::GetCurrentProcessId()) + L"." +
+               std::to_wstring(counter++) + L".tmp";
+        const HANDLE file = ::CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, attributes, nullptr);
+        if (file != INVALID_HANDLE_VALUE || ::GetLastError() != ERROR_FILE_EXISTS || attempt == 100)
+            return file;
+    }
+}
 
 // The usual way: a complete new file beside the old one, moved over it in
 // one step. It takes the old file's hidden, system and archive marks.
 Replacement replaceByMove(const std::wstring& path, std::string_view content, std::optional<DWORD> oldAttributes)
 {
-    static std::atomic<unsigned> counter{0};
-    const std::wstring temporary = directoryOf(path) + L"\\.dirnal.lst." + std::to_wstring(::GetCurrentProcessId()) +
-                                   L"." + std::to_wstring(counter++) + L".tmp";
     constexpr DWORD kKept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE |
                             FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
     const DWORD attributes = oldAttributes && (*oldAttributes & kKept) ? *oldAttributes & kKept : FILE_ATTRIBUTE_NORMAL;
-    Handle file(::CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, attributes, nullptr));
-    if (!file.valid()) {
-        const DWORD code = ::GetLastError();
+    std::wstring temporary;
+    Handle file(createBeside(path, attributes, temporary));
+    // Denied access to the folder: the old file may still be written in place.
+    const auto failure = [&](DWORD code) {
         FileError error = errorFrom(code, Kind::MissingDirectory);
         if (code == ERROR_ACCESS_DENIED)
             error.kind = Kind::FolderNotWritable;
-        return {error, oldAttributes && code == ERROR_ACCESS_DENIED};
-    }
-    const auto fail = [&](DWORD code, bool folderRefused = false) {
+        return Replacement{error, oldAttributes && code == ERROR_ACCESS_DENIED};
+    };
+    if (!file.valid())
+        return failure(::GetLastError());
+    const auto fail = [&](DWORD code) {
         file.close();
         ::DeleteFileW(temporary.c_str());
-        return Replacement{errorFrom(code, Kind::MissingDirectory), folderRefused};
+        return failure(code);
     };
     if (!writeAll(file.get(), content) || !::FlushFileBuffers(file.get()))
         return fail(::GetLastError());
     file.close();
-    if (!::MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        const DWORD code = ::GetLastError();
-        return fail(code, oldAttributes && code == ERROR_ACCESS_DENIED);
-    }
+    if (!::MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return fail(::GetLastError());
     return {};
+}
+
+// A link that points to no file yet: the file is made where it points,
+// and taken away again if it cannot be written whole.
+std::optional<FileError> createThroughLink(const std::wstring& link, std::string_view content)
+{
+    Handle file(::CreateFileW(link.c_str(), GENERIC_WRITE | DELETE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
+                              nullptr));
+    if (!file.valid())
+        return errorFrom(::GetLastError(), Kind::MissingDirectory);
+    if (writeAll(file.get(), content) && ::FlushFileBuffers(file.get()))
+        return std::nullopt;
+    const FileError error = errorFrom(::GetLastError());
+    FILE_DISPOSITION_INFO dispose{TRUE};
+    ::SetFileInformationByHandle(file.get(), FileDispositionInfo, &dispose, sizeof dispose);
+    return error;
 }
 
 }  // namespace
@@ -146,6 +174,11 @@ std::optional<FileError> replaceFileContent(const std::string& requested, std::s
     if (requested.empty() || requested.find('\0') != std::string::npos)
         return refusal(Kind::InvalidPath);
     const std::wstring asked = win32::widen(requested);
+    // The device namespace (\\.\pipe\..., \\.\COM1) holds no files; not even opened.
+    if (asked.starts_with(L"\\\\.\\") || asked.starts_with(L"//./"))
+        return refusal(Kind::NotRegularFile);
+    const DWORD askedAttributes = ::GetFileAttributesW(asked.c_str());
+    const bool isLink = askedAttributes != INVALID_FILE_ATTRIBUTES && (askedAttributes & FILE_ATTRIBUTE_REPARSE_POINT);
 
     // The old file seen through its links, not opened for writing.
     Handle query(::CreateFileW(asked.c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE |
@@ -154,6 +187,8 @@ std::optional<FileError> replaceFileContent(const std::string& requested, std::s
         const DWORD code = ::GetLastError();
         if (code != ERROR_FILE_NOT_FOUND)
             return errorFrom(code, Kind::MissingDirectory);
+        if (isLink)
+            return createThroughLink(asked, content);
         return replaceByMove(asked, content, std::nullopt).error;
     }
     if (::GetFileType(query.get()) != FILE_TYPE_DISK)
@@ -166,16 +201,19 @@ std::optional<FileError> replaceFileContent(const std::string& requested, std::s
     if (old.dwFileAttributes & FILE_ATTRIBUTE_READONLY)
         return errorFrom(ERROR_ACCESS_DENIED);
     std::wstring path = asked;
-    const DWORD askedAttributes = ::GetFileAttributesW(asked.c_str());
-    if (askedAttributes != INVALID_FILE_ATTRIBUTES && (askedAttributes & FILE_ATTRIBUTE_REPARSE_POINT))
-        path = finalPathOf(query.get()).value_or(asked);
+    if (isLink) {
+        const auto target = finalPathOf(query.get());
+        if (!target)
+            return errorFrom(::GetLastError());
+        path = *target;
+    }
     query.close();
 
     // Another name of the file must see the new list too.
     if (old.nNumberOfLinks > 1)
         return writeInPlace(path, content);
     const Replacement replacement = replaceByMove(path, content, old.dwFileAttributes);
-    if (replacement.folderRefused)
+    if (replacement.tryInPlace)
         return writeInPlace(path, content);
     return replacement.error;
 }

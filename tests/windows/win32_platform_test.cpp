@@ -110,6 +110,7 @@ TEST(Win32ListFile, WritesTheAnsiCodePageReadsItBackAndFailuresKeepTheOldFile)
     ASSERT_TRUE(::DeleteFileW(win32::widen(other).c_str()));
     ASSERT_FALSE(replaceFileContent(file, "neu\r\n"));
     EXPECT_EQ(replaceFileContent("NUL", "x").value().kind, Kind::NotRegularFile);
+    EXPECT_EQ(replaceFileContent("\\\\.\\pipe\\dirnal", "x").value().kind, Kind::NotRegularFile);
 
     ::SetFileAttributesW(wideFile.c_str(), FILE_ATTRIBUTE_READONLY);
     EXPECT_EQ(replaceFileContent(file, "alt\r\n").value().kind, Kind::AccessDenied);
