@@ -51,7 +51,7 @@ public:
     explicit ProgressLine(std::ostream& err) : err_(err) {}
     void show(int found)
     {
-        const std::string text = messages::directoriesFound(found);
+        const std::string text = Messages().directoriesFound(found);
         err_ << '\r' << text << std::flush;
         width_ = std::max(width_, text.size());
     }
@@ -94,7 +94,7 @@ int writeList(Session& session, const std::string& output, std::ostream& out, Di
         out.flush();
         if (out)
             return kSuccess;
-        dialogs.reportError(messages::kStandardOutputFailed);
+        dialogs.reportError(session.messages().standardOutputFailed());
         return kCannotWrite;
     }
     return session.writeListFile(session.listFileFor(output), dialogs) ? kSuccess : kCannotWrite;
@@ -128,7 +128,7 @@ int run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
     // The start folder in the form the window's directory panel reports
     // it, so that both write the same list.
     if (!session.chooseStartDirectory(options.root)) {
-        dialogs.reportError(messages::startFolderMissing(options.root));
+        dialogs.reportError(session.messages().startFolderMissing(options.root));
         return kNoRoot;
     }
     if (options.keep && !session.readListFile(*options.keep, dialogs))

@@ -100,7 +100,7 @@ int main(int argc, char* argv[])
     int code = dirnal::cli::run(processArguments(argc, argv), std::cout, std::cerr, errorOutputIsTerminal());
     // Some file systems report a failed write only when the file is closed.
     if (std::fclose(stdout) != 0 && errno != EBADF && code == dirnal::cli::kSuccess) {
-        dirnal::cli::ErrorOutput(std::cerr, false).reportError(dirnal::messages::kStandardOutputFailed);
+        dirnal::cli::ErrorOutput(std::cerr, false).reportError(dirnal::Messages().standardOutputFailed());
         code = dirnal::cli::kCannotWrite;
     }
     return code;

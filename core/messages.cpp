@@ -2,7 +2,7 @@
 
 #include "core/path_list.h"
 
-namespace dirnal::messages {
+namespace dirnal {
 
 std::string substitute(std::string_view text, std::initializer_list<std::string_view> arguments)
 {
@@ -23,151 +23,218 @@ std::string substitute(std::string_view text, std::initializer_list<std::string_
     return result;
 }
 
-std::string deleteExistingList()
+// Every text is written out as translate("Messages", "..."), which is how
+// Qt's lupdate finds it for the translation files.
+std::string Messages::translate(const char* context, const char* german) const
 {
-    return "Wollen Sie die bestehende Liste löschen ?";
+    return catalog_ ? catalog_->translate(context, german) : std::string(german);
 }
 
-std::string offerToSave(const std::string& storageLocation)
+std::string Messages::deleteExistingList() const
 {
-    return substitute("Wollen Sie die Datei %1 speichern ?", {storageLocation});
+    return translate("Messages", "Wollen Sie die bestehende Liste löschen ?");
 }
 
-std::string confirmRelative()
+std::string Messages::offerToSave(const std::string& storageLocation) const
 {
-    return "diese Änderung kann nicht rückgängig gemacht werden ! weiter ?";
+    return substitute(translate("Messages", "Wollen Sie die Datei %1 speichern ?"), {storageLocation});
 }
 
-std::string directoriesFound(int count)
+std::string Messages::confirmRelative() const
 {
-    return substitute("%1 Verzeichnisse gefunden...", {std::to_string(count)});
+    return translate("Messages", "diese Änderung kann nicht rückgängig gemacht werden ! weiter ?");
 }
 
-std::vector<std::string> walkNotices(const GenerationReport& report)
+std::string Messages::statusInitial() const
+{
+    return translate("Messages", "Status");
+}
+
+std::string Messages::entryExists() const
+{
+    return translate("Messages", "ok.");
+}
+
+std::string Messages::entryMissing() const
+{
+    return translate("Messages", "existiert nicht !");
+}
+
+std::string Messages::deleting() const
+{
+    return translate("Messages", "löschen...");
+}
+
+std::string Messages::noContent() const
+{
+    return translate("Messages", "kein Inhalt");
+}
+
+std::string Messages::deletingDoubles() const
+{
+    return translate("Messages", "delete double");
+}
+
+std::string Messages::fileSavedStatus() const
+{
+    return translate("Messages", "file saved");
+}
+
+std::string Messages::readingFile() const
+{
+    return translate("Messages", "Datei lesen...");
+}
+
+std::string Messages::driveUnavailable() const
+{
+    return translate("Messages", "Laufwerk nicht verfügbar !");
+}
+
+std::string Messages::directoriesFound(int count) const
+{
+    return substitute(translate("Messages", "%1 Verzeichnisse gefunden..."), {std::to_string(count)});
+}
+
+std::vector<std::string> Messages::walkNotices(const GenerationReport& report) const
 {
     std::vector<std::string> notices;
     if (report.limitReached)
-        notices.push_back(substitute("Die Liste ist unvollständig: die Höchstzahl von %1 Einträgen wurde erreicht.",
-                                     {std::to_string(PathList::kMaxEntries)}));
+        notices.push_back(substitute(
+            translate("Messages", "Die Liste ist unvollständig: die Höchstzahl von %1 Einträgen wurde erreicht."),
+            {std::to_string(PathList::kMaxEntries)}));
     if (report.unreadable == 1)
-        notices.emplace_back("1 Verzeichnis konnte nicht gelesen werden; seine Unterverzeichnisse fehlen in der Liste.");
+        notices.push_back(translate(
+            "Messages", "1 Verzeichnis konnte nicht gelesen werden; seine Unterverzeichnisse fehlen in der Liste."));
     else if (report.unreadable > 1)
-        notices.push_back(substitute("%1 Verzeichnisse konnten nicht gelesen werden; ihre Unterverzeichnisse fehlen "
-                                     "in der Liste.",
+        notices.push_back(substitute(translate("Messages", "%1 Verzeichnisse konnten nicht gelesen werden; ihre "
+                                                           "Unterverzeichnisse fehlen in der Liste."),
                                      {std::to_string(report.unreadable)}));
     if (report.untakeable > 0)
-        notices.push_back(substitute("%1 Verzeichnis(se) mit einem Zeilenumbruch im Namen können nicht in die Liste "
-                                     "übernommen werden; sie fehlen samt ihren Unterverzeichnissen.",
+        notices.push_back(substitute(translate("Messages", "%1 Verzeichnis(se) mit einem Zeilenumbruch im Namen können "
+                                                           "nicht in die Liste übernommen werden; sie fehlen samt ihren "
+                                                           "Unterverzeichnissen."),
                                      {std::to_string(report.untakeable)}));
     return notices;
 }
 
-namespace {
+std::string Messages::chooseFileFirst() const
+{
+    return translate("Messages", "Zuerst Datei auswählen !");
+}
 
 // Each kind of failure in one sentence without its full stop.
-std::string_view reasonFor(FileError::Kind kind)
+std::string Messages::reasonFor(FileError::Kind kind) const
 {
     using Kind = FileError::Kind;
     switch (kind) {
     case Kind::MissingDirectory:
-        return "Das Verzeichnis existiert nicht";
+        return translate("Messages", "Das Verzeichnis existiert nicht");
     case Kind::NotFound:
-        return "Die Datei existiert nicht";
+        return translate("Messages", "Die Datei existiert nicht");
     case Kind::AccessDenied:
-        return "Keine Berechtigung, oder die Datei ist schreibgeschützt";
+        return translate("Messages", "Keine Berechtigung, oder die Datei ist schreibgeschützt");
     case Kind::FolderNotWritable:
-        return "Keine Berechtigung, in diesem Verzeichnis eine Datei anzulegen";
+        return translate("Messages", "Keine Berechtigung, in diesem Verzeichnis eine Datei anzulegen");
     case Kind::ReadOnlyMedium:
-        return "Das Laufwerk ist schreibgeschützt";
+        return translate("Messages", "Das Laufwerk ist schreibgeschützt");
     case Kind::NoSpace:
-        return "Auf dem Datenträger ist nicht genug Platz";
+        return translate("Messages", "Auf dem Datenträger ist nicht genug Platz");
     case Kind::FileTooLarge:
-        return "Die Datei wäre größer, als das System erlaubt";
+        return translate("Messages", "Die Datei wäre größer, als das System erlaubt");
     case Kind::IsDirectory:
-        return "Der Pfad ist ein Verzeichnis, keine Datei";
+        return translate("Messages", "Der Pfad ist ein Verzeichnis, keine Datei");
     case Kind::NotRegularFile:
-        return "Der Pfad ist keine gewöhnliche Datei, sondern ein Gerät, eine Pipe oder ein Socket";
+        return translate("Messages",
+                         "Der Pfad ist keine gewöhnliche Datei, sondern ein Gerät, eine Pipe oder ein Socket");
     case Kind::InvalidPath:
-        return "Der Pfad ist leer oder enthält unzulässige Zeichen";
+        return translate("Messages", "Der Pfad ist leer oder enthält unzulässige Zeichen");
     case Kind::NameTooLong:
-        return "Der Pfad oder ein Name darin ist zu lang";
+        return translate("Messages", "Der Pfad oder ein Name darin ist zu lang");
     case Kind::LinkLoop:
-        return "Der Pfad führt über zu viele symbolische Verknüpfungen oder im Kreis";
+        return translate("Messages", "Der Pfad führt über zu viele symbolische Verknüpfungen oder im Kreis");
     case Kind::InUse:
-        return "Die Datei wird gerade von einem anderen Programm benutzt";
+        return translate("Messages", "Die Datei wird gerade von einem anderen Programm benutzt");
     case Kind::InputOutput:
-        return "Der Datenträger meldet einen Lese- oder Schreibfehler";
+        return translate("Messages", "Der Datenträger meldet einen Lese- oder Schreibfehler");
     case Kind::NetworkUnavailable:
-        return "Die Netzwerkverbindung ist unterbrochen, oder der Server antwortet nicht";
+        return translate("Messages", "Die Netzwerkverbindung ist unterbrochen, oder der Server antwortet nicht");
     case Kind::OutOfResources:
-        return "Dem System fehlt Speicher, oder es sind zu viele Dateien geöffnet";
+        return translate("Messages", "Dem System fehlt Speicher, oder es sind zu viele Dateien geöffnet");
     case Kind::Other:
         break;
     }
-    return "Unbekannter Systemfehler";
+    return translate("Messages", "Unbekannter Systemfehler");
 }
 
-}  // namespace
-
-std::string fileErrorReason(const FileError& error)
+std::string Messages::fileErrorReason(const FileError& error) const
 {
-    std::string reason(reasonFor(error.kind));
+    std::string reason = reasonFor(error.kind);
     if (error.systemCode != 0)
-        reason += substitute(" (Fehlercode %1)", {std::to_string(error.systemCode)});
+        reason += substitute(translate("Messages", " (Fehlercode %1)"), {std::to_string(error.systemCode)});
     return reason + '.';
 }
 
-std::string readFailed(const std::string& path, const FileError& error)
+std::string Messages::readFailed(const std::string& path, const FileError& error) const
 {
-    return substitute("Die Datei %1 konnte nicht gelesen werden.\n%2", {path, fileErrorReason(error)});
+    return substitute(translate("Messages", "Die Datei %1 konnte nicht gelesen werden.\n%2"),
+                      {path, fileErrorReason(error)});
 }
 
-std::string saveFailed(const std::string& path, const FileError& error)
+std::string Messages::saveFailed(const std::string& path, const FileError& error) const
 {
-    std::string_view oldFile;
+    std::string oldFile;
     switch (error.oldContent) {
     case FileError::OldContent::Untouched:
-        oldFile = "Die alte Datei ist unverändert.";
+        oldFile = translate("Messages", "Die alte Datei ist unverändert.");
         break;
     case FileError::OldContent::WrittenBack:
-        oldFile = "Die Datei wurde beim Schreiben unterbrochen; ihr alter Inhalt wurde Byte für Byte "
-                  "zurückgeschrieben.";
+        oldFile = translate("Messages", "Die Datei wurde beim Schreiben unterbrochen; ihr alter Inhalt wurde Byte "
+                                        "für Byte zurückgeschrieben.");
         break;
     case FileError::OldContent::Lost:
-        oldFile = "Die Datei wurde beim Schreiben unterbrochen, und ihr alter Inhalt konnte nicht zurückgeschrieben "
-                  "werden: sie ist jetzt unvollständig. Speichern Sie die Liste bitte an einem anderen Ort.";
+        oldFile = translate("Messages", "Die Datei wurde beim Schreiben unterbrochen, und ihr alter Inhalt konnte "
+                                        "nicht zurückgeschrieben werden: sie ist jetzt unvollständig. Speichern Sie "
+                                        "die Liste bitte an einem anderen Ort.");
         break;
     }
-    return substitute("Die Datei %1 konnte nicht gespeichert werden.\n%2\n%3", {path, fileErrorReason(error), oldFile});
+    return substitute(translate("Messages", "Die Datei %1 konnte nicht gespeichert werden.\n%2\n%3"),
+                      {path, fileErrorReason(error), oldFile});
 }
 
-std::string fileSaved(const std::string& directory)
+std::string Messages::fileSaved(const std::string& directory) const
 {
-    return substitute("Datei dirnal.lst wurde unter %1 gespeichert", {directory});
+    return substitute(translate("Messages", "Datei dirnal.lst wurde unter %1 gespeichert"), {directory});
 }
 
-std::vector<std::string> readNotices(const DecodedListFile& file)
+std::vector<std::string> Messages::readNotices(const DecodedListFile& file) const
 {
     std::vector<std::string> notices;
     if (file.linesTooLong > 0)
-        notices.push_back(substitute("%1 Zeile(n) der Datei sind länger als %2 Zeichen und wurden nicht gelesen.",
-                                     {std::to_string(file.linesTooLong), std::to_string(kMaxEntryLength)}));
+        notices.push_back(substitute(
+            translate("Messages", "%1 Zeile(n) der Datei sind länger als %2 Zeichen und wurden nicht gelesen."),
+            {std::to_string(file.linesTooLong), std::to_string(kMaxEntryLength)}));
     if (file.linesLeftOut > 0)
-        notices.push_back(substitute("Die Liste fasst höchstens %1 Einträge: %2 Zeilen der Datei wurden nicht "
-                                     "gelesen.",
-                                     {std::to_string(PathList::kMaxEntries), std::to_string(file.linesLeftOut)}));
+        notices.push_back(substitute(
+            translate("Messages", "Die Liste fasst höchstens %1 Einträge: %2 Zeilen der Datei wurden nicht gelesen."),
+            {std::to_string(PathList::kMaxEntries), std::to_string(file.linesLeftOut)}));
     return notices;
 }
 
-std::string startFolderMissing(const std::string& path)
+std::string Messages::startFolderMissing(const std::string& path) const
 {
-    return substitute("Das Startverzeichnis \"%1\" existiert nicht oder ist kein Verzeichnis.", {path});
+    return substitute(translate("Messages", "Das Startverzeichnis \"%1\" existiert nicht oder ist kein Verzeichnis."),
+                      {path});
 }
 
-std::string listFullPathNotAdded()
+std::string Messages::standardOutputFailed() const
 {
-    return substitute("Die Liste ist voll (%1 Einträge); der Pfad wurde nicht hinzugefügt.",
+    return translate("Messages", "Die Standardausgabe kann nicht geschrieben werden.");
+}
+
+std::string Messages::listFullPathNotAdded() const
+{
+    return substitute(translate("Messages", "Die Liste ist voll (%1 Einträge); der Pfad wurde nicht hinzugefügt."),
                       {std::to_string(PathList::kMaxEntries)});
 }
 
-}  // namespace dirnal::messages
+}  // namespace dirnal

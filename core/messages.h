@@ -2,51 +2,65 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/file_error.h"
 #include "core/generator.h"
 #include "core/list_file.h"
+#include "core/text_catalog.h"
 
-// Every text the program shows the user about its work, worded once for
-// all front ends. Texts are UTF-8.
-namespace dirnal::messages {
+namespace dirnal {
 
 // Replaces %1, %2, ... in the text by the arguments, in order.
 std::string substitute(std::string_view text, std::initializer_list<std::string_view> arguments);
 
-// Questions.
-std::string deleteExistingList();
-std::string offerToSave(const std::string& storageLocation);
-std::string confirmRelative();
+// Every text the program shows the user about its work, worded once for
+// all front ends, in German and translated through the catalog if one is
+// given. Texts are UTF-8.
+class Messages {
+public:
+    explicit Messages(const TextCatalog* catalog = nullptr) : catalog_(catalog) {}
 
-// The status line.
-inline constexpr const char* kStatusInitial = "Status";
-inline constexpr const char* kEntryExists = "ok.";
-inline constexpr const char* kEntryMissing = "existiert nicht !";
-inline constexpr const char* kDeleting = "löschen...";
-inline constexpr const char* kNoContent = "kein Inhalt";
-inline constexpr const char* kDeletingDoubles = "delete double";
-inline constexpr const char* kFileSaved = "file saved";
-inline constexpr const char* kReadingFile = "Datei lesen...";
-inline constexpr const char* kDriveUnavailable = "Laufwerk nicht verfügbar !";
-std::string directoriesFound(int count);
+    // Questions.
+    std::string deleteExistingList() const;
+    std::string offerToSave(const std::string& storageLocation) const;
+    std::string confirmRelative() const;
 
-// Notices after a walk, in the order they are shown; none when all went well.
-std::vector<std::string> walkNotices(const GenerationReport& report);
+    // The status line.
+    std::string statusInitial() const;
+    std::string entryExists() const;
+    std::string entryMissing() const;
+    std::string deleting() const;
+    std::string noContent() const;
+    std::string deletingDoubles() const;
+    std::string fileSavedStatus() const;
+    std::string readingFile() const;
+    std::string driveUnavailable() const;
+    std::string directoriesFound(int count) const;
 
-// Reading and saving a list file.
-inline constexpr const char* kChooseFileFirst = "Zuerst Datei auswählen !";
-std::string fileErrorReason(const FileError& error);
-std::string readFailed(const std::string& path, const FileError& error);
-std::string saveFailed(const std::string& path, const FileError& error);
-std::string fileSaved(const std::string& directory);
-std::vector<std::string> readNotices(const DecodedListFile& file);
+    // Notices after a walk, in the order they are shown; none when all went well.
+    std::vector<std::string> walkNotices(const GenerationReport& report) const;
 
-// The command-line tool's start folder and its standard output.
-std::string startFolderMissing(const std::string& path);
-inline constexpr const char* kStandardOutputFailed = "Die Standardausgabe kann nicht geschrieben werden.";
+    // Reading and saving a list file.
+    std::string chooseFileFirst() const;
+    std::string fileErrorReason(const FileError& error) const;
+    std::string readFailed(const std::string& path, const FileError& error) const;
+    std::string saveFailed(const std::string& path, const FileError& error) const;
+    std::string fileSaved(const std::string& directory) const;
+    std::vector<std::string> readNotices(const DecodedListFile& file) const;
 
-// Single-path entry.
-std::string listFullPathNotAdded();
+    // The command-line tool's start folder and its standard output.
+    std::string startFolderMissing(const std::string& path) const;
+    std::string standardOutputFailed() const;
 
-}  // namespace dirnal::messages
+    // Single-path entry.
+    std::string listFullPathNotAdded() const;
+
+private:
+    std::string translate(const char* context, const char* german) const;
+    std::string reasonFor(FileError::Kind kind) const;
+
+    const TextCatalog* catalog_;
+};
+
+}  // namespace dirnal

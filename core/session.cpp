@@ -8,7 +8,10 @@
 
 namespace dirnal {
 
-Session::Session(SessionServices services) : services_(std::move(services)), status_(messages::kStatusInitial) {}
+Session::Session(SessionServices services)
+    : services_(std::move(services)), messages_(services_.texts), status_(messages_.statusInitial())
+{
+}
 
 void Session::setStatus(std::string text)
 {
@@ -113,7 +116,7 @@ void Session::restorePreviousInput(const ApplyFolder& apply)
 
 GenerationReport Session::generate(Dialogs& dialogs, const WalkOptions& options, const WalkRunner& run)
 {
-    const bool keep = list_.count() > 0 && !dialogs.askYesNo(messages::deleteExistingList());
+    const bool keep = list_.count() > 0 && !dialogs.askYesNo(messages_.deleteExistingList());
     return generate(keep, dialogs, options, run);
 }
 
@@ -131,7 +134,7 @@ GenerationReport Session::generate(bool keepExisting, Dialogs& dialogs, const Wa
     list_.assign(std::move(result.entries));
 
     setStatus(totalStatusText(result.report.total));
-    for (const std::string& notice : messages::walkNotices(result.report))
+    for (const std::string& notice : messages_.walkNotices(result.report))
         dialogs.inform(notice);
     return result.report;
 }
@@ -145,7 +148,7 @@ void Session::clickEntry(int index)
     list_.setCurrentIndex(index);
     const bool exists = services_.lister->dirExists(list_.entryAt(index));
     clicked_ = ClickedEntry{index, exists};
-    setStatus(exists ? messages::kEntryExists : messages::kEntryMissing);
+    setStatus(exists ? messages_.entryExists() : messages_.entryMissing());
 }
 
 int Session::selectBySearchText(std::string_view text)
@@ -162,7 +165,7 @@ void Session::deleteSelected()
 {
     // Nothing is blanked before an entry was ever clicked.
     if (clicked_) {
-        setStatus(messages::kDeleting);
+        setStatus(messages_.deleting());
         blankSelected(list_);
     }
     Leerz(list_);
@@ -173,7 +176,7 @@ bool Session::appendSinglePath(const std::string& text, Dialogs& dialogs)
     if (text.empty())
         return true;
     if (!list_.append(text)) {
-        dialogs.inform(messages::listFullPathNotAdded());
+        dialogs.inform(messages_.listFullPathNotAdded());
         return false;
     }
     return true;
@@ -218,7 +221,7 @@ void Session::toggleQuotes()
 
 bool Session::makeRelative(Dialogs& dialogs)
 {
-    if (!dialogs.askYesNo(messages::confirmRelative()))
+    if (!dialogs.askYesNo(messages_.confirmRelative()))
         return false;
     relativeToStartPosition();
     return true;
@@ -232,16 +235,16 @@ void Session::relativeToStartPosition()
 void Session::deleteDoubleEntries()
 {
     if (list_.count() == 0) {
-        setStatus(messages::kNoContent);
+        setStatus(messages_.noContent());
         return;
     }
-    setStatus(messages::kDeletingDoubles);
+    setStatus(messages_.deletingDoubles());
     DeleteDouble(list_);
 }
 
 void Session::reportDriveUnavailable()
 {
-    setStatus(messages::kDriveUnavailable);
+    setStatus(messages_.driveUnavailable());
 }
 
 // --- list files -----------------------------------------------------------
@@ -263,7 +266,7 @@ std::string Session::listFileFor(const std::string& output) const
 bool Session::writeListFile(const std::string& path, Dialogs& dialogs)
 {
     if (const auto error = services_.files->replace(path, listFileBytes())) {
-        dialogs.reportError(messages::saveFailed(path, *error));
+        dialogs.reportError(messages_.saveFailed(path, *error));
         return false;
     }
     return true;
@@ -276,8 +279,8 @@ bool Session::save(Dialogs& dialogs)
     if (!writeListFile(location, dialogs))
         return false;
     storageLocation_ = location;
-    setStatus(messages::kFileSaved);
-    dialogs.inform(messages::fileSaved(folders_.listFileDirectory));
+    setStatus(messages_.fileSavedStatus());
+    dialogs.inform(messages_.fileSaved(folders_.listFileDirectory));
     return true;
 }
 
@@ -293,7 +296,7 @@ bool Session::saveInto(const std::string& directory, Dialogs& dialogs)
 
 bool Session::offerToSave(Dialogs& dialogs)
 {
-    if (list_.count() == 0 || !dialogs.askYesNo(messages::offerToSave(storageLocation_)))
+    if (list_.count() == 0 || !dialogs.askYesNo(messages_.offerToSave(storageLocation_)))
         return true;
     return save(dialogs);
 }
@@ -303,17 +306,17 @@ bool Session::readListFile(const std::string& path, Dialogs& dialogs)
     // The whole file first: a file that cannot be read changes nothing.
     const FileContent content = services_.files->read(path);
     if (content.error) {
-        dialogs.reportError(messages::readFailed(path, *content.error));
+        dialogs.reportError(messages_.readFailed(path, *content.error));
         return false;
     }
     storageLocation_ = path;
-    setStatus(messages::kReadingFile);
+    setStatus(messages_.readingFile());
 
     const auto room = static_cast<std::size_t>(PathList::kMaxEntries - list_.count());
     const DecodedListFile file = decodeListFile(content.bytes, room);
     for (const std::string& line : file.entries)
         (void)list_.append(services_.files->fromListFileEncoding(line));
-    for (const std::string& notice : messages::readNotices(file))
+    for (const std::string& notice : messages_.readNotices(file))
         dialogs.inform(notice);
     return true;
 }
@@ -321,7 +324,7 @@ bool Session::readListFile(const std::string& path, Dialogs& dialogs)
 bool Session::readChosenListFile(const std::string& directory, const std::string& name, Dialogs& dialogs)
 {
     if (name.empty()) {
-        dialogs.inform(messages::kChooseFileFirst);
+        dialogs.inform(messages_.chooseFileFirst());
         return false;
     }
     return readListFile(join(directory, name), dialogs);

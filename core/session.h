@@ -10,6 +10,7 @@
 #include "core/drive_table.h"
 #include "core/file_storage.h"
 #include "core/generator.h"
+#include "core/messages.h"
 #include "core/path_conversions.h"
 #include "core/path_list.h"
 #include "core/path_style.h"
@@ -47,6 +48,7 @@ struct SessionServices {
     PathConverter shortName;             // the platform's 8.3 names
     PathConverter longName;
     PathStyle style = PathStyle::Posix;
+    const TextCatalog* texts = nullptr;  // null: the German texts as written
 };
 
 // One user's work on a list: the path list, the start position, the
@@ -78,6 +80,8 @@ public:
     // The status line; each text replaces the one before. The listener
     // hears every change.
     const std::string& status() const { return status_; }
+    // The texts in the user's language, for what a front end words itself.
+    const Messages& messages() const { return messages_; }
     void setStatusListener(std::function<void(const std::string&)> listener) { statusListener_ = std::move(listener); }
 
     const std::optional<ClickedEntry>& clickedEntry() const { return clicked_; }
@@ -163,6 +167,7 @@ private:
     std::string join(std::string_view directory, std::string_view name) const;
 
     SessionServices services_;
+    Messages messages_;
     PathList list_;
     std::string startPosition_;
     std::string storageLocation_;

@@ -10,7 +10,7 @@
 set -eu
 cd "$(dirname "$0")/.."
 
-scripts/install-packages.sh g++-mingw-w64-x86-64-posix googletest cmake ninja-build nsis qt6-translations-l10n
+scripts/install-packages.sh g++-mingw-w64-x86-64-posix googletest cmake ninja-build nsis qt6-translations-l10n qt6-l10n-tools
 
 qt=$(scripts/build-qt-windows.sh)
 

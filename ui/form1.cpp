@@ -1,6 +1,7 @@
 #include "ui/form1.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -66,10 +67,10 @@ Form1::Form1(Form1Services services, QWidget* parent) : QMainWindow(parent), ser
     }
     session_ = std::make_unique<Session>(SessionServices{services_.lister, services_.settings, services_.files,
                                                          services_.driveTable, services_.shortName,
-                                                         services_.longName, nativePathStyle()});
+                                                         services_.longName, nativePathStyle(), &texts_});
     dialogs_ = std::make_unique<ShowingDialogs>(*services_.dialogs, [this] { showSession(); });
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(tr("dirnal.lst-Manager"));
+    setWindowTitle(QCoreApplication::translate("Form1", "dirnal.lst-Manager"));
 
     createControls();
     createMenus();

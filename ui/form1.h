@@ -17,6 +17,7 @@
 #include "ui/dialogs.h"
 #include "ui/drive_selector.h"
 #include "ui/list_file_panel.h"
+#include "ui/qt_text_catalog.h"
 
 class QLabel;
 class QLineEdit;
@@ -112,6 +113,7 @@ private:
     }
 
     Form1Services services_;
+    QtTextCatalog texts_;
     std::unique_ptr<Dialogs> messageBoxes_;
     std::unique_ptr<FileStorage> nativeFiles_;
     std::unique_ptr<Session> session_;

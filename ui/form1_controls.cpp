@@ -80,29 +80,32 @@ void Form1::createControls()
 
 void Form1::createMenus()
 {
-    QMenu* file = menuBar()->addMenu(tr("Datei"));
+    QMenu* file = menuBar()->addMenu(translated(QT_TRANSLATE_NOOP("Form1", "Datei")));
     file->setObjectName(QStringLiteral("datei"));
     int fileIndex = 0;
-    for (const char* caption : {"Öffnen", "speichern", "speichern unter...", "EXIT"}) {
+    for (const char* caption : {QT_TRANSLATE_NOOP("Form1", "Öffnen"), QT_TRANSLATE_NOOP("Form1", "speichern"),
+                                QT_TRANSLATE_NOOP("Form1", "speichern unter..."), "EXIT"}) {
         QAction* item = file->addAction(translated(caption));
         item->setObjectName(QStringLiteral("dateis_%1").arg(fileIndex));
         connect(item, &QAction::triggered, this, [this, fileIndex] { dateis(fileIndex); });
         ++fileIndex;
     }
 
-    QMenu* options = menuBar()->addMenu(tr("Optionen"));
+    QMenu* options = menuBar()->addMenu(translated(QT_TRANSLATE_NOOP("Form1", "Optionen")));
     options->setObjectName(QStringLiteral("option"));
     int index = 0;
-    for (const char* caption : {"Such-Startposition einstellen", "dirnal.lst Speicherort festlegen",
-                                "vorige Eingabe einstellen", "doppelte Einträge löschen", "Dir to UNC",
-                                "UNC to Dir", "relativ zur Startposition"}) {
+    for (const char* caption :
+         {QT_TRANSLATE_NOOP("Form1", "Such-Startposition einstellen"),
+          QT_TRANSLATE_NOOP("Form1", "dirnal.lst Speicherort festlegen"),
+          QT_TRANSLATE_NOOP("Form1", "vorige Eingabe einstellen"), QT_TRANSLATE_NOOP("Form1", "doppelte Einträge löschen"),
+          "Dir to UNC", "UNC to Dir", QT_TRANSLATE_NOOP("Form1", "relativ zur Startposition")}) {
         QAction* item = options->addAction(translated(caption));
         item->setObjectName(QStringLiteral("optionens_%1").arg(index));
         connect(item, &QAction::triggered, this, [this, index] { optionens(index); });
         ++index;
     }
 
-    QAction* info = menuBar()->addAction(tr("INFO"));
+    QAction* info = menuBar()->addAction(translated(QT_TRANSLATE_NOOP("Form1", "INFO")));
     info->setObjectName(QStringLiteral("info"));
     connect(info, &QAction::triggered, this, &Form1::showInformationWindow);
 }

@@ -31,7 +31,7 @@ void Form1::generate()
         Label4_->setText(qs(session_->folders().startDirectory));
         walking_ = true;
         GeneratedList result = walkBesideEventLoop(
-            walk, found, [this](int count) { lblStatus_->setText(qs(messages::directoriesFound(count))); });
+            walk, found, [this](int count) { lblStatus_->setText(qs(session_->messages().directoriesFound(count))); });
         walking_ = false;
         return result;
     });

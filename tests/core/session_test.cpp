@@ -93,7 +93,7 @@ TEST_F(SessionTest, GenerateAsksOnlyAboutAnExistingListAndReportsItsWalk)
     EXPECT_TRUE(dialogs.questions.empty());
     EXPECT_EQ(entries(), (Entries{"/r/a", "/r/b"}));
     EXPECT_EQ(session.status(), "Total: 2");
-    EXPECT_EQ(dialogs.notices, messages::walkNotices({2, 1, 0, 1, false}));
+    EXPECT_EQ(dialogs.notices, Messages().walkNotices({2, 1, 0, 1, false}));
 
     fill({"/old"});
     dialogs.answers = {true};
@@ -102,9 +102,9 @@ TEST_F(SessionTest, GenerateAsksOnlyAboutAnExistingListAndReportsItsWalk)
     EXPECT_EQ(entries(), (Entries{"/r/a", "/r/b"}));
 
     // The limit comes first; one unreadable folder is worded apart.
-    EXPECT_NE(messages::walkNotices({9, 3, 0, 2, true}).at(0).find("32767"), std::string::npos);
-    EXPECT_NE(messages::walkNotices({9, 1, 0, 0, false}).at(0).find("1 Verzeichnis konnte"), std::string::npos);
-    EXPECT_EQ(messages::substitute("%1 und %2, %3", {"a", "b"}), "a und b, %3");
+    EXPECT_NE(Messages().walkNotices({9, 3, 0, 2, true}).at(0).find("32767"), std::string::npos);
+    EXPECT_NE(Messages().walkNotices({9, 1, 0, 0, false}).at(0).find("1 Verzeichnis konnte"), std::string::npos);
+    EXPECT_EQ(substitute("%1 und %2, %3", {"a", "b"}), "a und b, %3");
 }
 
 TEST_F(SessionTest, SearchSelectsTheNonEmptyEntriesHoldingTheTextCaseSensitively)
@@ -153,7 +153,7 @@ TEST_F(SessionTest, DeleteBlanksTheSelectionOnlyOnceAnEntryWasClicked)
     EXPECT_EQ(entries(), (Entries{"/keep", " ", "/one"}));
     fill(Entries(PathList::kMaxEntries, "x"));
     EXPECT_FALSE(session.appendSinglePath("/two", dialogs));
-    EXPECT_EQ(dialogs.notices, Entries{messages::listFullPathNotAdded()});
+    EXPECT_EQ(dialogs.notices, Entries{Messages().listFullPathNotAdded()});
 }
 
 TEST_F(SessionTest, ShareConversionsRewriteEntriesAndStartPositionWithOneSeparatorLess)

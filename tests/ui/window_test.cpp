@@ -73,7 +73,7 @@ TEST_F(WindowTest, TheStoredFoldersOpenThePanelsWhichSetStartAndListFileAndClose
     std::filesystem::remove_all(usb);
     find<DriveSelector>("Drive1")->setCurrentIndex(2);
     EXPECT_EQ(find<DriveSelector>("Drive1")->drive(), driveOfPath(tree.root(), drives)) << "the drive before";
-    EXPECT_EQ(text("lblStatus"), messages::kDriveUnavailable);
+    EXPECT_EQ(text("lblStatus"), Messages().driveUnavailable());
 }
 
 // The disk, slow to list the folder a walk starts in.
@@ -102,7 +102,7 @@ TEST_F(WindowTest, GeneratingWaitsShowingProgressThenTheNewListIsClickedSearched
     slow.start = tree.path("root");
     bool waiting = false;
     QTimer::singleShot(700, [&] {
-        EXPECT_EQ(text("lblStatus"), messages::directoriesFound(0));
+        EXPECT_EQ(text("lblStatus"), Messages().directoriesFound(0));
         waiting = QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::WaitCursor;
         EXPECT_FALSE(form->close()) << "not while the walk runs";
     });
@@ -118,7 +118,7 @@ TEST_F(WindowTest, GeneratingWaitsShowingProgressThenTheNewListIsClickedSearched
 
     clickRow("List1", 3);
     EXPECT_EQ(text("lblnumber"), "3");
-    EXPECT_EQ(text("lblStatus"), messages::kEntryMissing);
+    EXPECT_EQ(text("lblStatus"), Messages().entryMissing());
     EXPECT_TRUE(shown("img_pathnotvalid"));
     QTest::keyClicks(find("txt_find"), QString(QChar::fromLatin1(testing::kSeparator)) + u'B');
     click("cmd_deletethis");

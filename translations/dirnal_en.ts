@@ -1,0 +1,335 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="de">
+<context>
+    <name>Form1</name>
+    <message>
+        <source>dirnal.lst-Manager</source>
+        <translation>dirnal.lst Manager</translation>
+    </message>
+    <message>
+        <source>Datei</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Öffnen</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>speichern</source>
+        <translation>save</translation>
+    </message>
+    <message>
+        <source>speichern unter...</source>
+        <translation>save as...</translation>
+    </message>
+    <message>
+        <source>Optionen</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Such-Startposition einstellen</source>
+        <translation>Set search start position</translation>
+    </message>
+    <message>
+        <source>dirnal.lst Speicherort festlegen</source>
+        <translation>Set dirnal.lst location</translation>
+    </message>
+    <message>
+        <source>vorige Eingabe einstellen</source>
+        <translation>Restore previous input</translation>
+    </message>
+    <message>
+        <source>doppelte Einträge löschen</source>
+        <translation>Delete duplicate entries</translation>
+    </message>
+    <message>
+        <source>relativ zur Startposition</source>
+        <translation>relative to start position</translation>
+    </message>
+    <message>
+        <source>INFO</source>
+        <translation>INFO</translation>
+    </message>
+    <message>
+        <source>Der angewählte Pfad existiert nicht !</source>
+        <translation>The selected path does not exist !</translation>
+    </message>
+    <message>
+        <source>Startposition</source>
+        <translation>Start position</translation>
+    </message>
+    <message>
+        <source>Dateiauswahl</source>
+        <translation>File selection</translation>
+    </message>
+    <message>
+        <source>1. Startposition einstellen</source>
+        <translation>1. Set start position</translation>
+    </message>
+    <message>
+        <source>2. Liste erstellen</source>
+        <translation>2. Create list</translation>
+    </message>
+    <message>
+        <source>Listenerstellung starten</source>
+        <translation>Start creating the list</translation>
+    </message>
+    <message>
+        <source>Einzeln hinzufügen / bearbeiten</source>
+        <translation>Add / edit single path</translation>
+    </message>
+    <message>
+        <source>dirnal.lst Speicherort</source>
+        <translation>dirnal.lst location</translation>
+    </message>
+    <message>
+        <source>Speichern</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Pfade die diesen Namen enthalten selektieren:</source>
+        <translation>Select paths that contain this name:</translation>
+    </message>
+    <message>
+        <source>Startposition für Generierung</source>
+        <translation>Start position for the list</translation>
+    </message>
+    <message>
+        <source>Wählen Sie hier das Haupt-Verzeichnis deren Unterverzeichnisse in die Datei dirnal.lst eingetragen werden sollen !</source>
+        <translation>Choose the main directory here whose subdirectories are to be entered in the file dirnal.lst !</translation>
+    </message>
+</context>
+<context>
+    <name>Form2</name>
+    <message>
+        <source>Erstellt bequem die Datei dirnal.lst für Ihr CAD-System.</source>
+        <translation>Conveniently creates the file dirnal.lst for your CAD system.</translation>
+    </message>
+    <message>
+        <source>Diese Software ist kostenlos.
+Sie erstellt die Suchpfad-Datei dirnal.lst des CAD-Systems.
+Damit das CAD-System die Pfade darin verwendet, muss seine
+Konfigurationsdatei den Pfad dieser Datei in ihrer Option
+für die Suchpfad-Datei nennen.
+Für Schäden aus der Nutzung haftet der Autor nicht.
+</source>
+        <translation>This software is free of charge.
+It creates the CAD system&apos;s search path file dirnal.lst.
+For the CAD system to use the paths in it, its
+configuration file must name the path of this file in its
+option for the search path file.
+The author accepts no liability for damage from its use.
+</translation>
+    </message>
+    <message>
+        <source>Details:</source>
+        <translation>Details:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Bild: Ordnerbaum und dirnal.lst</source>
+        <translation>Picture: folder tree and dirnal.lst</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Wollen Sie die bestehende Liste löschen ?</source>
+        <translation>Do you want to delete the existing list ?</translation>
+    </message>
+    <message>
+        <source>Wollen Sie die Datei %1 speichern ?</source>
+        <translation>Do you want to save the file %1 ?</translation>
+    </message>
+    <message>
+        <source>diese Änderung kann nicht rückgängig gemacht werden ! weiter ?</source>
+        <translation>this change cannot be undone ! continue ?</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>ok.</source>
+        <translation>ok.</translation>
+    </message>
+    <message>
+        <source>existiert nicht !</source>
+        <translation>does not exist !</translation>
+    </message>
+    <message>
+        <source>löschen...</source>
+        <translation>deleting...</translation>
+    </message>
+    <message>
+        <source>kein Inhalt</source>
+        <translation>no content</translation>
+    </message>
+    <message>
+        <source>delete double</source>
+        <translation>delete double</translation>
+    </message>
+    <message>
+        <source>file saved</source>
+        <translation>file saved</translation>
+    </message>
+    <message>
+        <source>Datei lesen...</source>
+        <translation>reading file...</translation>
+    </message>
+    <message>
+        <source>Laufwerk nicht verfügbar !</source>
+        <translation>Drive not available !</translation>
+    </message>
+    <message>
+        <source>%1 Verzeichnisse gefunden...</source>
+        <translation>%1 directories found...</translation>
+    </message>
+    <message>
+        <source>Die Liste ist unvollständig: die Höchstzahl von %1 Einträgen wurde erreicht.</source>
+        <translation>The list is incomplete: the maximum of %1 entries was reached.</translation>
+    </message>
+    <message>
+        <source>1 Verzeichnis konnte nicht gelesen werden; seine Unterverzeichnisse fehlen in der Liste.</source>
+        <translation>1 directory could not be read; its subdirectories are missing from the list.</translation>
+    </message>
+    <message>
+        <source>%1 Verzeichnisse konnten nicht gelesen werden; ihre Unterverzeichnisse fehlen in der Liste.</source>
+        <translation>%1 directories could not be read; their subdirectories are missing from the list.</translation>
+    </message>
+    <message>
+        <source>%1 Verzeichnis(se) mit einem Zeilenumbruch im Namen können nicht in die Liste übernommen werden; sie fehlen samt ihren Unterverzeichnissen.</source>
+        <translation>%1 directory(ies) with a line break in the name cannot be taken into the list; they are missing together with their subdirectories.</translation>
+    </message>
+    <message>
+        <source>Zuerst Datei auswählen !</source>
+        <translation>Choose a file first !</translation>
+    </message>
+    <message>
+        <source>Das Verzeichnis existiert nicht</source>
+        <translation>The directory does not exist</translation>
+    </message>
+    <message>
+        <source>Die Datei existiert nicht</source>
+        <translation>The file does not exist</translation>
+    </message>
+    <message>
+        <source>Keine Berechtigung, oder die Datei ist schreibgeschützt</source>
+        <translation>No permission, or the file is write-protected</translation>
+    </message>
+    <message>
+        <source>Keine Berechtigung, in diesem Verzeichnis eine Datei anzulegen</source>
+        <translation>No permission to create a file in this directory</translation>
+    </message>
+    <message>
+        <source>Das Laufwerk ist schreibgeschützt</source>
+        <translation>The drive is write-protected</translation>
+    </message>
+    <message>
+        <source>Auf dem Datenträger ist nicht genug Platz</source>
+        <translation>There is not enough space on the disk</translation>
+    </message>
+    <message>
+        <source>Die Datei wäre größer, als das System erlaubt</source>
+        <translation>The file would be larger than the system allows</translation>
+    </message>
+    <message>
+        <source>Der Pfad ist ein Verzeichnis, keine Datei</source>
+        <translation>The path is a directory, not a file</translation>
+    </message>
+    <message>
+        <source>Der Pfad ist keine gewöhnliche Datei, sondern ein Gerät, eine Pipe oder ein Socket</source>
+        <translation>The path is not an ordinary file but a device, a pipe or a socket</translation>
+    </message>
+    <message>
+        <source>Der Pfad ist leer oder enthält unzulässige Zeichen</source>
+        <translation>The path is empty or contains characters that are not allowed</translation>
+    </message>
+    <message>
+        <source>Der Pfad oder ein Name darin ist zu lang</source>
+        <translation>The path or a name in it is too long</translation>
+    </message>
+    <message>
+        <source>Der Pfad führt über zu viele symbolische Verknüpfungen oder im Kreis</source>
+        <translation>The path leads through too many symbolic links or in a circle</translation>
+    </message>
+    <message>
+        <source>Die Datei wird gerade von einem anderen Programm benutzt</source>
+        <translation>The file is being used by another program</translation>
+    </message>
+    <message>
+        <source>Der Datenträger meldet einen Lese- oder Schreibfehler</source>
+        <translation>The disk reports a read or write error</translation>
+    </message>
+    <message>
+        <source>Die Netzwerkverbindung ist unterbrochen, oder der Server antwortet nicht</source>
+        <translation>The network connection is broken, or the server does not answer</translation>
+    </message>
+    <message>
+        <source>Dem System fehlt Speicher, oder es sind zu viele Dateien geöffnet</source>
+        <translation>The system is out of memory, or too many files are open</translation>
+    </message>
+    <message>
+        <source>Unbekannter Systemfehler</source>
+        <translation>Unknown system error</translation>
+    </message>
+    <message>
+        <source> (Fehlercode %1)</source>
+        <translation> (error code %1)</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 konnte nicht gelesen werden.
+%2</source>
+        <translation>The file %1 could not be read.
+%2</translation>
+    </message>
+    <message>
+        <source>Die alte Datei ist unverändert.</source>
+        <translation>The old file is unchanged.</translation>
+    </message>
+    <message>
+        <source>Die Datei wurde beim Schreiben unterbrochen; ihr alter Inhalt wurde Byte für Byte zurückgeschrieben.</source>
+        <translation>Writing the file was interrupted; its old content was written back byte for byte.</translation>
+    </message>
+    <message>
+        <source>Die Datei wurde beim Schreiben unterbrochen, und ihr alter Inhalt konnte nicht zurückgeschrieben werden: sie ist jetzt unvollständig. Speichern Sie die Liste bitte an einem anderen Ort.</source>
+        <translation>Writing the file was interrupted, and its old content could not be written back: it is now incomplete. Please save the list in another place.</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 konnte nicht gespeichert werden.
+%2
+%3</source>
+        <translation>The file %1 could not be saved.
+%2
+%3</translation>
+    </message>
+    <message>
+        <source>Datei dirnal.lst wurde unter %1 gespeichert</source>
+        <translation>File dirnal.lst was saved in %1</translation>
+    </message>
+    <message>
+        <source>%1 Zeile(n) der Datei sind länger als %2 Zeichen und wurden nicht gelesen.</source>
+        <translation>%1 line(s) of the file are longer than %2 characters and were not read.</translation>
+    </message>
+    <message>
+        <source>Die Liste fasst höchstens %1 Einträge: %2 Zeilen der Datei wurden nicht gelesen.</source>
+        <translation>The list holds at most %1 entries: %2 lines of the file were not read.</translation>
+    </message>
+    <message>
+        <source>Das Startverzeichnis &quot;%1&quot; existiert nicht oder ist kein Verzeichnis.</source>
+        <translation>The start directory &quot;%1&quot; does not exist or is not a directory.</translation>
+    </message>
+    <message>
+        <source>Die Standardausgabe kann nicht geschrieben werden.</source>
+        <translation>Standard output cannot be written.</translation>
+    </message>
+    <message>
+        <source>Die Liste ist voll (%1 Einträge); der Pfad wurde nicht hinzugefügt.</source>
+        <translation>The list is full (%1 entries); the path was not added.</translation>
+    </message>
+</context>
+</TS>
