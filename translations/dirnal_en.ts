@@ -4,10 +4,6 @@
 <context>
     <name>Form1</name>
     <message>
-        <source>dirnal.lst-Manager</source>
-        <translation>dirnal.lst Manager</translation>
-    </message>
-    <message>
         <source>Datei</source>
         <translation>File</translation>
     </message>

@@ -1,7 +1,6 @@
 #include "ui/form1.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -70,7 +69,7 @@ Form1::Form1(Form1Services services, QWidget* parent) : QMainWindow(parent), ser
                                                          services_.longName, nativePathStyle(), &texts_});
     dialogs_ = std::make_unique<ShowingDialogs>(*services_.dialogs, [this] { showSession(); });
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QCoreApplication::translate("Form1", "dirnal.lst-Manager"));
+    setWindowTitle(QStringLiteral("dirnal.lst-Manager"));  // the product's name in every language
 
     createControls();
     createMenus();
