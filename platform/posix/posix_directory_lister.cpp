@@ -147,8 +147,13 @@ DirectoryListing PosixDirectoryLister::listOpened(int fd, const std::string& dir
 {
     DirectoryListing listing;
     if (fd < 0) {
-        listing.status = DirExists(directory) ? DirectoryListing::Status::Unreadable
-                                              : DirectoryListing::Status::NotADirectory;
+        // Only a path that names nothing, or no directory, has nothing
+        // below it. Every other failure hides what is below: no search
+        // right on the folder above (readable, mode 644), a path longer
+        // than the system takes (a tree deeper than PATH_MAX), no access.
+        const int code = errno;
+        const bool nothingThere = (code == ENOENT || code == ENOTDIR) && !DirExists(directory);
+        listing.status = nothingThere ? DirectoryListing::Status::NotADirectory : DirectoryListing::Status::Unreadable;
         return listing;
     }
     std::vector<FoundSubdirectory> found;

@@ -1,12 +1,14 @@
 // The POSIX platform layer on real files and folders.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <climits>
 #include <csignal>
 #include <filesystem>
 #include <tuple>
@@ -238,6 +240,57 @@ TEST(PosixDirectoryLister, ListsSubdirectoriesInDisplayOrderAsFullPaths)
     EXPECT_EQ(lister.list(tree.root() + "/").subdirectories, listing.subdirectories);
     for (const std::string& notADirectory : {tree.path("missing"), file, dangling, std::string()})
         EXPECT_EQ(lister.list(notADirectory).status, Status::NotADirectory) << notADirectory;
+}
+
+// Folders named "d" inside each other, deeper than any path the system
+// takes: made and removed through descriptors, a level at a time.
+void makeChain(const std::string& top, int levels)
+{
+    int fd = ::open(top.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    for (int level = 0; level < levels && fd >= 0; ++level) {
+        ::mkdirat(fd, "d", 0700);
+        const int next = ::openat(fd, "d", O_PATH | O_DIRECTORY | O_CLOEXEC);
+        ::close(fd);
+        fd = next;
+    }
+    ::close(fd);
+}
+
+void removeChain(const std::string& top, int levels)
+{
+    int fd = ::open(top.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    int depth = 0;
+    for (int next; depth < levels && (next = ::openat(fd, "d", O_PATH | O_DIRECTORY | O_CLOEXEC)) >= 0; ++depth) {
+        ::close(fd);
+        fd = next;
+    }
+    for (; depth > 0; --depth) {
+        const int parent = ::openat(fd, "..", O_PATH | O_DIRECTORY | O_CLOEXEC);
+        ::close(fd);
+        ::unlinkat(parent, "d", AT_REMOVEDIR);
+        fd = parent;
+    }
+    ::close(fd);
+}
+
+TEST(PosixDirectoryLister, WhatCannotBeEnteredCountsAsUnreadableNoSearchRightOrDeeperThanAnyPath)
+{
+    TempTree tree;
+    tree.mkdir("nosearch/a");
+    tree.mkdir("nosearch/b");
+    ::chmod(tree.path("nosearch").c_str(), 0644);
+    const std::string deep = tree.mkdir("deep");
+    makeChain(deep, 2100);
+
+    const GeneratedList result = walkTree(tree.root(), {}, PosixDirectoryLister());
+    removeChain(deep, 2100);
+    const auto listed = [&](const std::string& path) {
+        return std::find(result.entries.begin(), result.entries.end(), path) != result.entries.end();
+    };
+    EXPECT_TRUE(listed(tree.path("nosearch/a")) && listed(tree.path("nosearch/b"))) << "named, though not entered";
+    // Root may search every folder, but no one opens a path past PATH_MAX.
+    EXPECT_EQ(result.report.unreadable, testing::runningAsRoot() ? 1 : 3);
+    EXPECT_GT(result.entries.back().size(), std::size_t{PATH_MAX} - 2) << "entered as deep as a path reaches";
 }
 
 TEST(PosixDirectoryLister, WalkOfARealTreeGetsPastCyclesDepthOddNamesAndUnreadableFolders)
