@@ -39,10 +39,11 @@ struct FileError {
     OldContent oldContent = OldContent::Untouched;
 };
 
-// A whole file's bytes, or why it could not be read.
+// A file's bytes up to the size asked for, or why it could not be read.
 struct FileContent {
     std::string bytes;
     std::optional<FileError> error;
+    bool cutShort = false;  // the file holds more than was asked for and read
 };
 
 }  // namespace dirnal

@@ -206,7 +206,7 @@ std::string Messages::fileSaved(const std::string& directory) const
     return substitute(translate("Messages", "Datei dirnal.lst wurde unter %1 gespeichert"), {directory});
 }
 
-std::vector<std::string> Messages::readNotices(const DecodedListFile& file) const
+std::vector<std::string> Messages::readNotices(const DecodedListFile& file, bool cutShort) const
 {
     std::vector<std::string> notices;
     if (file.linesTooLong > 0)
@@ -217,6 +217,10 @@ std::vector<std::string> Messages::readNotices(const DecodedListFile& file) cons
         notices.push_back(substitute(
             translate("Messages", "Die Liste fasst höchstens %1 Einträge: %2 Zeilen der Datei wurden nicht gelesen."),
             {std::to_string(PathList::kMaxEntries), std::to_string(file.linesLeftOut)}));
+    if (cutShort)
+        notices.push_back(substitute(translate("Messages", "Die Datei geht über das hinaus, was die Liste mit höchstens "
+                                                           "%1 Einträgen fassen kann; ihr Rest wurde nicht gelesen."),
+                                     {std::to_string(PathList::kMaxEntries)}));
     return notices;
 }
 

@@ -47,7 +47,8 @@ public:
     std::string readFailed(const std::string& path, const FileError& error) const;
     std::string saveFailed(const std::string& path, const FileError& error) const;
     std::string fileSaved(const std::string& directory) const;
-    std::vector<std::string> readNotices(const DecodedListFile& file) const;
+    // What reading left out; `cutShort`: the file went on past what was read.
+    std::vector<std::string> readNotices(const DecodedListFile& file, bool cutShort) const;
 
     // The command-line tool's start folder and its standard output.
     std::string startFolderMissing(const std::string& path) const;

@@ -303,8 +303,12 @@ bool Session::offerToSave(Dialogs& dialogs)
 
 bool Session::readListFile(const std::string& path, Dialogs& dialogs)
 {
-    // The whole file first: a file that cannot be read changes nothing.
-    const FileContent content = services_.files->read(path);
+    // All the list can take first, at most as many lines of the longest
+    // length as there is room for and one more: a file that cannot be read
+    // changes nothing, and one that never ends (a file still growing) or is
+    // huge cannot take all memory.
+    const auto room = static_cast<std::size_t>(PathList::kMaxEntries - list_.count());
+    const FileContent content = services_.files->read(path, (room + 1) * (kMaxEntryLength + 2));
     if (content.error) {
         dialogs.reportError(messages_.readFailed(path, *content.error));
         return false;
@@ -312,11 +316,10 @@ bool Session::readListFile(const std::string& path, Dialogs& dialogs)
     storageLocation_ = path;
     setStatus(messages_.readingFile());
 
-    const auto room = static_cast<std::size_t>(PathList::kMaxEntries - list_.count());
     const DecodedListFile file = decodeListFile(content.bytes, room);
     for (const std::string& line : file.entries)
         (void)list_.append(services_.files->fromListFileEncoding(line));
-    for (const std::string& notice : messages_.readNotices(file))
+    for (const std::string& notice : messages_.readNotices(file, content.cutShort))
         dialogs.inform(notice);
     return true;
 }

@@ -17,8 +17,9 @@ namespace dirnal {
 // file it points to saved; a device, pipe or socket is refused unopened.
 std::optional<FileError> replaceFileContent(const std::string& path, std::string_view content);
 
-// Reads a whole file.
-FileContent readFileContent(const std::string& path);
+// Reads a regular file, at most `maxBytes` of it; a device, pipe or socket
+// is refused without waiting for it.
+FileContent readFileContent(const std::string& path, std::size_t maxBytes);
 
 // The folder that holds the running program, without a trailing separator.
 std::string executableDirectory();

@@ -9,7 +9,10 @@ namespace dirnal {
 // List files on this machine's file system, in its 8-bit encoding.
 class NativeFileStorage final : public FileStorage {
 public:
-    FileContent read(const std::string& path) const override { return readFileContent(path); }
+    FileContent read(const std::string& path, std::size_t maxBytes) const override
+    {
+        return readFileContent(path, maxBytes);
+    }
     std::optional<FileError> replace(const std::string& path, std::string_view content) override
     {
         return replaceFileContent(path, content);

@@ -327,5 +327,9 @@ The author accepts no liability for damage from its use.
         <source>Die Liste ist voll (%1 Einträge); der Pfad wurde nicht hinzugefügt.</source>
         <translation>The list is full (%1 entries); the path was not added.</translation>
     </message>
+    <message>
+        <source>Die Datei geht über das hinaus, was die Liste mit höchstens %1 Einträgen fassen kann; ihr Rest wurde nicht gelesen.</source>
+        <translation>The file goes on beyond what the list of at most %1 entries can hold; the rest of it was not read.</translation>
+    </message>
 </context>
 </TS>

@@ -27,6 +27,7 @@ FileError::Kind kindOf(int code, FileError::Kind missing)
         return Kind::IsDirectory;
     case ENXIO:
     case ENODEV:
+    case EAGAIN:  // only a special file has nothing to read yet
         return Kind::NotRegularFile;
     case ENAMETOOLONG:
         return Kind::NameTooLong;

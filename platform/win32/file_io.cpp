@@ -2,13 +2,17 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <new>
+
+#include "platform/win32/device_path.h"
 #include "platform/win32/handle.h"
 #include "platform/win32/last_error.h"
 #include "platform/win32/wide.h"
 
 namespace dirnal {
 
-FileContent readFileContent(const std::string& path)
+FileContent readFileContent(const std::string& path, std::size_t maxBytes)
 {
     FileContent result;
     if (path.empty() || path.find('\0') != std::string::npos) {
@@ -21,23 +25,42 @@ FileContent readFileContent(const std::string& path)
         result.error = win32::refusal(FileError::Kind::IsDirectory);
         return result;
     }
+    if (win32::inDeviceNamespace(wide)) {
+        result.error = win32::refusal(FileError::Kind::NotRegularFile);
+        return result;
+    }
     const win32::Handle file(::CreateFileW(wide.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                            OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
     if (!file.valid()) {
         result.error = win32::errorFrom(::GetLastError());
         return result;
     }
-    char buffer[65536];
-    for (;;) {
-        DWORD got = 0;
-        if (!::ReadFile(file.get(), buffer, sizeof buffer, &got, nullptr)) {
-            result.error = win32::errorFrom(::GetLastError());
-            result.bytes.clear();
-            break;
+    if (::GetFileType(file.get()) != FILE_TYPE_DISK) {
+        result.error = win32::refusal(FileError::Kind::NotRegularFile);
+        return result;
+    }
+    try {
+        char buffer[65536];
+        // One byte more than asked tells whether the file goes on.
+        while (result.bytes.size() <= maxBytes) {
+            const auto wanted = static_cast<DWORD>(std::min(sizeof buffer, maxBytes + 1 - result.bytes.size()));
+            DWORD got = 0;
+            if (!::ReadFile(file.get(), buffer, wanted, &got, nullptr)) {
+                result.error = win32::errorFrom(::GetLastError());
+                break;
+            }
+            if (got == 0)
+                break;
+            result.bytes.append(buffer, got);
         }
-        if (got == 0)
-            break;
-        result.bytes.append(buffer, got);
+    } catch (const std::bad_alloc&) {
+        result.error = win32::errorFrom(ERROR_NOT_ENOUGH_MEMORY);
+    }
+    if (result.error)
+        result.bytes.clear();
+    else if (result.bytes.size() > maxBytes) {
+        result.bytes.resize(maxBytes);
+        result.cutShort = true;
     }
     return result;
 }

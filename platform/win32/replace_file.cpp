@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "platform/file_io.h"
+#include "platform/win32/device_path.h"
 #include "platform/win32/handle.h"
 #include "platform/win32/last_error.h"
 #include "platform/win32/wide.h"
@@ -174,8 +175,7 @@ std::optional<FileError> replaceFileContent(const std::string& requested, std::s
     if (requested.empty() || requested.find('\0') != std::string::npos)
         return refusal(Kind::InvalidPath);
     const std::wstring asked = win32::widen(requested);
-    // The device namespace (\\.\pipe\..., \\.\COM1) holds no files; not even opened.
-    if (asked.starts_with(L"\\\\.\\") || asked.starts_with(L"//./"))
+    if (win32::inDeviceNamespace(asked))
         return refusal(Kind::NotRegularFile);
     const DWORD askedAttributes = ::GetFileAttributesW(asked.c_str());
     const bool isLink = askedAttributes != INVALID_FILE_ATTRIBUTES && (askedAttributes & FILE_ATTRIBUTE_REPARSE_POINT);

@@ -97,6 +97,8 @@ TEST_F(CliTest, BadInputIsRefusedWithAClearMessageAndTheOldFileStays)
 {
     const std::string target = tree.touch("out/dirnal.lst", "alt\r\n");
     ::chmod(target.c_str(), 0444);
+    const std::string fifo = tree.path("out/fifo.lst");  // no writer: reading it must not wait
+    ::mkfifo(fifo.c_str(), 0666);
     const std::tuple<std::vector<std::string>, int, std::string> cases[] = {  // arguments, exit code, message
         {{"-o", target, tree.path("fehlt")}, kNoRoot,
          "dirnal-lst: Das Startverzeichnis \"" + tree.path("fehlt") + "\" existiert nicht oder ist kein Verzeichnis.\n"},
@@ -109,6 +111,7 @@ TEST_F(CliTest, BadInputIsRefusedWithAClearMessageAndTheOldFileStays)
         {{"-k", tree.path("out/fehlt.lst"), "-o", target, root()}, kCannotRead,
          "dirnal-lst: Die Datei " + tree.path("out/fehlt.lst") + " konnte nicht gelesen werden.\n"
          "            Die Datei existiert nicht (Fehlercode 2).\n"},
+        {{"-k", fifo, "-o", target, root()}, kCannotRead, "keine gewöhnliche Datei, sondern ein Gerät"},
         {{"-o", target, root()}, kCannotWrite,
          "Keine Berechtigung, oder die Datei ist schreibgeschützt (Fehlercode 13)."},
     };

@@ -269,11 +269,18 @@ TEST_F(SessionTest, ReadingAppendsWhatFitsAndAnUnreadableFileChangesNothing)
     EXPECT_EQ(dialogs.notices,
               (Entries{"1 Zeile(n) der Datei sind länger als 32767 Zeichen und wurden nicht gelesen.",
                        "Die Liste fasst höchstens 32767 Einträge: 1 Zeilen der Datei wurden nicht gelesen."}));
+    // With the list full, a file of endless lines is read no further than one line of the longest length.
+    files.files["/l/endless.lst"] = std::string(10 * kMaxEntryLength, '\n');
+    ASSERT_TRUE(session.readListFile("/l/endless.lst", dialogs));
+    EXPECT_EQ(dialogs.notices.back(), "Die Datei geht über das hinaus, was die Liste mit höchstens 32767 Einträgen "
+                                      "fassen kann; ihr Rest wurde nicht gelesen.");
+    EXPECT_EQ(dialogs.notices.at(dialogs.notices.size() - 2),
+              "Die Liste fasst höchstens 32767 Einträge: 32769 Zeilen der Datei wurden nicht gelesen.");
 
     EXPECT_FALSE(session.readListFile("/l/missing.lst", dialogs));
     EXPECT_EQ(dialogs.errors,
               Entries{"Die Datei /l/missing.lst konnte nicht gelesen werden.\nDie Datei existiert nicht (Fehlercode 2)."});
-    EXPECT_EQ(session.storageLocation(), "/l/dirnal.lst");
+    EXPECT_EQ(session.storageLocation(), "/l/endless.lst");
     EXPECT_FALSE(session.readChosenListFile("/l", "", dialogs));
     EXPECT_EQ(dialogs.notices.back(), "Zuerst Datei auswählen !");
 }

@@ -191,25 +191,34 @@ TEST(ReplaceFileContent, FailuresSayWhyAndKeepTheOldFileByteForByteAlsoInAReadOn
     EXPECT_EQ(contentOf(tree.path("target.lst")), std::string(3000, 'o'));
 }
 
-TEST(ReadFileContent, ReadsEveryByteOrSaysWhyNotAlsoWhenUnreadable)
+TEST(ReadFileContent, ReadsRegularFilesUpToTheLimitAndRefusesPipesAndDevicesAlsoWhenUnreadable)
 {
     TempTree tree;
     const std::string bytes("a\r\n\0\xff\r\nb", 8);
     const std::string unreadable = tree.touch("unreadable.lst", "x");
     ::chmod(unreadable.c_str(), 0);
-    const std::tuple<std::string, std::string, std::optional<Kind>> cases[] = {
-        {tree.touch("dirnal.lst", bytes), bytes, std::nullopt},
-        {tree.touch("empty.lst"), "", std::nullopt},
-        {tree.path("missing.lst"), "", Kind::NotFound},
-        {tree.mkdir("dir.lst"), "", Kind::IsDirectory},
-        {unreadable, "", Kind::AccessDenied},
+    const std::string fifo = tree.path("fifo.lst");  // no writer: a blocking read would wait for ever
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0666), 0);
+    const std::string sparse = tree.touch("sparse.lst");  // 8 GB, of which 100 bytes are read
+    ASSERT_EQ(::truncate(sparse.c_str(), off_t{8} << 30), 0);
+    const std::tuple<std::string, std::string, std::optional<Kind>, bool> cases[] = {  // bytes, error, cut short
+        {tree.touch("dirnal.lst", bytes), bytes, std::nullopt, false},
+        {tree.touch("empty.lst"), "", std::nullopt, false},
+        {tree.touch("exactly.lst", std::string(100, 'x')), std::string(100, 'x'), std::nullopt, false},
+        {sparse, std::string(100, '\0'), std::nullopt, true},
+        {tree.path("missing.lst"), "", Kind::NotFound, false},
+        {tree.mkdir("dir.lst"), "", Kind::IsDirectory, false},
+        {fifo, "", Kind::NotRegularFile, false},
+        {"/dev/zero", "", Kind::NotRegularFile, false},
+        {unreadable, "", Kind::AccessDenied, false},
     };
-    for (const auto& [path, content, kind] : cases) {
+    for (const auto& [path, content, kind, cutShort] : cases) {
         if (path == unreadable && testing::runningAsRoot())
             continue;  // root reads every file
-        const FileContent read = readFileContent(path);
+        const FileContent read = readFileContent(path, 100);
         EXPECT_EQ(read.bytes, content) << path;
         EXPECT_EQ(read.error ? std::optional(read.error->kind) : std::nullopt, kind) << path;
+        EXPECT_EQ(read.cutShort, cutShort) << path;
     }
 }
 

@@ -34,12 +34,12 @@ struct MemorySettings final : SettingsStore {
 // List files. A path in `failing` cannot be written, fails as given there
 // and keeps its old content; a missing file cannot be read.
 struct MemoryFiles final : FileStorage {
-    FileContent read(const std::string& path) const override
+    FileContent read(const std::string& path, std::size_t maxBytes) const override
     {
         const auto found = files.find(path);
         if (found == files.end())
             return {{}, FileError{FileError::Kind::NotFound, 2}};
-        return {found->second, std::nullopt};
+        return {found->second.substr(0, maxBytes), std::nullopt, found->second.size() > maxBytes};
     }
     std::optional<FileError> replace(const std::string& path, std::string_view content) override
     {

@@ -93,7 +93,7 @@ TEST(Win32ListFile, WritesTheAnsiCodePageReadsItBackAndFailuresKeepTheOldFile)
     ASSERT_FALSE(replaceFileContent(file, encodeListFile(lines)));
     EXPECT_EQ(contentOf(file), "C:\\Gr\xF6\xDF" "e\r\n\r\n\\\\srv\\cad\r\n\r\n");
 
-    Entries back = decodeListFile(readFileContent(file).bytes, 100).entries;
+    Entries back = decodeListFile(readFileContent(file, 1000).bytes, 100).entries;
     std::ranges::transform(back, back.begin(), fromListFileEncoding);
     EXPECT_EQ(back, entries);
 
@@ -117,7 +117,7 @@ TEST(Win32ListFile, WritesTheAnsiCodePageReadsItBackAndFailuresKeepTheOldFile)
     EXPECT_EQ(contentOf(file), "neu\r\n");
     EXPECT_EQ(replaceFileContent(tree.path("fehlt\\dirnal.lst"), "x").value().kind, Kind::MissingDirectory);
     EXPECT_EQ(replaceFileContent(tree.mkdir("ordner.lst"), "x").value().kind, Kind::IsDirectory);
-    EXPECT_EQ(readFileContent(tree.path("fehlt.lst")).error.value().kind, Kind::NotFound);
+    EXPECT_EQ(readFileContent(tree.path("fehlt.lst"), 1000).error.value().kind, Kind::NotFound);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(testing::nativePath(tree.root())), {}), 2)
         << "no temporary file is left";
 }
