@@ -171,8 +171,12 @@ void Session::deleteSelected()
     Leerz(list_);
 }
 
-bool Session::appendSinglePath(const std::string& text, Dialogs& dialogs)
+bool Session::appendSinglePath(const std::string& typed, Dialogs& dialogs)
 {
+    // A line break, pasted in with the path, would make two lines of the
+    // list file; no path holds one.
+    std::string text = typed;
+    std::erase_if(text, [](char c) { return c == '\r' || c == '\n'; });
     if (text.empty())
         return true;
     if (!list_.append(text)) {

@@ -123,8 +123,9 @@ public:
     // Blanks the selected entries (once an entry was ever clicked), then
     // drops the empty ones.
     void deleteSelected();
-    // Appends a single path. False when the list is full (and says so);
-    // an empty text adds nothing and is no failure.
+    // Appends a single path, without the line breaks a paste may bring.
+    // False when the list is full (and says so); an empty text adds
+    // nothing and is no failure.
     bool appendSinglePath(const std::string& text, Dialogs& dialogs);
 
     void convertToNetworkShares();

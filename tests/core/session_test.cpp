@@ -149,7 +149,8 @@ TEST_F(SessionTest, DeleteBlanksTheSelectionOnlyOnceAnEntryWasClicked)
     EXPECT_EQ(session.status(), "ok.");
 
     EXPECT_TRUE(session.appendSinglePath("", dialogs));
-    EXPECT_TRUE(session.appendSinglePath("/one", dialogs));
+    EXPECT_TRUE(session.appendSinglePath("\r\n", dialogs));
+    EXPECT_TRUE(session.appendSinglePath("/one\r\n", dialogs)) << "pasted with its line break";
     EXPECT_EQ(entries(), (Entries{"/keep", " ", "/one"}));
     fill(Entries(PathList::kMaxEntries, "x"));
     EXPECT_FALSE(session.appendSinglePath("/two", dialogs));
