@@ -235,6 +235,13 @@ std::string Messages::standardOutputFailed() const
     return translate("Messages", "Die Standardausgabe kann nicht geschrieben werden.");
 }
 
+std::string Messages::settingsNotStored(const std::string& file) const
+{
+    return substitute(translate("Messages", "Die Einstellungsdatei %1 ist keine gewöhnliche Datei. Das Programm beginnt "
+                                            "mit den Voreinstellungen und speichert keine Einstellungen."),
+                      {file});
+}
+
 std::string Messages::listFullPathNotAdded() const
 {
     return substitute(translate("Messages", "Die Liste ist voll (%1 Einträge); der Pfad wurde nicht hinzugefügt."),

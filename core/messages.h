@@ -54,6 +54,9 @@ public:
     std::string startFolderMissing(const std::string& path) const;
     std::string standardOutputFailed() const;
 
+    // Start-up, when the settings file cannot be used.
+    std::string settingsNotStored(const std::string& file) const;
+
     // Single-path entry.
     std::string listFullPathNotAdded() const;
 

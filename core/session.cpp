@@ -84,8 +84,11 @@ void Session::applyStoredFolders(const ApplyFolder& apply)
     }
 }
 
-void Session::startUp(const ApplyFolder& apply)
+void Session::startUp(const ApplyFolder& apply, Dialogs* notices)
 {
+    if (notices && services_.settings)
+        if (const auto file = services_.settings->unusableFile())
+            notices->inform(messages_.settingsNotStored(*file));
     applyStoredFolders(apply);
     storageLocation_ = join(folders_.listFileDirectory, kListFileName);
     startPosition_ = folders_.startDirectory;

@@ -98,7 +98,8 @@ public:
     // Start-up: the stored folders that still name a directory are applied
     // in order; then the storage location is built from the list-file
     // directory and the start position taken from the start directory.
-    void startUp(const ApplyFolder& apply = {});
+    // When nothing can be stored, the notices say so.
+    void startUp(const ApplyFolder& apply = {}, Dialogs* notices = nullptr);
     // Shutdown: writes the five stored values.
     void shutDown();
     // "vorige Eingabe einstellen": the stored storage location as it stands,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "core/path_style.h"
@@ -13,6 +14,10 @@ public:
     virtual ~SettingsStore() = default;
     virtual std::string read(const std::string& key, const std::string& defaultValue) const = 0;
     virtual void write(const std::string& key, const std::string& value) = 0;
+    // The file the settings should be kept in, when it cannot be used (it
+    // is no regular file): the store then yields the defaults and keeps
+    // nothing.
+    virtual std::optional<std::string> unusableFile() const { return std::nullopt; }
 };
 
 namespace settings_keys {

@@ -331,5 +331,9 @@ The author accepts no liability for damage from its use.
         <source>Die Datei geht über das hinaus, was die Liste mit höchstens %1 Einträgen fassen kann; ihr Rest wurde nicht gelesen.</source>
         <translation>The file goes on beyond what the list of at most %1 entries can hold; the rest of it was not read.</translation>
     </message>
+    <message>
+        <source>Die Einstellungsdatei %1 ist keine gewöhnliche Datei. Das Programm beginnt mit den Voreinstellungen und speichert keine Einstellungen.</source>
+        <translation>The settings file %1 is not an ordinary file. The program starts with the default settings and stores no settings.</translation>
+    </message>
 </context>
 </TS>

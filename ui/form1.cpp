@@ -141,7 +141,8 @@ void Form1::connectControls()
 
 void Form1::startUp()
 {
-    session_->startUp([this](StoredFolder folder, const std::string& path) { applyFolder(folder, path); });
+    session_->startUp([this](StoredFolder folder, const std::string& path) { applyFolder(folder, path); },
+                      dialogs_.get());
     showLabels();
     setStartSize();
 }

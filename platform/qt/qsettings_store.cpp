@@ -1,5 +1,7 @@
 #include "platform/qt/qsettings_store.h"
 
+#include <QFileInfo>
+#include <QStandardPaths>
 #include <QStringDecoder>
 
 namespace dirnal {
@@ -19,34 +21,53 @@ bool isValidUtf8(const std::string& bytes)
     return !decoder.hasError();
 }
 
+// A file that is there but no regular file; reading it could wait for ever.
+bool unusable(const QString& file)
+{
+    const QFileInfo info(file);
+    return info.exists() && !info.isFile();
+}
+
 }  // namespace
 
 #ifdef _WIN32
 // In the registry: HKEY_CURRENT_USER\Software\dirnal_lst_generator, with
 // the section "Optionen" as a key below it and a string value per setting.
 QSettingsStore::QSettingsStore()
-    : settings_(QStringLiteral("HKEY_CURRENT_USER\\Software\\") + QString::fromLatin1(settings_keys::kApplication),
-                QSettings::NativeFormat)
+    : settings_(std::make_unique<QSettings>(QStringLiteral("HKEY_CURRENT_USER\\Software\\") +
+                                                QString::fromLatin1(settings_keys::kApplication),
+                                            QSettings::NativeFormat))
 {
 }
 #else
-// An INI file in the user's configuration folder:
+// An INI file in the user's configuration folder, where Qt keeps it:
 // ~/.config/dirnal_lst_generator/dirnal_lst_generator.conf.
 QSettingsStore::QSettingsStore()
-    : settings_(QSettings::NativeFormat, QSettings::UserScope,
-                QString::fromLatin1(settings_keys::kApplication),
-                QString::fromLatin1(settings_keys::kApplication))
+    : QSettingsStore(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u'/' +
+                     QString::fromLatin1(settings_keys::kApplication) + u'/' +
+                     QString::fromLatin1(settings_keys::kApplication) + QStringLiteral(".conf"))
 {
 }
 #endif
 
-QSettingsStore::QSettingsStore(const QString& iniFile) : settings_(iniFile, QSettings::IniFormat)
+QSettingsStore::QSettingsStore(const QString& iniFile) : file_(iniFile)
 {
+    if (!unusable(iniFile))
+        settings_ = std::make_unique<QSettings>(iniFile, QSettings::IniFormat);
+}
+
+std::optional<std::string> QSettingsStore::unusableFile() const
+{
+    if (settings_)
+        return std::nullopt;
+    return file_.toStdString();
 }
 
 std::string QSettingsStore::read(const std::string& key, const std::string& defaultValue) const
 {
-    const QVariant value = settings_.value(groupedKey(key));
+    if (!settings_)
+        return defaultValue;
+    const QVariant value = settings_->value(groupedKey(key));
     if (!value.isValid())
         return defaultValue;
     // Paths that are not valid UTF-8 are kept as bytes (see write).
@@ -59,11 +80,13 @@ std::string QSettingsStore::read(const std::string& key, const std::string& defa
 
 void QSettingsStore::write(const std::string& key, const std::string& value)
 {
+    if (!settings_)
+        return;
     if (isValidUtf8(value))
-        settings_.setValue(groupedKey(key), QString::fromStdString(value));
+        settings_->setValue(groupedKey(key), QString::fromStdString(value));
     else
-        settings_.setValue(groupedKey(key), QByteArray::fromStdString(value));
-    settings_.sync();
+        settings_->setValue(groupedKey(key), QByteArray::fromStdString(value));
+    settings_->sync();
 }
 
 }  // namespace dirnal

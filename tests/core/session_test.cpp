@@ -61,6 +61,10 @@ TEST_F(SessionTest, StartUpAppliesInOrderTheStoredFoldersThatStillExist)
         EXPECT_EQ(s.storageLocation(), c.storageLocation);
         EXPECT_EQ(s.startPosition(), got.startDirectory);
     }
+    settings.unusable = "/home/u/.config/x.conf";
+    session.startUp({}, &dialogs);
+    EXPECT_EQ(dialogs.notices, Entries{"Die Einstellungsdatei /home/u/.config/x.conf ist keine gewöhnliche Datei. Das "
+                                       "Programm beginnt mit den Voreinstellungen und speichert keine Einstellungen."});
 }
 
 TEST_F(SessionTest, ShutDownWritesTheFiveKeysInOrderAndRestoreReadsThemBack)

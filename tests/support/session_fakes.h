@@ -27,8 +27,10 @@ struct MemorySettings final : SettingsStore {
         values[key] = value;
         written.push_back(key);
     }
+    std::optional<std::string> unusableFile() const override { return unusable; }
     std::map<std::string, std::string> values;
     std::vector<std::string> written;
+    std::optional<std::string> unusable;
 };
 
 // List files. A path in `failing` cannot be written, fails as given there

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <filesystem>
+
 #include "platform/qt/qsettings_store.h"
 #include "support/temp_tree.h"
 
@@ -19,6 +23,21 @@ TEST(QSettingsStore, ReadsBackWhatWasWrittenInTheOptionenSectionByteForByte)
     tree.touch("garbage.ini", std::string("\0\xff[Optionen\n=\r\n[[", 13));  // not a settings file: the defaults
     EXPECT_EQ(QSettingsStore(QString::fromStdString(tree.path("garbage.ini"))).read(settings_keys::kStartDirectory, "/tmp/"), "/tmp/");
 }
+
+#ifndef _WIN32
+TEST(QSettingsStore, AFifoInPlaceOfTheFileYieldsTheDefaultsAtOnceAndStaysAFifo)
+{
+    const testing::TempTree tree;
+    const std::string fifo = tree.path("settings.ini");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    QSettingsStore store(QString::fromStdString(fifo));
+    EXPECT_EQ(store.read(settings_keys::kStartDirectory, "/tmp/"), "/tmp/");
+    store.write(settings_keys::kStartDirectory, "/srv");
+    EXPECT_TRUE(std::filesystem::is_fifo(fifo));
+    EXPECT_EQ(store.unusableFile(), fifo);
+    EXPECT_EQ(QSettingsStore(QString::fromStdString(tree.path("new.ini"))).unusableFile(), std::nullopt);
+}
+#endif
 
 #ifdef _WIN32
 TEST(QSettingsStore, OnWindowsTheUsersStoreIsTheRegistryKeyOfTheApplication)
