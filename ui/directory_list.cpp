@@ -4,25 +4,30 @@
 
 #include "core/path_style.h"
 #include "platform/native_path_style.h"
+#include "ui/folder_list_model.h"
 
 namespace dirnal::ui {
 
-namespace {
-constexpr int kPathRole = Qt::UserRole;
-
-QString displayName(const std::string& fullPath)
-{
-    return QString::fromStdString(folderDisplayName(fullPath, nativePathStyle()));
-}
-}  // namespace
-
 DirectoryList::DirectoryList(const DirectoryLister& lister, DriveOf driveOf, QWidget* parent)
-    : QListWidget(parent), lister_(lister), driveOf_(std::move(driveOf))
+    : QListView(parent),
+      lister_(lister),
+      driveOf_(std::move(driveOf)),
+      model_(new FolderListModel(style()->standardIcon(QStyle::SP_DirOpenIcon),
+                                 style()->standardIcon(QStyle::SP_DirClosedIcon), this))
 {
+    setModel(model_);
+    setUniformItemSizes(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
-    connect(this, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
-        setPath(item->data(kPathRole).toByteArray().toStdString());
+    connect(this, &QAbstractItemView::activated, this, [this](const QModelIndex& index) {
+        const std::string folder = model_->path(index.row());
+        setPath(folder);
     });
+}
+
+DirectoryList::~DirectoryList()
+{
+    // A listing still running reads through the lister and reports here.
+    readers_.waitForDone();
 }
 
 bool DirectoryList::setPath(const std::string& path)
@@ -51,27 +56,23 @@ void DirectoryList::openDrive(const std::string& drive)
 
 void DirectoryList::showPath()
 {
-    clear();
-    const QIcon openFolder = style()->standardIcon(QStyle::SP_DirOpenIcon);
-    const QIcon closedFolder = style()->standardIcon(QStyle::SP_DirClosedIcon);
+    model_->setChain(folderChain(path_, nativePathStyle()));
+    setCurrentIndex(model_->index(model_->openRow()));
 
-    int depth = 0;
-    QListWidgetItem* open = nullptr;
-    for (const std::string& folder : folderChain(path_, nativePathStyle())) {
-        auto* item = new QListWidgetItem(openFolder, displayName(folder), this);
-        item->setData(kPathRole, QByteArray::fromStdString(folder));
-        item->setData(Qt::AccessibleTextRole, QString::fromStdString(folder));
-        item->setText(QString(depth, u' ') + item->text());
-        ++depth;
-        open = item;
-    }
-    const DirectoryListing listing = lister_.list(path_);
-    for (const std::string& child : listing.subdirectories) {
-        auto* item = new QListWidgetItem(closedFolder, QString(depth, u' ') + displayName(child), this);
-        item->setData(kPathRole, QByteArray::fromStdString(child));
-        item->setData(Qt::AccessibleTextRole, QString::fromStdString(child));
-    }
-    setCurrentItem(open);
+    const unsigned shown = ++shownPath_;
+    readers_.start([this, shown, folder = path_] {
+        DirectoryListing listing = lister_.list(folder);
+        QMetaObject::invokeMethod(
+            this,
+            [this, shown, subdirectories = std::move(listing.subdirectories)] {
+                if (shown != shownPath_)
+                    return;
+                model_->setSubdirectories(subdirectories);
+                setCurrentIndex(model_->index(model_->openRow()));
+                emit subdirectoriesShown();
+            },
+            Qt::QueuedConnection);
+    });
 }
 
 }  // namespace dirnal::ui

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QListWidget>
+#include <QListView>
+#include <QThreadPool>
 
 #include <functional>
 #include <map>
@@ -10,17 +11,22 @@
 
 namespace dirnal::ui {
 
+class FolderListModel;
+
 // A directory list as file dialogs of old had it: the chain of folders from
 // the root down to the open folder, then the open folder's subdirectories
 // (in the walk's order). Double-click or Enter opens a folder. Its path is
 // the open folder, not the highlighted one; every change of the path is
-// signalled, also when the program sets it.
-class DirectoryList final : public QListWidget {
+// signalled, also when the program sets it. The subdirectories are read
+// beside the event loop, so that a folder of 200,000 of them, or one on a
+// slow share, never holds the window up; they are shown when read.
+class DirectoryList final : public QListView {
     Q_OBJECT
 public:
     using DriveOf = std::function<std::string(const std::string& path)>;
 
     DirectoryList(const DirectoryLister& lister, DriveOf driveOf, QWidget* parent = nullptr);
+    ~DirectoryList() override;
 
     const std::string& path() const { return path_; }
 
@@ -34,6 +40,8 @@ public:
 
 signals:
     void pathChanged(const QString& path);
+    // The open folder's subdirectories are shown.
+    void subdirectoriesShown();
 
 private:
     void showPath();
@@ -42,6 +50,9 @@ private:
     DriveOf driveOf_;
     std::string path_;
     std::map<std::string, std::string> lastPathOnDrive_;
+    FolderListModel* model_;
+    QThreadPool readers_;
+    unsigned shownPath_ = 0;  // counts the paths shown: a listing for an earlier one is dropped
 };
 
 }  // namespace dirnal::ui
