@@ -138,6 +138,15 @@ TEST_F(CliTest, OutputThatIsNoPlainFileOrCannotBeWrittenGivesExitCode5AndAGerman
         expectGermanOnly(result.err);
         EXPECT_FALSE(std::filesystem::is_regular_file(target)) << "nothing replaced it";
     }
+    // A file size limit in the middle of the save: no signal ends the tool, the old file stays whole.
+    const std::string keep = tree.touch("out/keep.lst", std::string(4000, 'k') + "\r\n");
+    const std::string saved = tree.touch("out/saved.lst", "alt\r\n");
+    const int limited = std::system(("ulimit -f 2; " DIRNAL_LST_PROGRAM " -q -k " + keep + " -o " + saved + " " +
+                                     root() + " 2> " + tree.path("out/limited.txt"))
+                                        .c_str());
+    EXPECT_EQ(WEXITSTATUS(limited), kCannotWrite);
+    EXPECT_NE(contentOf(tree.path("out/limited.txt")).find("Die alte Datei ist unverändert."), std::string::npos);
+    EXPECT_EQ(contentOf(saved), "alt\r\n");
     // A full disk and a closed standard output.
     const std::string errors = tree.path("out/errors.txt");
     for (const char* output : {"> /dev/full", ">&-"}) {
