@@ -115,6 +115,8 @@ void Form1::connectControls()
     };
     onClick("Command1", [this] { generate(); });
     connect(List1_, &PathListView::entryMadeCurrent, this, &Form1::clickEntry);
+    connect(txt_einzelpfad_, &QLineEdit::textEdited, this,
+            [this](const QString& text) { session_->typeSinglePath(text.toStdString()); });
     onClick("cmd_deletethis", [this] { selectBySearchText(); });
     onClick("cmd_del", [this] { deleteSelected(); });
     onClick("cmd_einzel", [this] { enterEditMode(); });
@@ -199,7 +201,9 @@ void Form1::showClickedEntry()
     lblnumber_->setText(QString::number(clicked->index));
     img_pathnotvalid_->setVisible(!clicked->exists);
     img_ok_->setVisible(clicked->exists);
-    txt_einzelpfad_->setText(qs(session_->list().entryAt(clicked->index)));
+    // Setting the same text again would lose the cursor and the undo steps.
+    if (const QString singlePath = qs(session_->singlePath()); txt_einzelpfad_->text() != singlePath)
+        txt_einzelpfad_->setText(singlePath);
 }
 
 void Form1::showInformationWindow()

@@ -76,7 +76,7 @@ void Form1::confirmSinglePath()
     cmd_einzel_->show();
     txt_einzelpfad_->hide();
     // What was typed stays in the box, also when the list had no room for it.
-    if (session_->appendSinglePath(txt_einzelpfad_->text().toStdString(), *dialogs_))
+    if (session_->confirmSinglePath(*dialogs_))
         showPathList();
 }
 
