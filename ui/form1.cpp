@@ -14,6 +14,7 @@
 #include "platform/platform_drives.h"
 #include "platform/qt/shell_exec.h"
 #include "platform/short_names.h"
+#include "ui/fitting_label.h"
 #include "ui/form1_layout.h"
 #include "ui/form2.h"
 #include "ui/path_list_view.h"

@@ -25,6 +25,7 @@ class QWidget;
 
 namespace dirnal::ui {
 
+class FittingLabel;
 class PathListView;
 class StartPositionPanel;
 
@@ -122,10 +123,10 @@ private:
     QPointer<QWidget> Form2_;
 
     PathListView* List1_ = nullptr;
-    QLabel* lbl_suchstartpos_ = nullptr;
-    QLabel* lbl_file_ = nullptr;
-    QLabel* lblStatus_ = nullptr;
-    QLabel* lblnumber_ = nullptr;
+    FittingLabel* lbl_suchstartpos_ = nullptr;
+    FittingLabel* lbl_file_ = nullptr;
+    FittingLabel* lblStatus_ = nullptr;
+    FittingLabel* lblnumber_ = nullptr;
     QLabel* img_ok_ = nullptr;
     QLabel* img_pathnotvalid_ = nullptr;
     QLabel* Label4_ = nullptr;

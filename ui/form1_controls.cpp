@@ -7,6 +7,7 @@
 #include <QStyle>
 
 #include "ui/control_builder.h"
+#include "ui/fitting_label.h"
 #include "ui/form1.h"
 #include "ui/image_button.h"
 #include "ui/path_list_view.h"
@@ -59,10 +60,13 @@ void Form1::createControls()
     control<ImageButton>("cmd_vista")->setIcon(style->standardIcon(QStyle::SP_FileDialogDetailedView));
     control<QLabel>("Label5")->setAlignment(Qt::AlignCenter);
 
-    lbl_suchstartpos_ = control<QLabel>("lbl_suchstartpos");
-    lbl_file_ = control<QLabel>("lbl_file");
-    lblStatus_ = control<QLabel>("lblStatus");
-    lblnumber_ = control<QLabel>("lblnumber");
+    lbl_suchstartpos_ = control<FittingLabel>("lbl_suchstartpos");
+    lbl_file_ = control<FittingLabel>("lbl_file");
+    lblStatus_ = control<FittingLabel>("lblStatus");
+    lblnumber_ = control<FittingLabel>("lblnumber");
+    // A path too long for its box keeps its beginning and its last folder.
+    lbl_suchstartpos_->setElideMode(Qt::ElideMiddle);
+    lbl_file_->setElideMode(Qt::ElideMiddle);
     img_ok_ = control<QLabel>("img_ok");
     img_pathnotvalid_ = control<QLabel>("img_pathnotvalid");
     Label4_ = control<QLabel>("Label4");

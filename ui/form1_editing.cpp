@@ -6,6 +6,7 @@
 #include <atomic>
 
 #include "core/messages.h"
+#include "ui/fitting_label.h"
 #include "ui/form1.h"
 #include "ui/form1_layout.h"
 #include "ui/path_list_view.h"

@@ -1,4 +1,5 @@
 // The window driven as a user drives it, through controls found by name.
+#include <QAccessible>
 #include <QApplication>
 #include <QTimer>
 
@@ -7,6 +8,7 @@
 #include "core/messages.h"
 #include "platform/drive_of.h"
 #include "support/form1_fixture.h"
+#include "support/screen_reader.h"
 #include "ui/directory_list.h"
 #include "ui/drive_selector.h"
 
@@ -100,6 +102,7 @@ TEST_F(WindowTest, GeneratingWaitsShowingProgressThenTheNewListIsClickedSearched
     form->show();  // the walk's event loop lays the emptied list out
     fill({"old"});  // kept: the question whether to delete it is answered No
     slow.start = tree.path("root");
+    testing::ScreenReader reader;
     bool waiting = false;
     QTimer::singleShot(700, [&] {
         EXPECT_EQ(text("lblStatus"), messages::directoriesFound(0));
@@ -113,7 +116,8 @@ TEST_F(WindowTest, GeneratingWaitsShowingProgressThenTheNewListIsClickedSearched
     const std::string a = tree.path("root/A"), b = tree.path("root/B");
     EXPECT_EQ(entries(), (Entries{a, b, tree.path("root/B/x"), "old"}));
     EXPECT_TRUE(rowRect("List1", 3).isValid());
-    EXPECT_EQ(text("lblStatus"), "Total: 3");
+    EXPECT_EQ(reader.nameOf(find("lblStatus")), "Total: 3");
+    EXPECT_TRUE(reader.heard(find("lblStatus"), "Total: 3"));
     EXPECT_EQ(text("Label4"), tree.path("root"));
 
     clickRow("List1", 3);
