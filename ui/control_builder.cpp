@@ -9,6 +9,7 @@
 #include <map>
 #include <string>
 
+#include "ui/accessible_names.h"
 #include "ui/caption_button.h"
 #include "ui/fitting_label.h"
 #include "ui/image_button.h"
@@ -106,12 +107,18 @@ bool showsCaption(ControlKind kind)
 }
 
 // A control that shows a text is named by it, so that assistive technology
-// reads the text it has now and is told when it changes. The others are
-// named by the caption they do not show (a panel), or else by their tooltip.
+// reads the text it has now and is told when it changes; a name of its own
+// only where the text alone would not be understood. The others are named
+// by the caption they do not show (a panel), or else by their tooltip.
 void nameForAssistiveTechnology(QWidget* widget, const ControlRow& row, const QString& caption, const QString& toolTip)
 {
-    if (!showsCaption(row.kind))
+    const AccessibleText spoken = accessibleTextOf(row.name);
+    if (spoken.name)
+        widget->setAccessibleName(QString::fromUtf8(spoken.name));
+    else if (!showsCaption(row.kind))
         widget->setAccessibleName(row.kind == ControlKind::FileList || caption.isEmpty() ? toolTip : caption);
+    if (spoken.description)
+        widget->setAccessibleDescription(QString::fromUtf8(spoken.description));
 }
 
 void dress(QWidget* widget, const ControlRow& row, const QString& caption)

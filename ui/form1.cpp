@@ -8,6 +8,7 @@
 
 #include <filesystem>
 
+#include "core/messages.h"
 #include "core/network_shares.h"
 #include "platform/native_file_storage.h"
 #include "platform/native_path_style.h"
@@ -185,7 +186,9 @@ void Form1::showLabels()
     lbl_suchstartpos_->setText(qs(session_->startPosition()));
     lbl_file_->setText(qs(session_->storageLocation()));
     // The button names the form the next click goes to.
-    cmd_DOS_->setText(session_->nameForm() == NameForm::Long ? QStringLiteral("DOS") : QStringLiteral("WIN"));
+    const bool toShort = session_->nameForm() == NameForm::Long;
+    cmd_DOS_->setText(toShort ? QStringLiteral("DOS") : QStringLiteral("WIN"));
+    cmd_DOS_->setAccessibleName(qs(toShort ? messages::kNameToShortNames : messages::kNameToLongNames));
 }
 
 void Form1::showSession()

@@ -72,6 +72,8 @@ void Form1::createControls()
     Label4_ = control<QLabel>("Label4");
     txt_einzelpfad_ = control<QLineEdit>("txt_einzelpfad");
     txt_find_ = control<QLineEdit>("txt_find");
+    // The find box is named by its heading.
+    control<QLabel>("Label2")->setBuddy(txt_find_);
     cmd_einzel_ = control<QWidget>("cmd_einzel");
     cmd_DOS_ = control<QPushButton>("cmd_DOS");
     cmd_DirtoUNC_ = control<QWidget>("cmd_DirtoUNC");

@@ -11,6 +11,7 @@
 #include "support/screen_reader.h"
 #include "ui/directory_list.h"
 #include "ui/drive_selector.h"
+#include "ui/form1_layout.h"
 
 namespace dirnal::ui {
 namespace {
@@ -137,6 +138,31 @@ TEST_F(WindowTest, GeneratingWaitsShowingProgressThenTheNewListIsClickedSearched
     EXPECT_FALSE(shown("txt_einzelpfad"));
 }
 
+TEST_F(WindowTest, EveryControlHasANameAListenerUnderstandsAndALabelIsNamedByTheTextItShows)
+{
+    open(tree.root());
+    fill({tree.root()});
+    clickRow("List1", 0);
+    click("cmd_startpos");
+    menu("dateis_0");
+    click("cmd_einzel");
+    for (const ui::ControlRow& row : ui::form1Controls()) {
+        if (find(row.name)->isVisibleTo(form.get())) {
+            EXPECT_FALSE(testing::ScreenReader::nameOf(find(row.name)).isEmpty()) << row.name;
+        }
+    }
+    const struct { const char* control; const char* name; } names[] = {
+        {"img_putin", "Pfad hinzufügen"}, {"cmd_vista", "Anführungszeichen setzen oder entfernen"},
+        {"List1", "Verzeichnisliste"}, {"img_ok", "Der angewählte Pfad existiert"}, {"lblnumber", "0"},
+        {"txt_find", "Pfade die diesen Namen enthalten selektieren:"}};
+    for (const auto& [control, name] : names)
+        EXPECT_EQ(testing::ScreenReader::nameOf(find(control)), QString::fromUtf8(name));
+    QAccessibleInterface* putin = QAccessible::queryAccessibleInterface(find("img_putin"));
+    EXPECT_EQ(putin->role(), QAccessible::Button);
+    putin->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return entries().size() == 2; }, 1000)) << "pressed, it adds the path";
+}
+
 TEST_F(WindowTest, TheConversionButtons)
 {
     const std::string longName = tree.mkdir("Programme/Konstruktion");
@@ -156,6 +182,7 @@ TEST_F(WindowTest, TheConversionButtons)
         click(step.button);
         EXPECT_EQ(entries(), step.after) << step.button;
         EXPECT_EQ(text("cmd_DOS"), step.caption) << step.button;
+        EXPECT_TRUE(testing::ScreenReader::nameOf(find("cmd_DOS")).startsWith(QString(step.caption) + ':'));
     }
 
     click("cmd_DirtoUNC");
