@@ -11,6 +11,7 @@
 
 #include "ui/accessible_names.h"
 #include "ui/caption_button.h"
+#include "ui/enter_presses_button.h"
 #include "ui/fitting_label.h"
 #include "ui/image_button.h"
 #include "ui/twips.h"
@@ -151,6 +152,7 @@ void dress(QWidget* widget, const ControlRow& row, const QString& caption)
 void buildControls(QWidget* container, const char* containerName, const MakeControl& make)
 {
     std::map<std::string, QWidget*> frames{{containerName, container}};
+    auto* enter = new EnterPressesButton(container);
     for (const ControlRow& row : form1Controls()) {
         const auto frame = frames.find(row.parent);
         if (frame == frames.end())
@@ -161,6 +163,8 @@ void buildControls(QWidget* container, const char* containerName, const MakeCont
         if (!widget)
             widget = makePlainControl(row, caption, frame->second);
         dress(widget, row, caption);
+        if (qobject_cast<QAbstractButton*>(widget))
+            widget->installEventFilter(enter);
         if (!ownContents)
             frames[row.name] = widget;
     }

@@ -124,19 +124,20 @@ void Form1::connectControls()
     onClick("cmd_einzel", [this] { enterEditMode(); });
     onClick("img_putin", [this] { confirmSinglePath(); });
     onClick("cmd_DirtoUNC", [this] {
-        cmd_DirtoUNC_->hide();
-        cmd_UNCtoDir_->show();
+        handOverFocus(cmd_DirtoUNC_, cmd_UNCtoDir_);
         convertToNetworkShares();
     });
     onClick("cmd_UNCtoDir", [this] {
-        cmd_UNCtoDir_->hide();
-        cmd_DirtoUNC_->show();
+        handOverFocus(cmd_UNCtoDir_, cmd_DirtoUNC_);
         convertToDriveLetters();
     });
     onClick("cmd_DOS", [this] { switchNameForm(); });
     onClick("cmd_vista", [this] { toggleQuotes(); });
     onClick("cmd_rel", [this] { makeRelative(); });
-    onClick("cmd_selshow", [this] { setOuterSize(kFindAreaWidthTwips, pixelsToTwips(frameGeometry().height())); });
+    onClick("cmd_selshow", [this] {
+        setOuterSize(kFindAreaWidthTwips, pixelsToTwips(frameGeometry().height()));
+        txt_find_->setFocus(Qt::OtherFocusReason);
+    });
     onClick("cmd_startpos", [this] { frame_start_->show(); });
     onClick("cmd_saveplace", [this] { showListFilePanel(ListFilePanel::Mode::Save); });
     onClick("img_save", [this] { save(); });

@@ -64,10 +64,17 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
+    // Tab passes over what is hidden or outside the window's width.
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void createControls();
     void createMenus();
+    void orderTabs();
+    bool takesTabFocus(const QWidget* widget) const;
+    // Hides one control and shows another in its place, with the focus if
+    // the hidden one had it.
+    void handOverFocus(QWidget* hidden, QWidget* shown);
     void connectControls();
     void connectPanels();
     void startUp();

@@ -80,7 +80,7 @@ void Form1::createControls()
     cmd_UNCtoDir_ = control<QWidget>("cmd_UNCtoDir");
     img_putin_ = control<QWidget>("img_putin");
     Frame3_ = control<QWidget>("Frame3");
-    setTabOrder(List1_, control<QWidget>("Command1"));
+    orderTabs();
     List1_->setFocus();
 }
 

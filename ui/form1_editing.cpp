@@ -69,13 +69,19 @@ void Form1::enterEditMode()
     QPalette palette = txt_einzelpfad_->palette();
     palette.setColor(QPalette::Base, QColor::fromRgb(kSinglePathBackground));
     txt_einzelpfad_->setPalette(palette);
+    // Ready to type over, or to edit.
+    txt_einzelpfad_->setFocus(Qt::OtherFocusReason);
+    txt_einzelpfad_->selectAll();
 }
 
 void Form1::confirmSinglePath()
 {
+    const bool editing = focusWidget() == txt_einzelpfad_ || focusWidget() == img_putin_;
     img_putin_->hide();
     cmd_einzel_->show();
     txt_einzelpfad_->hide();
+    if (editing)
+        cmd_einzel_->setFocus(Qt::OtherFocusReason);
     // What was typed stays in the box, also when the list had no room for it.
     if (session_->confirmSinglePath(*dialogs_))
         showPathList();

@@ -1,6 +1,7 @@
 // The window driven as a user drives it, through controls found by name.
 #include <QAccessible>
 #include <QApplication>
+#include <QLineEdit>
 #include <QTimer>
 
 #include <thread>
@@ -92,7 +93,7 @@ struct SlowStart final : DirectoryLister {
     std::string start;  // set once the window is open: only the walk waits
 };
 
-TEST_F(WindowTest, GeneratingWaitsShowingProgressThenTheNewListIsClickedSearchedAndEdited)
+TEST_F(WindowTest, AWalkShowsProgressUnderTheWaitCursorAndAnnouncesItsTotal)
 {
     tree.mkdir("root/B/x");
     tree.mkdir("root/A");
@@ -114,27 +115,35 @@ TEST_F(WindowTest, GeneratingWaitsShowingProgressThenTheNewListIsClickedSearched
     EXPECT_TRUE(waiting) << "under the wait cursor while the walk runs";
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     EXPECT_EQ(dialogs.questions.size(), 1u);
-    const std::string a = tree.path("root/A"), b = tree.path("root/B");
-    EXPECT_EQ(entries(), (Entries{a, b, tree.path("root/B/x"), "old"}));
-    EXPECT_TRUE(rowRect("List1", 3).isValid());
+    EXPECT_EQ(entries(), (Entries{tree.path("root/A"), tree.path("root/B"), tree.path("root/B/x"), "old"}));
+    EXPECT_TRUE(rowRect("List1", 3).isValid()) << "the new list is in view";
     EXPECT_EQ(reader.nameOf(find("lblStatus")), "Total: 3");
     EXPECT_TRUE(reader.heard(find("lblStatus"), "Total: 3"));
     EXPECT_EQ(text("Label4"), tree.path("root"));
+}
 
+TEST_F(WindowTest, AClickedEntryIsCheckedAndEditedAndASearchKeepsWhatTheUserTypedButFindsWhatDeleteRemoves)
+{
+    const std::string a = tree.mkdir("A"), b = tree.mkdir("B"), bx = tree.mkdir("B/x");
+    open(tree.root());
+    form->show();
+    fill({a, b, bx, "old"});
     clickRow("List1", 3);
     EXPECT_EQ(text("lblnumber"), "3");
-    EXPECT_EQ(text("lblStatus"), messages::kEntryMissing);
-    EXPECT_TRUE(shown("img_pathnotvalid"));
+    EXPECT_TRUE(shown("img_pathnotvalid")) << "checked: no such folder";
+    click("cmd_einzel");  // the clicked entry, ready to be typed over
+    EXPECT_EQ(form->focusWidget(), find("txt_einzelpfad"));
+    EXPECT_EQ(find<QLineEdit>("txt_einzelpfad")->selectedText(), "old");
+    QTest::keyClicks(find("txt_einzelpfad"), "neu");
     QTest::keyClicks(find("txt_find"), QString(QChar::fromLatin1(testing::kSeparator)) + u'B');
     click("cmd_deletethis");
     EXPECT_EQ(text("lblnumber"), "1") << "the first find is made current, as by a click";
     EXPECT_TRUE(shown("img_ok"));
+    EXPECT_EQ(text("txt_einzelpfad"), "neu");
     click("cmd_del");
     EXPECT_EQ(entries(), (Entries{a, "old"}));
-    click("cmd_einzel");  // the current entry, for editing
-    EXPECT_EQ(text("txt_einzelpfad"), b);
     click("img_putin");
-    EXPECT_EQ(entries(), (Entries{a, "old", b}));
+    EXPECT_EQ(entries(), (Entries{a, "old", "neu"}));
     EXPECT_FALSE(shown("txt_einzelpfad"));
 }
 
@@ -161,6 +170,40 @@ TEST_F(WindowTest, EveryControlHasANameAListenerUnderstandsAndALabelIsNamedByThe
     EXPECT_EQ(putin->role(), QAccessible::Button);
     putin->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     EXPECT_TRUE(QTest::qWaitFor([&] { return entries().size() == 2; }, 1000)) << "pressed, it adds the path";
+}
+
+TEST_F(WindowTest, TabFollowsTheWorkPassingOverWhatIsHiddenOrOutsideAndReturnOrEnterPressesTheFocusedButton)
+{
+    open(tree.root());
+    form->show();
+    fill({"a"});
+    const auto tabs = [&](const char* from, int count) {
+        Entries order;
+        for (QWidget* widget = find(from); count-- > 0; widget = form->focusWidget()) {
+            widget->setFocus();
+            order.push_back(widget->objectName().toStdString());
+            QTest::keyClick(widget, Qt::Key_Tab);
+        }
+        return order;
+    };
+    EXPECT_EQ(tabs("List1", 15), (Entries{"List1", "cmd_startpos", "Command1", "cmd_einzel", "cmd_del", "cmd_DOS",
+                                          "cmd_vista", "cmd_DirtoUNC", "cmd_rel", "cmd_UNCtoDir", "cmd_selshow",
+                                          "cmd_saveplace", "img_save", "img_Exit", "List1"}));
+    const auto press = [&](const char* button, Qt::Key key) {
+        find(button)->setFocus();
+        QTest::keyClick(find(button), key);
+    };
+    press("cmd_selshow", Qt::Key_Return);
+    EXPECT_EQ(form->focusWidget(), find("txt_find"));
+    EXPECT_EQ(tabs("txt_find", 3), (Entries{"txt_find", "cmd_deletethis", "img_save"})) << "widened into view";
+    press("cmd_vista", Qt::Key_Enter);
+    EXPECT_EQ(entries(), Entries{"\"a\""});
+    press("cmd_einzel", Qt::Key_Return);
+    EXPECT_EQ(tabs("txt_einzelpfad", 3), (Entries{"txt_einzelpfad", "img_putin", "cmd_del"}));
+    QTest::keyClicks(find("txt_einzelpfad"), "b");
+    press("img_putin", Qt::Key_Return);
+    EXPECT_EQ(entries(), (Entries{"\"a\"", "b"}));
+    EXPECT_EQ(form->focusWidget(), find("cmd_einzel"));
 }
 
 TEST_F(WindowTest, TheConversionButtons)
