@@ -161,6 +161,7 @@ void Form1::closeEvent(QCloseEvent* event)
 {
     // Not in the middle of a walk: the window closes once it has ended.
     if (walking_) {
+        closeAfterWalk_ = true;
         event->ignore();
         return;
     }

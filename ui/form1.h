@@ -127,6 +127,8 @@ private:
     std::unique_ptr<ShowingDialogs> dialogs_;
     bool shownBefore_ = false;
     bool walking_ = false;
+    // The user asked to close while the walk ran; done once it has ended.
+    bool closeAfterWalk_ = false;
     QPointer<QWidget> Form2_;
 
     PathListView* List1_ = nullptr;

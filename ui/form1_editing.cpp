@@ -4,6 +4,7 @@
 #include <QLineEdit>
 
 #include <atomic>
+#include <utility>
 
 #include "core/messages.h"
 #include "ui/fitting_label.h"
@@ -37,6 +38,9 @@ void Form1::generate()
         return result;
     });
     showPathList();
+    // A close asked for during the walk, with its offer to save the new list.
+    if (std::exchange(closeAfterWalk_, false))
+        close();
 }
 
 void Form1::clickEntry(int index)

@@ -4,10 +4,9 @@
 #include <QLineEdit>
 #include <QTimer>
 
-#include <thread>
-
 #include "core/messages.h"
 #include "platform/drive_of.h"
+#include "support/fake_lister.h"
 #include "support/form1_fixture.h"
 #include "support/screen_reader.h"
 #include "ui/directory_list.h"
@@ -80,46 +79,35 @@ TEST_F(WindowTest, TheStoredFoldersOpenThePanelsWhichSetStartAndListFileAndClose
     EXPECT_EQ(text("lblStatus"), messages::kDriveUnavailable);
 }
 
-// The disk, slow to list the folder a walk starts in.
-struct SlowStart final : DirectoryLister {
-    bool dirExists(const std::string& path) const override { return disk.dirExists(path); }
-    DirectoryListing list(const std::string& path) const override
-    {
-        if (path == start)
-            std::this_thread::sleep_for(std::chrono::milliseconds(1200));
-        return disk.list(path);
-    }
-    NativeDirectoryLister disk;
-    std::string start;  // set once the window is open: only the walk waits
-};
-
-TEST_F(WindowTest, AWalkShowsProgressUnderTheWaitCursorAndAnnouncesItsTotal)
+TEST_F(WindowTest, AWalkShowsProgressAnnouncesItsTotalAndACloseAskedForMeanwhileFollowsWithTheSaveOffer)
 {
     tree.mkdir("root/B/x");
     tree.mkdir("root/A");
     settings.values[keys::kStartDirectory] = tree.path("root");
-    SlowStart slow;
-    services.lister = &slow;
+    testing::HeldLister held(disk);
+    services.lister = &held;
     open(tree.root());
     form->show();  // the walk's event loop lays the emptied list out
     fill({"old"});  // kept: the question whether to delete it is answered No
-    slow.start = tree.path("root");
+    held.hold(tree.path("root"));
     testing::ScreenReader reader;
     bool waiting = false;
     QTimer::singleShot(700, [&] {
         EXPECT_EQ(text("lblStatus"), messages::directoriesFound(0));
         waiting = QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::WaitCursor;
         EXPECT_FALSE(form->close()) << "not while the walk runs";
+        held.release();
     });
     click("Command1");
     EXPECT_TRUE(waiting) << "under the wait cursor while the walk runs";
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-    EXPECT_EQ(dialogs.questions.size(), 1u);
     EXPECT_EQ(entries(), (Entries{tree.path("root/A"), tree.path("root/B"), tree.path("root/B/x"), "old"}));
     EXPECT_TRUE(rowRect("List1", 3).isValid()) << "the new list is in view";
     EXPECT_EQ(reader.nameOf(find("lblStatus")), "Total: 3");
     EXPECT_TRUE(reader.heard(find("lblStatus"), "Total: 3"));
     EXPECT_EQ(text("Label4"), tree.path("root"));
+    EXPECT_EQ(dialogs.questions, (Entries{messages::deleteExistingList(), messages::offerToSave(text("lbl_file"))}));
+    EXPECT_FALSE(form->isVisible()) << "closed once the walk had ended";
 }
 
 TEST_F(WindowTest, AClickedEntryIsCheckedAndEditedAndASearchKeepsWhatTheUserTypedButFindsWhatDeleteRemoves)
