@@ -96,6 +96,7 @@ TEST_F(WindowTest, AWalkShowsProgressAnnouncesItsTotalAndACloseAskedForMeanwhile
         EXPECT_EQ(text("lblStatus"), messages::directoriesFound(0));
         waiting = QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::WaitCursor;
         EXPECT_FALSE(form->close()) << "not while the walk runs";
+        QTest::keyClicks(find("txt_find"), "x");
         held.release();
     });
     click("Command1");
@@ -108,6 +109,7 @@ TEST_F(WindowTest, AWalkShowsProgressAnnouncesItsTotalAndACloseAskedForMeanwhile
     EXPECT_EQ(text("Label4"), tree.path("root"));
     EXPECT_EQ(dialogs.questions, (Entries{messages::deleteExistingList(), messages::offerToSave(text("lbl_file"))}));
     EXPECT_FALSE(form->isVisible()) << "closed once the walk had ended";
+    EXPECT_EQ(text("txt_find"), "") << "keys during the walk are dropped";
 }
 
 TEST_F(WindowTest, AClickedEntryIsCheckedAndEditedAndASearchKeepsWhatTheUserTypedButFindsWhatDeleteRemoves)
