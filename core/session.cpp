@@ -144,23 +144,35 @@ GenerationReport Session::generate(bool keepExisting, Dialogs& dialogs, const Wa
 
 // --- editing --------------------------------------------------------------
 
-void Session::clickEntry(int index)
+void Session::checkEntry(int index)
 {
-    if (index < 0 || index >= list_.count())
-        return;
     list_.setCurrentIndex(index);
     const bool exists = services_.lister->dirExists(list_.entryAt(index));
     clicked_ = ClickedEntry{index, exists};
     setStatus(exists ? messages_.entryExists() : messages_.entryMissing());
 }
 
+void Session::clickEntry(int index)
+{
+    if (index < 0 || index >= list_.count())
+        return;
+    checkEntry(index);
+    // A click replaces the box's text, typed or not: the entry is to be edited.
+    singlePath_ = list_.entryAt(index);
+    singlePathTyped_ = false;
+}
+
 int Session::selectBySearchText(std::string_view text)
 {
     // A search that finds something makes its first find current, as a
-    // click would: a delete right after it removes what was found.
+    // click would: a delete right after it removes what was found. What the
+    // user typed into the single-path box stays.
     const int first = thisnot(list_, text);
-    if (first >= 0)
-        clickEntry(first);
+    if (first >= 0) {
+        checkEntry(first);
+        if (!singlePathTyped_)
+            singlePath_ = list_.entryAt(first);
+    }
     return first;
 }
 
@@ -186,6 +198,20 @@ bool Session::appendSinglePath(const std::string& typed, Dialogs& dialogs)
         dialogs.inform(messages_.listFullPathNotAdded());
         return false;
     }
+    return true;
+}
+
+void Session::typeSinglePath(std::string text)
+{
+    singlePath_ = std::move(text);
+    singlePathTyped_ = true;
+}
+
+bool Session::confirmSinglePath(Dialogs& dialogs)
+{
+    if (!appendSinglePath(singlePath_, dialogs))
+        return false;
+    singlePathTyped_ = false;
     return true;
 }
 

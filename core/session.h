@@ -115,11 +115,12 @@ public:
     GenerationReport generate(bool keepExisting, Dialogs& dialogs, const WalkOptions& options = {},
                               const WalkRunner& run = {});
 
-    // A click on an entry: it becomes current, and the status line tells
-    // whether it exists.
+    // A click on an entry: it becomes current, the status line tells
+    // whether it exists, and its text goes into the single-path box.
     void clickEntry(int index);
     // Selects the entries holding the text; the first becomes current, as
-    // if clicked. The index of the first, or -1.
+    // if clicked, but its text goes into the single-path box only when the
+    // user has not typed there since. The index of the first, or -1.
     int selectBySearchText(std::string_view text);
     // Blanks the selected entries (once an entry was ever clicked), then
     // drops the empty ones.
@@ -128,6 +129,12 @@ public:
     // False when the list is full (and says so); an empty text adds
     // nothing and is no failure.
     bool appendSinglePath(const std::string& text, Dialogs& dialogs);
+    // The single-path box: its text stays while the box is hidden.
+    const std::string& singlePath() const { return singlePath_; }
+    // The user typed into the box.
+    void typeSinglePath(std::string text);
+    // Appends the box's text; once it is in the list, a search may replace it.
+    bool confirmSinglePath(Dialogs& dialogs);
 
     void convertToNetworkShares();
     void convertToDriveLetters();
@@ -165,6 +172,8 @@ public:
 
 private:
     void setStatus(std::string text);
+    // Makes an entry current and tells in the status line whether it exists.
+    void checkEntry(int index);
     void applyStoredFolders(const ApplyFolder& apply);
     std::string join(std::string_view directory, std::string_view name) const;
 
@@ -176,6 +185,8 @@ private:
     std::string status_;
     std::function<void(const std::string&)> statusListener_;
     std::optional<ClickedEntry> clicked_;
+    std::string singlePath_;
+    bool singlePathTyped_ = false;
     NameForm nameForm_ = NameForm::Long;
     StoredFolders folders_;
 };

@@ -2,6 +2,117 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="de">
 <context>
+    <name>AccessibleNames</name>
+    <message>
+        <source>Der angewählte Pfad existiert</source>
+        <translation>The selected path exists</translation>
+    </message>
+    <message>
+        <source>Der angewählte Pfad existiert nicht</source>
+        <translation>The selected path does not exist</translation>
+    </message>
+    <message>
+        <source>Verzeichnisliste</source>
+        <translation>Directory list</translation>
+    </message>
+    <message>
+        <source>Werkzeuge</source>
+        <translation>Tools</translation>
+    </message>
+    <message>
+        <source>Startposition</source>
+        <translation>Start position</translation>
+    </message>
+    <message>
+        <source>Einzelner Pfad</source>
+        <translation>Single path</translation>
+    </message>
+    <message>
+        <source>Pfad hinzufügen</source>
+        <translation>Add path</translation>
+    </message>
+    <message>
+        <source>Ausgewählte Pfade löschen</source>
+        <translation>Delete selected paths</translation>
+    </message>
+    <message>
+        <source>Anführungszeichen setzen oder entfernen</source>
+        <translation>Add or remove quotes</translation>
+    </message>
+    <message>
+        <source>UNC: Laufwerksbuchstaben in Netzwerkpfade umwandeln</source>
+        <translation>UNC: convert drive letters to network paths</translation>
+    </message>
+    <message>
+        <source>no UNC: Netzwerkpfade in Laufwerksbuchstaben umwandeln</source>
+        <translation>no UNC: convert network paths to drive letters</translation>
+    </message>
+    <message>
+        <source>select: Suche einblenden</source>
+        <translation>select: show the search</translation>
+    </message>
+    <message>
+        <source>Programm beenden</source>
+        <translation>Exit the program</translation>
+    </message>
+    <message>
+        <source>Statuszeile</source>
+        <translation>Status line</translation>
+    </message>
+    <message>
+        <source>Nummer des angewählten Eintrags</source>
+        <translation>Number of the selected entry</translation>
+    </message>
+    <message>
+        <source>Speicherort der dirnal.lst</source>
+        <translation>Location of dirnal.lst</translation>
+    </message>
+    <message>
+        <source>selection: Pfade auswählen, die den Suchtext enthalten</source>
+        <translation>selection: select paths that contain the search text</translation>
+    </message>
+    <message>
+        <source>Laufwerk der Startposition</source>
+        <translation>Drive of the start position</translation>
+    </message>
+    <message>
+        <source>Verzeichnisse der Startposition</source>
+        <translation>Directories of the start position</translation>
+    </message>
+    <message>
+        <source>ok: als Startposition übernehmen</source>
+        <translation>ok: take as start position</translation>
+    </message>
+    <message>
+        <source>Startposition schließen</source>
+        <translation>Close start position</translation>
+    </message>
+    <message>
+        <source>Dateiauswahl schließen</source>
+        <translation>Close file selection</translation>
+    </message>
+    <message>
+        <source>Laufwerk der dirnal.lst</source>
+        <translation>Drive of dirnal.lst</translation>
+    </message>
+    <message>
+        <source>Verzeichnisse der dirnal.lst</source>
+        <translation>Directories of dirnal.lst</translation>
+    </message>
+    <message>
+        <source>Datei dirnal.lst</source>
+        <translation>File dirnal.lst</translation>
+    </message>
+    <message>
+        <source>DOS: Pfade in kurze 8.3-Namen umwandeln</source>
+        <translation>DOS: convert paths to short 8.3 names</translation>
+    </message>
+    <message>
+        <source>WIN: Pfade in lange Namen umwandeln</source>
+        <translation>WIN: convert paths to long names</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>Datei</source>

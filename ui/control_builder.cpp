@@ -9,7 +9,10 @@
 #include <map>
 #include <string>
 
+#include "ui/accessible_names.h"
 #include "ui/caption_button.h"
+#include "ui/enter_presses_button.h"
+#include "ui/fitting_label.h"
 #include "ui/image_button.h"
 #include "ui/twips.h"
 #include "ui/window_font.h"
@@ -28,11 +31,9 @@ QColor colourOf(std::uint32_t rgb)
     return QColor::fromRgb(static_cast<QRgb>(rgb));
 }
 
-QLabel* makeLabel(QWidget* parent, bool bordered)
+QLabel* makeLabel(QWidget* parent)
 {
     auto* label = new QLabel(parent);
-    if (bordered)
-        label->setFrameStyle(QFrame::Box | QFrame::Plain);
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -58,9 +59,13 @@ QFont fontOf(ControlFont font)
 QWidget* makePlainControl(const ControlRow& row, const QString& caption, QWidget* parent)
 {
     switch (row.kind) {
-    case ControlKind::Label:
+    case ControlKind::Label: {
+        QLabel* label = makeLabel(parent);
+        label->setText(caption);
+        return label;
+    }
     case ControlKind::BorderLabel: {
-        QLabel* label = makeLabel(parent, row.kind == ControlKind::BorderLabel);
+        auto* label = new FittingLabel(parent);
         label->setText(caption);
         return label;
     }
@@ -74,7 +79,7 @@ QWidget* makePlainControl(const ControlRow& row, const QString& caption, QWidget
     case ControlKind::ImageButton:
         return new ImageButton(parent);
     case ControlKind::StatusImage: {
-        QLabel* image = makeLabel(parent, false);
+        QLabel* image = makeLabel(parent);
         image->setCursor(Qt::PointingHandCursor);
         return image;
     }
@@ -87,6 +92,36 @@ QWidget* makePlainControl(const ControlRow& row, const QString& caption, QWidget
     }
 }
 
+// Whether a control shows its caption as a text of its own.
+bool showsCaption(ControlKind kind)
+{
+    switch (kind) {
+    case ControlKind::Label:
+    case ControlKind::BorderLabel:
+    case ControlKind::CloseBox:
+    case ControlKind::Button:
+    case ControlKind::GroupFrame:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// A control that shows a text is named by it, so that assistive technology
+// reads the text it has now and is told when it changes; a name of its own
+// only where the text alone would not be understood. The others are named
+// by the caption they do not show (a panel), or else by their tooltip.
+void nameForAssistiveTechnology(QWidget* widget, const ControlRow& row, const QString& caption, const QString& toolTip)
+{
+    const AccessibleText spoken = accessibleTextOf(row.name);
+    if (spoken.name)
+        widget->setAccessibleName(QCoreApplication::translate("AccessibleNames", spoken.name));
+    else if (!showsCaption(row.kind))
+        widget->setAccessibleName(row.kind == ControlKind::FileList || caption.isEmpty() ? toolTip : caption);
+    if (spoken.description)
+        widget->setAccessibleDescription(QCoreApplication::translate("AccessibleNames", spoken.description));
+}
+
 void dress(QWidget* widget, const ControlRow& row, const QString& caption)
 {
     widget->setObjectName(QString::fromLatin1(row.name));
@@ -94,8 +129,7 @@ void dress(QWidget* widget, const ControlRow& row, const QString& caption)
     const QString toolTip = translated(row.toolTip);
     if (!toolTip.isEmpty())
         widget->setToolTip(toolTip);
-    // Assistive technology names a control by its caption, or its tooltip.
-    widget->setAccessibleName(!caption.isEmpty() && row.kind != ControlKind::FileList ? caption : toolTip);
+    nameForAssistiveTechnology(widget, row, caption, toolTip);
     if (row.textColour != kNoColour || row.backColour != kNoColour) {
         QPalette palette = widget->palette();
         if (row.textColour != kNoColour)
@@ -118,6 +152,7 @@ void dress(QWidget* widget, const ControlRow& row, const QString& caption)
 void buildControls(QWidget* container, const char* containerName, const MakeControl& make)
 {
     std::map<std::string, QWidget*> frames{{containerName, container}};
+    auto* enter = new EnterPressesButton(container);
     for (const ControlRow& row : form1Controls()) {
         const auto frame = frames.find(row.parent);
         if (frame == frames.end())
@@ -128,6 +163,8 @@ void buildControls(QWidget* container, const char* containerName, const MakeCont
         if (!widget)
             widget = makePlainControl(row, caption, frame->second);
         dress(widget, row, caption);
+        if (qobject_cast<QAbstractButton*>(widget))
+            widget->installEventFilter(enter);
         if (!ownContents)
             frames[row.name] = widget;
     }

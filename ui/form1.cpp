@@ -8,12 +8,15 @@
 
 #include <filesystem>
 
+#include "core/messages.h"
 #include "core/network_shares.h"
 #include "platform/native_file_storage.h"
 #include "platform/native_path_style.h"
 #include "platform/platform_drives.h"
 #include "platform/qt/shell_exec.h"
 #include "platform/short_names.h"
+#include "ui/fitting_label.h"
+#include "ui/accessible_names.h"
 #include "ui/form1_layout.h"
 #include "ui/form2.h"
 #include "ui/path_list_view.h"
@@ -115,24 +118,27 @@ void Form1::connectControls()
     };
     onClick("Command1", [this] { generate(); });
     connect(List1_, &PathListView::entryMadeCurrent, this, &Form1::clickEntry);
+    connect(txt_einzelpfad_, &QLineEdit::textEdited, this,
+            [this](const QString& text) { session_->typeSinglePath(text.toStdString()); });
     onClick("cmd_deletethis", [this] { selectBySearchText(); });
     onClick("cmd_del", [this] { deleteSelected(); });
     onClick("cmd_einzel", [this] { enterEditMode(); });
     onClick("img_putin", [this] { confirmSinglePath(); });
     onClick("cmd_DirtoUNC", [this] {
-        cmd_DirtoUNC_->hide();
-        cmd_UNCtoDir_->show();
+        handOverFocus(cmd_DirtoUNC_, cmd_UNCtoDir_);
         convertToNetworkShares();
     });
     onClick("cmd_UNCtoDir", [this] {
-        cmd_UNCtoDir_->hide();
-        cmd_DirtoUNC_->show();
+        handOverFocus(cmd_UNCtoDir_, cmd_DirtoUNC_);
         convertToDriveLetters();
     });
     onClick("cmd_DOS", [this] { switchNameForm(); });
     onClick("cmd_vista", [this] { toggleQuotes(); });
     onClick("cmd_rel", [this] { makeRelative(); });
-    onClick("cmd_selshow", [this] { setOuterSize(kFindAreaWidthTwips, pixelsToTwips(frameGeometry().height())); });
+    onClick("cmd_selshow", [this] {
+        setOuterSize(kFindAreaWidthTwips, pixelsToTwips(frameGeometry().height()));
+        txt_find_->setFocus(Qt::OtherFocusReason);
+    });
     onClick("cmd_startpos", [this] { frame_start_->show(); });
     onClick("cmd_saveplace", [this] { showListFilePanel(ListFilePanel::Mode::Save); });
     onClick("img_save", [this] { save(); });
@@ -157,6 +163,7 @@ void Form1::closeEvent(QCloseEvent* event)
 {
     // Not in the middle of a walk: the window closes once it has ended.
     if (walking_) {
+        closeAfterWalk_ = true;
         event->ignore();
         return;
     }
@@ -183,7 +190,9 @@ void Form1::showLabels()
     lbl_suchstartpos_->setText(qs(session_->startPosition()));
     lbl_file_->setText(qs(session_->storageLocation()));
     // The button names the form the next click goes to.
-    cmd_DOS_->setText(session_->nameForm() == NameForm::Long ? QStringLiteral("DOS") : QStringLiteral("WIN"));
+    const bool toShort = session_->nameForm() == NameForm::Long;
+    cmd_DOS_->setText(toShort ? QStringLiteral("DOS") : QStringLiteral("WIN"));
+    cmd_DOS_->setAccessibleName(nameFormButtonName(toShort));
 }
 
 void Form1::showSession()
@@ -200,7 +209,9 @@ void Form1::showClickedEntry()
     lblnumber_->setText(QString::number(clicked->index));
     img_pathnotvalid_->setVisible(!clicked->exists);
     img_ok_->setVisible(clicked->exists);
-    txt_einzelpfad_->setText(qs(session_->list().entryAt(clicked->index)));
+    // Setting the same text again would lose the cursor and the undo steps.
+    if (const QString singlePath = qs(session_->singlePath()); txt_einzelpfad_->text() != singlePath)
+        txt_einzelpfad_->setText(singlePath);
 }
 
 void Form1::showInformationWindow()

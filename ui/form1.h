@@ -26,6 +26,7 @@ class QWidget;
 
 namespace dirnal::ui {
 
+class FittingLabel;
 class PathListView;
 class StartPositionPanel;
 
@@ -64,10 +65,17 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
+    // Tab passes over what is hidden or outside the window's width.
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void createControls();
     void createMenus();
+    void orderTabs();
+    bool takesTabFocus(const QWidget* widget) const;
+    // Hides one control and shows another in its place, with the focus if
+    // the hidden one had it.
+    void handOverFocus(QWidget* hidden, QWidget* shown);
     void connectControls();
     void connectPanels();
     void startUp();
@@ -121,13 +129,15 @@ private:
     std::unique_ptr<ShowingDialogs> dialogs_;
     bool shownBefore_ = false;
     bool walking_ = false;
+    // The user asked to close while the walk ran; done once it has ended.
+    bool closeAfterWalk_ = false;
     QPointer<QWidget> Form2_;
 
     PathListView* List1_ = nullptr;
-    QLabel* lbl_suchstartpos_ = nullptr;
-    QLabel* lbl_file_ = nullptr;
-    QLabel* lblStatus_ = nullptr;
-    QLabel* lblnumber_ = nullptr;
+    FittingLabel* lbl_suchstartpos_ = nullptr;
+    FittingLabel* lbl_file_ = nullptr;
+    FittingLabel* lblStatus_ = nullptr;
+    FittingLabel* lblnumber_ = nullptr;
     QLabel* img_ok_ = nullptr;
     QLabel* img_pathnotvalid_ = nullptr;
     QLabel* Label4_ = nullptr;

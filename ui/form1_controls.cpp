@@ -7,6 +7,7 @@
 #include <QStyle>
 
 #include "ui/control_builder.h"
+#include "ui/fitting_label.h"
 #include "ui/form1.h"
 #include "ui/image_button.h"
 #include "ui/path_list_view.h"
@@ -59,22 +60,27 @@ void Form1::createControls()
     control<ImageButton>("cmd_vista")->setIcon(style->standardIcon(QStyle::SP_FileDialogDetailedView));
     control<QLabel>("Label5")->setAlignment(Qt::AlignCenter);
 
-    lbl_suchstartpos_ = control<QLabel>("lbl_suchstartpos");
-    lbl_file_ = control<QLabel>("lbl_file");
-    lblStatus_ = control<QLabel>("lblStatus");
-    lblnumber_ = control<QLabel>("lblnumber");
+    lbl_suchstartpos_ = control<FittingLabel>("lbl_suchstartpos");
+    lbl_file_ = control<FittingLabel>("lbl_file");
+    lblStatus_ = control<FittingLabel>("lblStatus");
+    lblnumber_ = control<FittingLabel>("lblnumber");
+    // A path too long for its box keeps its beginning and its last folder.
+    lbl_suchstartpos_->setElideMode(Qt::ElideMiddle);
+    lbl_file_->setElideMode(Qt::ElideMiddle);
     img_ok_ = control<QLabel>("img_ok");
     img_pathnotvalid_ = control<QLabel>("img_pathnotvalid");
     Label4_ = control<QLabel>("Label4");
     txt_einzelpfad_ = control<QLineEdit>("txt_einzelpfad");
     txt_find_ = control<QLineEdit>("txt_find");
+    // The find box is named by its heading.
+    control<QLabel>("Label2")->setBuddy(txt_find_);
     cmd_einzel_ = control<QWidget>("cmd_einzel");
     cmd_DOS_ = control<QPushButton>("cmd_DOS");
     cmd_DirtoUNC_ = control<QWidget>("cmd_DirtoUNC");
     cmd_UNCtoDir_ = control<QWidget>("cmd_UNCtoDir");
     img_putin_ = control<QWidget>("img_putin");
     Frame3_ = control<QWidget>("Frame3");
-    setTabOrder(List1_, control<QWidget>("Command1"));
+    orderTabs();
     List1_->setFocus();
 }
 

@@ -4,8 +4,10 @@
 #include <QLineEdit>
 
 #include <atomic>
+#include <utility>
 
 #include "core/messages.h"
+#include "ui/fitting_label.h"
 #include "ui/form1.h"
 #include "ui/form1_layout.h"
 #include "ui/path_list_view.h"
@@ -36,6 +38,9 @@ void Form1::generate()
         return result;
     });
     showPathList();
+    // A close asked for during the walk, with its offer to save the new list.
+    if (std::exchange(closeAfterWalk_, false))
+        close();
 }
 
 void Form1::clickEntry(int index)
@@ -68,15 +73,21 @@ void Form1::enterEditMode()
     QPalette palette = txt_einzelpfad_->palette();
     palette.setColor(QPalette::Base, QColor::fromRgb(kSinglePathBackground));
     txt_einzelpfad_->setPalette(palette);
+    // Ready to type over, or to edit.
+    txt_einzelpfad_->setFocus(Qt::OtherFocusReason);
+    txt_einzelpfad_->selectAll();
 }
 
 void Form1::confirmSinglePath()
 {
+    const bool editing = focusWidget() == txt_einzelpfad_ || focusWidget() == img_putin_;
     img_putin_->hide();
     cmd_einzel_->show();
     txt_einzelpfad_->hide();
+    if (editing)
+        cmd_einzel_->setFocus(Qt::OtherFocusReason);
     // What was typed stays in the box, also when the list had no room for it.
-    if (session_->appendSinglePath(txt_einzelpfad_->text().toStdString(), *dialogs_))
+    if (session_->confirmSinglePath(*dialogs_))
         showPathList();
 }
 

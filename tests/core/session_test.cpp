@@ -161,6 +161,23 @@ TEST_F(SessionTest, DeleteBlanksTheSelectionOnlyOnceAnEntryWasClicked)
     EXPECT_EQ(dialogs.notices, Entries{Messages().listFullPathNotAdded()});
 }
 
+TEST_F(SessionTest, TheSinglePathBoxTakesTheClickedEntryButASearchNeverReplacesTypedText)
+{
+    fill({"/a", "/b/x", "/c/x"});
+    EXPECT_EQ(session.selectBySearchText("b"), 1);
+    EXPECT_EQ(session.singlePath(), "/b/x") << "nothing typed: the find is there to be edited";
+    session.typeSinglePath("/mine");
+    EXPECT_EQ(session.selectBySearchText("c"), 2);
+    EXPECT_EQ(session.singlePath(), "/mine");
+    EXPECT_TRUE(session.confirmSinglePath(dialogs));
+    EXPECT_EQ(entries().back(), "/mine");
+    session.selectBySearchText("b");
+    EXPECT_EQ(session.singlePath(), "/b/x") << "appended, the typed text is safe in the list";
+    session.typeSinglePath("/again");
+    session.clickEntry(0);
+    EXPECT_EQ(session.singlePath(), "/a") << "a click is a choice to edit that entry";
+}
+
 TEST_F(SessionTest, ShareConversionsRewriteEntriesAndStartPositionWithOneSeparatorLess)
 {
     const Entries mixed{"X:\\proj", "X:\\", "X:", "\\\\srv\\data\\proj", "\\\\srv\\data", "c:\\proj",

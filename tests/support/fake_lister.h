@@ -1,8 +1,11 @@
 #pragma once
 
 #include <atomic>
+#include <chrono>
+#include <condition_variable>
 #include <functional>
 #include <map>
+#include <mutex>
 #include <set>
 #include <string>
 #include <vector>
@@ -96,6 +99,37 @@ private:
     std::set<std::string> unreadable_;
     std::map<std::string, std::string> links_;
     mutable std::atomic<int> listings_{0};
+};
+
+// Another lister's directories, but the listing of one of them waits until
+// released: a walk that starts there is held.
+class HeldLister final : public DirectoryLister {
+public:
+    explicit HeldLister(const DirectoryLister& lister) : lister_(lister) {}
+    void hold(std::string directory) { held_ = std::move(directory); }
+    void release()
+    {
+        const std::lock_guard lock(mutex_);
+        released_ = true;
+        wake_.notify_all();
+    }
+    bool dirExists(const std::string& path) const override { return lister_.dirExists(path); }
+    DirectoryListing list(const std::string& directory) const override
+    {
+        if (directory == held_) {
+            std::unique_lock lock(mutex_);
+            // A test that fails before it releases the walk does not hang.
+            wake_.wait_for(lock, std::chrono::seconds(10), [this] { return released_; });
+        }
+        return lister_.list(directory);
+    }
+
+private:
+    const DirectoryLister& lister_;
+    std::string held_;
+    mutable std::mutex mutex_;
+    mutable std::condition_variable wake_;
+    bool released_ = false;
 };
 
 }  // namespace dirnal::testing

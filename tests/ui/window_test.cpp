@@ -1,14 +1,17 @@
 // The window driven as a user drives it, through controls found by name.
+#include <QAccessible>
 #include <QApplication>
+#include <QLineEdit>
 #include <QTimer>
-
-#include <thread>
 
 #include "core/messages.h"
 #include "platform/drive_of.h"
+#include "support/fake_lister.h"
 #include "support/form1_fixture.h"
+#include "support/screen_reader.h"
 #include "ui/directory_list.h"
 #include "ui/drive_selector.h"
+#include "ui/form1_layout.h"
 
 namespace dirnal::ui {
 namespace {
@@ -76,61 +79,121 @@ TEST_F(WindowTest, TheStoredFoldersOpenThePanelsWhichSetStartAndListFileAndClose
     EXPECT_EQ(text("lblStatus"), Messages().driveUnavailable());
 }
 
-// The disk, slow to list the folder a walk starts in.
-struct SlowStart final : DirectoryLister {
-    bool dirExists(const std::string& path) const override { return disk.dirExists(path); }
-    DirectoryListing list(const std::string& path) const override
-    {
-        if (path == start)
-            std::this_thread::sleep_for(std::chrono::milliseconds(1200));
-        return disk.list(path);
-    }
-    NativeDirectoryLister disk;
-    std::string start;  // set once the window is open: only the walk waits
-};
-
-TEST_F(WindowTest, GeneratingWaitsShowingProgressThenTheNewListIsClickedSearchedAndEdited)
+TEST_F(WindowTest, AWalkShowsProgressAnnouncesItsTotalAndACloseAskedForMeanwhileFollowsWithTheSaveOffer)
 {
     tree.mkdir("root/B/x");
     tree.mkdir("root/A");
     settings.values[keys::kStartDirectory] = tree.path("root");
-    SlowStart slow;
-    services.lister = &slow;
+    testing::HeldLister held(disk);
+    services.lister = &held;
     open(tree.root());
     form->show();  // the walk's event loop lays the emptied list out
     fill({"old"});  // kept: the question whether to delete it is answered No
-    slow.start = tree.path("root");
+    held.hold(tree.path("root"));
+    testing::ScreenReader reader;
     bool waiting = false;
     QTimer::singleShot(700, [&] {
         EXPECT_EQ(text("lblStatus"), Messages().directoriesFound(0));
         waiting = QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::WaitCursor;
         EXPECT_FALSE(form->close()) << "not while the walk runs";
+        QTest::keyClicks(find("txt_find"), "x");
+        held.release();
     });
     click("Command1");
     EXPECT_TRUE(waiting) << "under the wait cursor while the walk runs";
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-    EXPECT_EQ(dialogs.questions.size(), 1u);
-    const std::string a = tree.path("root/A"), b = tree.path("root/B");
-    EXPECT_EQ(entries(), (Entries{a, b, tree.path("root/B/x"), "old"}));
-    EXPECT_TRUE(rowRect("List1", 3).isValid());
-    EXPECT_EQ(text("lblStatus"), "Total: 3");
+    EXPECT_EQ(entries(), (Entries{tree.path("root/A"), tree.path("root/B"), tree.path("root/B/x"), "old"}));
+    EXPECT_TRUE(rowRect("List1", 3).isValid()) << "the new list is in view";
+    EXPECT_EQ(reader.nameOf(find("lblStatus")), "Total: 3");
+    EXPECT_TRUE(reader.heard(find("lblStatus"), "Total: 3"));
     EXPECT_EQ(text("Label4"), tree.path("root"));
+    EXPECT_EQ(dialogs.questions, (Entries{Messages().deleteExistingList(), Messages().offerToSave(text("lbl_file"))}));
+    EXPECT_FALSE(form->isVisible()) << "closed once the walk had ended";
+    EXPECT_EQ(text("txt_find"), "") << "keys during the walk are dropped";
+}
 
+TEST_F(WindowTest, AClickedEntryIsCheckedAndEditedAndASearchKeepsWhatTheUserTypedButFindsWhatDeleteRemoves)
+{
+    const std::string a = tree.mkdir("A"), b = tree.mkdir("B"), bx = tree.mkdir("B/x");
+    open(tree.root());
+    form->show();
+    fill({a, b, bx, "old"});
     clickRow("List1", 3);
     EXPECT_EQ(text("lblnumber"), "3");
-    EXPECT_EQ(text("lblStatus"), Messages().entryMissing());
-    EXPECT_TRUE(shown("img_pathnotvalid"));
+    EXPECT_TRUE(shown("img_pathnotvalid")) << "checked: no such folder";
+    click("cmd_einzel");  // the clicked entry, ready to be typed over
+    EXPECT_EQ(form->focusWidget(), find("txt_einzelpfad"));
+    EXPECT_EQ(find<QLineEdit>("txt_einzelpfad")->selectedText(), "old");
+    QTest::keyClicks(find("txt_einzelpfad"), "neu");
     QTest::keyClicks(find("txt_find"), QString(QChar::fromLatin1(testing::kSeparator)) + u'B');
     click("cmd_deletethis");
     EXPECT_EQ(text("lblnumber"), "1") << "the first find is made current, as by a click";
     EXPECT_TRUE(shown("img_ok"));
+    EXPECT_EQ(text("txt_einzelpfad"), "neu");
     click("cmd_del");
     EXPECT_EQ(entries(), (Entries{a, "old"}));
-    click("cmd_einzel");  // the current entry, for editing
-    EXPECT_EQ(text("txt_einzelpfad"), b);
     click("img_putin");
-    EXPECT_EQ(entries(), (Entries{a, "old", b}));
+    EXPECT_EQ(entries(), (Entries{a, "old", "neu"}));
     EXPECT_FALSE(shown("txt_einzelpfad"));
+}
+
+TEST_F(WindowTest, EveryControlHasANameAListenerUnderstandsAndALabelIsNamedByTheTextItShows)
+{
+    open(tree.root());
+    fill({tree.root()});
+    clickRow("List1", 0);
+    click("cmd_startpos");
+    menu("dateis_0");
+    click("cmd_einzel");
+    for (const ui::ControlRow& row : ui::form1Controls()) {
+        if (find(row.name)->isVisibleTo(form.get())) {
+            EXPECT_FALSE(testing::ScreenReader::nameOf(find(row.name)).isEmpty()) << row.name;
+        }
+    }
+    const struct { const char* control; const char* name; } names[] = {
+        {"img_putin", "Pfad hinzufügen"}, {"cmd_vista", "Anführungszeichen setzen oder entfernen"},
+        {"List1", "Verzeichnisliste"}, {"img_ok", "Der angewählte Pfad existiert"}, {"lblnumber", "0"},
+        {"txt_find", "Pfade die diesen Namen enthalten selektieren:"}};
+    for (const auto& [control, name] : names)
+        EXPECT_EQ(testing::ScreenReader::nameOf(find(control)), QString::fromUtf8(name));
+    QAccessibleInterface* putin = QAccessible::queryAccessibleInterface(find("img_putin"));
+    EXPECT_EQ(putin->role(), QAccessible::Button);
+    putin->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return entries().size() == 2; }, 1000)) << "pressed, it adds the path";
+}
+
+TEST_F(WindowTest, TabFollowsTheWorkPassingOverWhatIsHiddenOrOutsideAndReturnOrEnterPressesTheFocusedButton)
+{
+    open(tree.root());
+    form->show();
+    fill({"a"});
+    const auto tabs = [&](const char* from, int count) {
+        Entries order;
+        for (QWidget* widget = find(from); count-- > 0; widget = form->focusWidget()) {
+            widget->setFocus();
+            order.push_back(widget->objectName().toStdString());
+            QTest::keyClick(widget, Qt::Key_Tab);
+        }
+        return order;
+    };
+    EXPECT_EQ(tabs("List1", 15), (Entries{"List1", "cmd_startpos", "Command1", "cmd_einzel", "cmd_del", "cmd_DOS",
+                                          "cmd_vista", "cmd_DirtoUNC", "cmd_rel", "cmd_UNCtoDir", "cmd_selshow",
+                                          "cmd_saveplace", "img_save", "img_Exit", "List1"}));
+    const auto press = [&](const char* button, Qt::Key key) {
+        find(button)->setFocus();
+        QTest::keyClick(find(button), key);
+    };
+    press("cmd_selshow", Qt::Key_Return);
+    EXPECT_EQ(form->focusWidget(), find("txt_find"));
+    EXPECT_EQ(tabs("txt_find", 3), (Entries{"txt_find", "cmd_deletethis", "img_save"})) << "widened into view";
+    press("cmd_vista", Qt::Key_Enter);
+    EXPECT_EQ(entries(), Entries{"\"a\""});
+    press("cmd_einzel", Qt::Key_Return);
+    EXPECT_EQ(tabs("txt_einzelpfad", 3), (Entries{"txt_einzelpfad", "img_putin", "cmd_del"}));
+    QTest::keyClicks(find("txt_einzelpfad"), "b");
+    press("img_putin", Qt::Key_Return);
+    EXPECT_EQ(entries(), (Entries{"\"a\"", "b"}));
+    EXPECT_EQ(form->focusWidget(), find("cmd_einzel"));
 }
 
 TEST_F(WindowTest, TheConversionButtons)
@@ -152,6 +215,7 @@ TEST_F(WindowTest, TheConversionButtons)
         click(step.button);
         EXPECT_EQ(entries(), step.after) << step.button;
         EXPECT_EQ(text("cmd_DOS"), step.caption) << step.button;
+        EXPECT_TRUE(testing::ScreenReader::nameOf(find("cmd_DOS")).startsWith(QString(step.caption) + ':'));
     }
 
     click("cmd_DirtoUNC");
