@@ -138,23 +138,20 @@ TEST_F(CliTest, OutputThatIsNoPlainFileOrCannotBeWrittenGivesExitCode5AndAGerman
         expectGermanOnly(result.err);
         EXPECT_FALSE(std::filesystem::is_regular_file(target)) << "nothing replaced it";
     }
-    // A file size limit in the middle of the save: no signal ends the tool, the old file stays whole.
+    // A file size limit in the middle of a save (no signal ends the tool, the old file stays whole), a full
+    // disk and a closed standard output.
+    const std::string program = DIRNAL_LST_PROGRAM, errors = tree.path("out/errors.txt");
     const std::string keep = tree.touch("out/keep.lst", std::string(4000, 'k') + "\r\n");
     const std::string saved = tree.touch("out/saved.lst", "alt\r\n");
-    const int limited = std::system(("ulimit -f 2; " DIRNAL_LST_PROGRAM " -q -k " + keep + " -o " + saved + " " +
-                                     root() + " 2> " + tree.path("out/limited.txt"))
-                                        .c_str());
-    EXPECT_EQ(WEXITSTATUS(limited), kCannotWrite);
-    EXPECT_NE(contentOf(tree.path("out/limited.txt")).find("Die alte Datei ist unverändert."), std::string::npos);
-    EXPECT_EQ(contentOf(saved), "alt\r\n");
-    // A full disk and a closed standard output.
-    const std::string errors = tree.path("out/errors.txt");
-    for (const char* output : {"> /dev/full", ">&-"}) {
-        const int status =
-            std::system((DIRNAL_LST_PROGRAM " -q " + root() + " " + output + " 2> " + errors).c_str());
-        EXPECT_EQ(WEXITSTATUS(status), kCannotWrite) << output;
-        EXPECT_EQ(contentOf(errors), "dirnal-lst: Die Standardausgabe kann nicht geschrieben werden.\n") << output;
+    const std::string stdoutFailed = "dirnal-lst: Die Standardausgabe kann nicht geschrieben werden.\n";
+    const std::pair<std::string, std::string> runs[] = {
+        {"ulimit -f 2; " + program + " -q -k " + keep + " -o " + saved + " " + root(), "Die alte Datei ist unverändert."},
+        {program + " -q " + root() + " > /dev/full", stdoutFailed}, {program + " -q " + root() + " >&-", stdoutFailed}};
+    for (const auto& [command, message] : runs) {
+        EXPECT_EQ(WEXITSTATUS(std::system((command + " 2> " + errors).c_str())), kCannotWrite) << command;
+        EXPECT_NE(contentOf(errors).find(message), std::string::npos) << command;
     }
+    EXPECT_EQ(contentOf(saved), "alt\r\n");
 }
 
 TEST_F(CliTest, HelpVersionAndTheProgramItself)

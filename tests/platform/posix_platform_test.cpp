@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstdlib>
 #include <csignal>
 #include <filesystem>
 #include <tuple>
@@ -97,9 +98,8 @@ TEST(ReplaceFileContent, ReplacesTheWholeContentKeepingModeOwnerAndLinks)
     EXPECT_NE(inodeOf(file), before) << "a new file, moved over the old one";
     struct stat info {};
     ::stat(file.c_str(), &info);
-    EXPECT_EQ(info.st_mode & 07777, 0604u);
-    EXPECT_EQ(info.st_uid, root ? 65534 : ::geteuid());
-    EXPECT_EQ(info.st_gid, root ? 65534 : ::getegid());
+    EXPECT_EQ(std::tuple(info.st_mode & 07777, info.st_uid, info.st_gid),
+              std::tuple(0604u, root ? 65534u : ::geteuid(), root ? 65534u : ::getegid()));
     ASSERT_FALSE(replaceFileContent(file, ""));
     EXPECT_EQ(fs::file_size(file), 0u);
 
@@ -252,7 +252,7 @@ TEST(PosixDirectoryLister, ListsSubdirectoriesInDisplayOrderAsFullPaths)
 }
 
 // Folders named "d" inside each other, deeper than any path the system
-// takes: made and removed through descriptors, a level at a time.
+// takes: made through descriptors, a level at a time (rm removes them).
 void makeChain(const std::string& top, int levels)
 {
     int fd = ::open(top.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
@@ -261,23 +261,6 @@ void makeChain(const std::string& top, int levels)
         const int next = ::openat(fd, "d", O_PATH | O_DIRECTORY | O_CLOEXEC);
         ::close(fd);
         fd = next;
-    }
-    ::close(fd);
-}
-
-void removeChain(const std::string& top, int levels)
-{
-    int fd = ::open(top.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
-    int depth = 0;
-    for (int next; depth < levels && (next = ::openat(fd, "d", O_PATH | O_DIRECTORY | O_CLOEXEC)) >= 0; ++depth) {
-        ::close(fd);
-        fd = next;
-    }
-    for (; depth > 0; --depth) {
-        const int parent = ::openat(fd, "..", O_PATH | O_DIRECTORY | O_CLOEXEC);
-        ::close(fd);
-        ::unlinkat(parent, "d", AT_REMOVEDIR);
-        fd = parent;
     }
     ::close(fd);
 }
@@ -292,11 +275,11 @@ TEST(PosixDirectoryLister, WhatCannotBeEnteredCountsAsUnreadableNoSearchRightOrD
     makeChain(deep, 2100);
 
     const GeneratedList result = walkTree(tree.root(), {}, PosixDirectoryLister());
-    removeChain(deep, 2100);
-    const auto listed = [&](const std::string& path) {
-        return std::find(result.entries.begin(), result.entries.end(), path) != result.entries.end();
-    };
-    EXPECT_TRUE(listed(tree.path("nosearch/a")) && listed(tree.path("nosearch/b"))) << "named, though not entered";
+    EXPECT_EQ(std::system(("rm -rf '" + deep + "'").c_str()), 0);
+    EXPECT_EQ(std::ranges::count(result.entries, tree.path("nosearch/a")) +
+                  std::ranges::count(result.entries, tree.path("nosearch/b")),
+              2)
+        << "named, though not entered";
     // Root may search every folder, but no one opens a path past PATH_MAX.
     EXPECT_EQ(result.report.unreadable, testing::runningAsRoot() ? 1 : 3);
     EXPECT_GT(result.entries.back().size(), std::size_t{PATH_MAX} - 2) << "entered as deep as a path reaches";
