@@ -113,8 +113,13 @@ void Form1::connectControls()
     session_->setStatusListener([this](const std::string& status) { lblStatus_->setText(qs(status)); });
     lblStatus_->setText(qs(session_->status()));
 
+    // While a walk runs, no button acts: the walk drops input events, but a
+    // screen reader presses a button without one.
     const auto onClick = [this](const char* name, auto handler) {
-        connect(control<QAbstractButton>(name), &QAbstractButton::clicked, this, handler);
+        connect(control<QAbstractButton>(name), &QAbstractButton::clicked, this, [this, handler] {
+            if (!walking_)
+                handler();
+        });
     };
     onClick("Command1", [this] { generate(); });
     connect(List1_, &PathListView::entryMadeCurrent, this, &Form1::clickEntry);

@@ -7,6 +7,8 @@ namespace dirnal::ui {
 
 void Form1::dateis(int index)
 {
+    if (walking_)  // a menu item, too, can be pressed without an input event
+        return;
     switch (index) {
     case 0:  // "Öffnen"
         showListFilePanel(ListFilePanel::Mode::Open);
@@ -27,6 +29,8 @@ void Form1::dateis(int index)
 
 void Form1::optionens(int index)
 {
+    if (walking_)
+        return;
     switch (index) {
     case 0:  // "Such-Startposition einstellen", as the button does
         frame_start_->show();
@@ -67,6 +71,8 @@ void Form1::showListFilePanel(ListFilePanel::Mode mode)
 
 void Form1::saveIntoChosenDirectory()
 {
+    if (walking_)  // the list is being made: nothing to save yet
+        return;
     Dateiauswahl_->hide();
     // A folder that did not take the file keeps the panel, for another choice.
     if (!session_->saveInto(Dateiauswahl_->directory(), *dialogs_))
@@ -76,6 +82,8 @@ void Form1::saveIntoChosenDirectory()
 
 void Form1::readChosenListFile()
 {
+    if (walking_)
+        return;
     session_->readChosenListFile(Dateiauswahl_->directory(), Dateiauswahl_->chosenFileName(), *dialogs_);
     Dateiauswahl_->hide();
     showSession();
