@@ -17,6 +17,9 @@ DirectoryList::DirectoryList(const DirectoryLister& lister, DriveOf driveOf, QWi
 {
     setModel(model_);
     setUniformItemSizes(true);
+    // A folder left before its listing began is never read; one stalled
+    // share holds up only its own reader, not the folder opened next.
+    readers_.setMaxThreadCount(4);
     setSelectionMode(QAbstractItemView::SingleSelection);
     connect(this, &QAbstractItemView::activated, this, [this](const QModelIndex& index) {
         const std::string folder = model_->path(index.row());
@@ -26,7 +29,9 @@ DirectoryList::DirectoryList(const DirectoryLister& lister, DriveOf driveOf, QWi
 
 DirectoryList::~DirectoryList()
 {
-    // A listing still running reads through the lister and reports here.
+    // A listing still running reads through the lister and reports here; a
+    // window closed meanwhile waits for it (never for those queued behind).
+    readers_.clear();
     readers_.waitForDone();
 }
 
@@ -60,14 +65,15 @@ void DirectoryList::showPath()
     setCurrentIndex(model_->index(model_->openRow()));
 
     const unsigned shown = ++shownPath_;
-    readers_.start([this, shown, folder = path_] {
-        DirectoryListing listing = lister_.list(folder);
+    readers_.clear();
+    readers_.start([this, shown, folder = path_, depth = model_->openRow() + 1] {
+        auto rows = FolderListModel::rowsFor(lister_.list(folder).subdirectories, depth);
         QMetaObject::invokeMethod(
             this,
-            [this, shown, subdirectories = std::move(listing.subdirectories)] {
+            [this, shown, rows = std::move(rows)]() mutable {
                 if (shown != shownPath_)
                     return;
-                model_->setSubdirectories(subdirectories);
+                model_->setSubdirectories(std::move(rows));
                 setCurrentIndex(model_->index(model_->openRow()));
                 emit subdirectoriesShown();
             },

@@ -32,7 +32,7 @@ QVariant FolderListModel::data(const QModelIndex& index, int role) const
     }
 }
 
-std::vector<FolderListModel::Row> FolderListModel::rowsFor(const std::vector<std::string>& folders, int depth) const
+std::vector<FolderListModel::Row> FolderListModel::rowsFor(const std::vector<std::string>& folders, int depth)
 {
     std::vector<Row> rows;
     rows.reserve(folders.size());
@@ -46,20 +46,17 @@ void FolderListModel::setChain(const std::vector<std::string>& folders)
 {
     beginResetModel();
     rows_.clear();
-    for (std::size_t depth = 0; depth < folders.size(); ++depth) {
-        auto row = rowsFor({folders[depth]}, static_cast<int>(depth));
-        rows_.push_back(std::move(row.front()));
-    }
+    for (std::size_t depth = 0; depth < folders.size(); ++depth)
+        rows_.push_back(std::move(rowsFor({folders[depth]}, static_cast<int>(depth)).front()));
     chainLength_ = static_cast<int>(rows_.size());
     endResetModel();
 }
 
-void FolderListModel::setSubdirectories(const std::vector<std::string>& folders)
+void FolderListModel::setSubdirectories(std::vector<Row> rows)
 {
     beginResetModel();
     rows_.resize(static_cast<std::size_t>(chainLength_));
-    for (Row& row : rowsFor(folders, chainLength_))
-        rows_.push_back(std::move(row));
+    std::move(rows.begin(), rows.end(), std::back_inserter(rows_));
     endResetModel();
 }
 

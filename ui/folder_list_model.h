@@ -22,18 +22,21 @@ public:
     // The folder a row stands for.
     const std::string& path(int row) const { return rows_[static_cast<std::size_t>(row)].path; }
 
-    // The open folders, from the root down; their subdirectories follow later.
-    void setChain(const std::vector<std::string>& folders);
-    void setSubdirectories(const std::vector<std::string>& folders);
-    // The row of the open folder, the last of the chain; -1 without one.
-    int openRow() const { return chainLength_ - 1; }
-
-private:
     struct Row {
         std::string path;
         QString text;
     };
-    std::vector<Row> rowsFor(const std::vector<std::string>& folders, int depth) const;
+    // The rows of folders shown `depth` steps in; made on any thread, as a
+    // folder's subdirectories are made beside the event loop.
+    static std::vector<Row> rowsFor(const std::vector<std::string>& folders, int depth);
+
+    // The open folders, from the root down; their subdirectories follow later.
+    void setChain(const std::vector<std::string>& folders);
+    void setSubdirectories(std::vector<Row> rows);
+    // The row of the open folder, the last of the chain; -1 without one.
+    int openRow() const { return chainLength_ - 1; }
+
+private:
 
     QIcon openFolder_, closedFolder_;
     std::vector<Row> rows_;
