@@ -39,11 +39,29 @@ struct FileError {
     OldContent oldContent = OldContent::Untouched;
 };
 
+// A failure the program found itself, with no system code.
+inline FileError refusal(FileError::Kind kind)
+{
+    return FileError{kind, 0};
+}
+
 // A file's bytes up to the size asked for, or why it could not be read.
 struct FileContent {
     std::string bytes;
     std::optional<FileError> error;
     bool cutShort = false;  // the file holds more than was asked for and read
+
+    // Once read up to one byte past `maxBytes`: no bytes after a failure,
+    // else at most `maxBytes`, marked when the file went on.
+    void settle(std::size_t maxBytes)
+    {
+        if (error)
+            bytes.clear();
+        else if (bytes.size() > maxBytes) {
+            bytes.resize(maxBytes);
+            cutShort = true;
+        }
+    }
 };
 
 }  // namespace dirnal

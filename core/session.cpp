@@ -349,7 +349,12 @@ bool Session::readListFile(const std::string& path, Dialogs& dialogs)
     storageLocation_ = path;
     setStatus(messages_.readingFile());
 
-    const DecodedListFile file = decodeListFile(content.bytes, room);
+    // Cut short, the last line read may be the start of a longer one: it
+    // goes with the rest.
+    std::string_view bytes = content.bytes;
+    if (content.cutShort)
+        bytes = bytes.substr(0, bytes.find_last_of("\r\n") + 1);
+    const DecodedListFile file = decodeListFile(bytes, room);
     for (const std::string& line : file.entries)
         (void)list_.append(services_.files->fromListFileEncoding(line));
     for (const std::string& notice : messages_.readNotices(file, content.cutShort))

@@ -27,7 +27,6 @@ FileError::Kind kindOf(int code, FileError::Kind missing)
         return Kind::IsDirectory;
     case ENXIO:
     case ENODEV:
-    case EAGAIN:  // only a special file has nothing to read yet
         return Kind::NotRegularFile;
     case ENAMETOOLONG:
         return Kind::NameTooLong;
@@ -35,6 +34,7 @@ FileError::Kind kindOf(int code, FileError::Kind missing)
         return Kind::LinkLoop;
     case EBUSY:
     case ETXTBSY:
+    case EAGAIN:  // a lease held by another program, or a special file with nothing to read yet
         return Kind::InUse;
     case EIO:
         return Kind::InputOutput;

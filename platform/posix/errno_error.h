@@ -9,10 +9,4 @@ namespace dirnal::posix {
 // folder when creating.
 FileError errorFrom(int code, FileError::Kind missing = FileError::Kind::NotFound);
 
-// A failure the program found itself, with no system code.
-inline FileError refusal(FileError::Kind kind)
-{
-    return FileError{kind, 0};
-}
-
 }  // namespace dirnal::posix

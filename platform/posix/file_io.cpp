@@ -19,7 +19,7 @@ FileContent readFileContent(const std::string& path, std::size_t maxBytes)
 {
     FileContent result;
     if (path.empty() || path.find('\0') != std::string::npos) {
-        result.error = posix::refusal(FileError::Kind::InvalidPath);
+        result.error = refusal(FileError::Kind::InvalidPath);
         return result;
     }
     // Not blocking: a pipe or a device behind the name must not stop the program.
@@ -30,8 +30,8 @@ FileContent readFileContent(const std::string& path, std::size_t maxBytes)
     }
     struct stat info {};
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        result.error = S_ISDIR(info.st_mode) ? posix::refusal(FileError::Kind::IsDirectory)
-                                             : posix::refusal(FileError::Kind::NotRegularFile);
+        result.error = S_ISDIR(info.st_mode) ? refusal(FileError::Kind::IsDirectory)
+                                             : refusal(FileError::Kind::NotRegularFile);
         ::close(fd);
         return result;
     }
@@ -54,12 +54,7 @@ FileContent readFileContent(const std::string& path, std::size_t maxBytes)
     } catch (const std::bad_alloc&) {
         result.error = posix::errorFrom(ENOMEM);
     }
-    if (result.error)
-        result.bytes.clear();
-    else if (result.bytes.size() > maxBytes) {
-        result.bytes.resize(maxBytes);
-        result.cutShort = true;
-    }
+    result.settle(maxBytes);
     ::close(fd);
     return result;
 }

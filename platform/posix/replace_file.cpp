@@ -21,7 +21,6 @@ namespace {
 
 using posix::directoryOf;
 using posix::errorFrom;
-using posix::refusal;
 using Kind = FileError::Kind;
 
 class Descriptor {
@@ -169,7 +168,7 @@ struct Replacement {
 };
 
 // The usual way: a complete new file beside the old one, moved over it in
-// one step. It takes the old file's mode, owner and group. Where the owner
+// one step. It takes the old file's mode, owner and group. Where these
 // cannot be kept, or the folder takes no new file, the old file is to be
 // written in place instead.
 Replacement replaceByRename(const std::string& path, std::string_view content, const struct stat* old)
@@ -191,12 +190,12 @@ Replacement replaceByRename(const std::string& path, std::string_view content, c
         return Replacement{error, tryInPlace};
     };
     if (old) {
-        // Owner first: a change of owner clears the set-id bits the mode restores.
-        if (::fchown(file.get(), old->st_uid, old->st_gid) != 0) {
-            if (old->st_uid != ::geteuid())
-                return fail(EPERM, true);
-            (void)::fchown(file.get(), static_cast<uid_t>(-1), old->st_gid);
-        }
+        // Owner first: a change of owner clears the set-id bits the mode
+        // restores. Where owner or group cannot be given, the new file would
+        // take the mode with another owner or group: the old file is
+        // written in place instead.
+        if (::fchown(file.get(), old->st_uid, old->st_gid) != 0)
+            return fail(EPERM, true);
         if (::fchmod(file.get(), old->st_mode & 07777) != 0)
             return fail(errno);
     }

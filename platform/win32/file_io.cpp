@@ -16,17 +16,17 @@ FileContent readFileContent(const std::string& path, std::size_t maxBytes)
 {
     FileContent result;
     if (path.empty() || path.find('\0') != std::string::npos) {
-        result.error = win32::refusal(FileError::Kind::InvalidPath);
+        result.error = refusal(FileError::Kind::InvalidPath);
         return result;
     }
     const std::wstring wide = win32::widen(path);
     const DWORD attributes = ::GetFileAttributesW(wide.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
-        result.error = win32::refusal(FileError::Kind::IsDirectory);
+        result.error = refusal(FileError::Kind::IsDirectory);
         return result;
     }
     if (win32::inDeviceNamespace(wide)) {
-        result.error = win32::refusal(FileError::Kind::NotRegularFile);
+        result.error = refusal(FileError::Kind::NotRegularFile);
         return result;
     }
     const win32::Handle file(::CreateFileW(wide.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
@@ -36,7 +36,7 @@ FileContent readFileContent(const std::string& path, std::size_t maxBytes)
         return result;
     }
     if (::GetFileType(file.get()) != FILE_TYPE_DISK) {
-        result.error = win32::refusal(FileError::Kind::NotRegularFile);
+        result.error = refusal(FileError::Kind::NotRegularFile);
         return result;
     }
     try {
@@ -56,12 +56,7 @@ FileContent readFileContent(const std::string& path, std::size_t maxBytes)
     } catch (const std::bad_alloc&) {
         result.error = win32::errorFrom(ERROR_NOT_ENOUGH_MEMORY);
     }
-    if (result.error)
-        result.bytes.clear();
-    else if (result.bytes.size() > maxBytes) {
-        result.bytes.resize(maxBytes);
-        result.cutShort = true;
-    }
+    result.settle(maxBytes);
     return result;
 }
 

@@ -11,10 +11,4 @@ namespace dirnal::win32 {
 // a missing folder when creating.
 FileError errorFrom(DWORD code, FileError::Kind missing = FileError::Kind::NotFound);
 
-// A failure the program found itself, with no system code.
-inline FileError refusal(FileError::Kind kind)
-{
-    return FileError{kind, 0};
-}
-
 }  // namespace dirnal::win32

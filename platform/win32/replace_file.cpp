@@ -20,7 +20,6 @@ namespace {
 
 using win32::errorFrom;
 using win32::Handle;
-using win32::refusal;
 using Kind = FileError::Kind;
 
 std::wstring directoryOf(const std::wstring& path)

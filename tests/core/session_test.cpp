@@ -298,11 +298,15 @@ TEST_F(SessionTest, ReadingAppendsWhatFitsAndAnUnreadableFileChangesNothing)
                                       "fassen kann; ihr Rest wurde nicht gelesen.");
     EXPECT_EQ(dialogs.notices.at(dialogs.notices.size() - 2),
               "Die Liste fasst höchstens 32767 Einträge: 32769 Zeilen der Datei wurden nicht gelesen.");
+    fill(Entries(PathList::kMaxEntries - 1, "x"));  // room for one: the file is cut within "/abc", no entry
+    files.files["/l/cut.lst"] = std::string(2 * kMaxEntryLength + 1, 'x') + "\n/abc/def\r\n";
+    ASSERT_TRUE(session.readListFile("/l/cut.lst", dialogs));
+    EXPECT_EQ(session.list().count(), PathList::kMaxEntries - 1);
 
     EXPECT_FALSE(session.readListFile("/l/missing.lst", dialogs));
     EXPECT_EQ(dialogs.errors,
               Entries{"Die Datei /l/missing.lst konnte nicht gelesen werden.\nDie Datei existiert nicht (Fehlercode 2)."});
-    EXPECT_EQ(session.storageLocation(), "/l/endless.lst");
+    EXPECT_EQ(session.storageLocation(), "/l/cut.lst");
     EXPECT_FALSE(session.readChosenListFile("/l", "", dialogs));
     EXPECT_EQ(dialogs.notices.back(), "Zuerst Datei auswählen !");
 }
