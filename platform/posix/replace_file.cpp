@@ -151,11 +151,8 @@ std::optional<FileError> writeInPlace(const std::string& path, std::string_view 
     } catch (const std::bad_alloc&) {
         return errorFrom(ENOMEM);
     }
-    if (before == content)
+    if (before == content || overwrite(file.get(), content))
         return std::nullopt;
-    if (overwrite(file.get(), content))
-        return std::nullopt;
-
     FileError error = errorFrom(errno);
     error.oldContent =
         overwrite(file.get(), before) ? FileError::OldContent::WrittenBack : FileError::OldContent::Lost;
