@@ -2,9 +2,10 @@
 #include <QIcon>
 
 #include "platform/file_io.h"
-#include "platform/native_directory_lister.h"
+#include "platform/native_services.h"
 #include "platform/qt/mounted_drives.h"
 #include "platform/qt/qsettings_store.h"
+#include "platform/qt/shell_exec.h"
 #include "ui/form1.h"
 #include "ui/translations.h"
 
@@ -20,12 +21,13 @@ int main(int argc, char* argv[])
     dirnal::ui::installTranslations(app);
 
     dirnal::QSettingsStore settings;
-    dirnal::NativeDirectoryLister lister;
-    dirnal::ui::Form1Services services;
-    services.settings = &settings;
-    services.lister = &lister;
-    services.drives = &dirnal::mountedDrives;
-    dirnal::ui::Form1 window(services);
+    dirnal::NativeServices native(&settings);
+    dirnal::ui::Form1 window({
+        .session = native.forSession(),
+        .drives = &dirnal::mountedDrives,
+        .openPage = [](const std::string& page) { return dirnal::ShellExec(page, 1, "open"); },
+        .initialDirectory = dirnal::workingDirectory(),
+    });
     window.show();
     return QApplication::exec();
 }

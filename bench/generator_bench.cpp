@@ -49,8 +49,7 @@ void BM_GenerateRealTree(benchmark::State& state)
     const dirnal::PosixDirectoryLister lister;
     const std::string root = realTree().root();
     for (auto _ : state) {
-        dirnal::PathList list;
-        const auto report = dirnal::generateList(list, root, {}, lister);
+        const auto report = dirnal::walkTree(root, {}, lister).report;
         benchmark::DoNotOptimize(report.total);
         state.counters["dirs"] = report.total;
     }

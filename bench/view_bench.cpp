@@ -5,7 +5,10 @@
 #include <QApplication>
 #include <QListWidget>
 
-#include "core/list_editing.h"
+#include "core/list_file.h"
+#include "core/session.h"
+#include "support/fake_lister.h"
+#include "support/session_fakes.h"
 #include "ui/path_list_view.h"
 
 namespace {
@@ -18,48 +21,54 @@ std::vector<std::string> fullList()
     return entries;
 }
 
+// A session whose list a view shows: "2. Liste erstellen" on an empty
+// folder empties it, reading a list file of 32,767 entries fills it.
+struct ShownSession {
+    ShownSession()
+    {
+        tree.addDirectory("/leer");
+        files.files["/full/dirnal.lst"] = dirnal::encodeListFile(fullList());
+        session.setFolder(dirnal::StoredFolder::StartDirectory, "/leer");
+        view.setSession(session);
+    }
+    void refill()
+    {
+        session.generate(/*keepExisting=*/false, dialogs);
+        (void)session.readListFile("/full/dirnal.lst", dialogs);
+    }
+    dirnal::testing::FakeLister tree{dirnal::PathStyle::Posix};
+    dirnal::testing::MemoryFiles files;
+    dirnal::testing::ScriptedDialogs dialogs;
+    dirnal::Session session{{&tree, nullptr, &files}};
+    dirnal::ui::PathListView view;
+};
+
 void BM_ViewFill(benchmark::State& state)
 {
-    const auto entries = fullList();
-    dirnal::PathList list;
-    dirnal::ui::PathListView view;
-    view.setPathList(&list);
-    for (auto _ : state) {
-        list.assign(entries);
-        view.showList();
-    }
+    ShownSession shown;
+    for (auto _ : state)
+        shown.refill();
 }
 BENCHMARK(BM_ViewFill)->Unit(benchmark::kMillisecond);
 
 void BM_ViewSelectBySearch(benchmark::State& state)
 {
-    dirnal::PathList list;
-    list.assign(fullList());
-    dirnal::ui::PathListView view;
-    view.setPathList(&list);
-    view.showList();
-    for (auto _ : state) {
-        dirnal::thisnot(list, "alt");
-        view.showList();
-    }
+    ShownSession shown;
+    shown.refill();
+    for (auto _ : state)
+        shown.session.selectBySearchText("alt");
 }
 BENCHMARK(BM_ViewSelectBySearch)->Unit(benchmark::kMillisecond);
 
 void BM_ViewDeleteSelected(benchmark::State& state)
 {
-    const auto entries = fullList();
-    dirnal::PathList list;
-    dirnal::ui::PathListView view;
-    view.setPathList(&list);
+    ShownSession shown;
     for (auto _ : state) {
         state.PauseTiming();
-        list.assign(entries);
-        dirnal::thisnot(list, "alt");
-        view.showList();
+        shown.refill();
+        shown.session.selectBySearchText("alt");
         state.ResumeTiming();
-        dirnal::blankSelected(list);
-        dirnal::Leerz(list);
-        view.showList();
+        shown.session.deleteSelected();
     }
 }
 BENCHMARK(BM_ViewDeleteSelected)->Unit(benchmark::kMillisecond);

@@ -8,11 +8,7 @@
 #include "cli/options.h"
 #include "core/messages.h"
 #include "core/session.h"
-#include "platform/native_directory_lister.h"
-#include "platform/native_file_storage.h"
-#include "platform/native_path_style.h"
-#include "platform/platform_drives.h"
-#include "platform/short_names.h"
+#include "platform/native_services.h"
 
 namespace dirnal::cli {
 
@@ -66,6 +62,26 @@ private:
     std::size_t width_ = 0;
 };
 
+// The status line as lines on the error output, each clearing the
+// progress line first.
+class StatusLines final : public SessionListener {
+public:
+    StatusLines(const Session& session, ProgressLine& progress, std::ostream& err)
+        : session_(session), progress_(progress), err_(err)
+    {
+    }
+    void statusChanged() override
+    {
+        progress_.clear();
+        err_ << session_.status() << '\n';
+    }
+
+private:
+    const Session& session_;
+    ProgressLine& progress_;
+    std::ostream& err_;
+};
+
 // Walks the start folder, keeping the list read before when asked to.
 // "Total: N" comes before the walk's notices, as the window shows it
 // before its message boxes; progress only on a terminal.
@@ -77,13 +93,11 @@ void generate(Session& session, const Options& options, Dialogs& dialogs, std::o
     ProgressLine progress(err);
     if (errIsTerminal && !options.quiet)
         walk.progress = [&progress](int found) { progress.show(found); };
+    StatusLines status(session, progress, err);
     if (!options.quiet)
-        session.setStatusListener([&](const std::string& status) {
-            progress.clear();
-            err << status << '\n';
-        });
+        session.addListener(status);
     session.generate(/*keepExisting=*/options.keep.has_value(), dialogs, walk);
-    session.setStatusListener({});
+    session.removeListener(status);
 }
 
 int writeList(Session& session, const std::string& output, std::ostream& out, Dialogs& dialogs)
@@ -119,10 +133,8 @@ int run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
         return kSuccess;
     }
 
-    const NativeDirectoryLister lister;
-    NativeFileStorage files;
-    const PathStyle style = nativePathStyle();
-    Session session({&lister, nullptr, &files, &platformDrives(), ShortPathName, LongPathName, style});
+    NativeServices native;
+    Session session(native.forSession());
     ErrorOutput dialogs(err, options.quiet);
 
     // The start folder in the form the window's directory panel reports

@@ -16,6 +16,8 @@ public:
     // The file's first `maxBytes` bytes (all of a smaller one), or why it
     // could not be read. Only a regular file is read.
     virtual FileContent read(const std::string& path, std::size_t maxBytes) const = 0;
+    // True when the path names a regular file, one that read() would read.
+    virtual bool isFile(const std::string& path) const = 0;
     // Replaces the file's content as a whole; on failure the old content
     // stays.
     virtual std::optional<FileError> replace(const std::string& path, std::string_view content) = 0;

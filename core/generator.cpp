@@ -78,7 +78,7 @@ private:
         const bool linksKnown = listing.throughLink.size() == listing.subdirectories.size();
         for (std::size_t k = 0; k < listing.subdirectories.size(); ++k) {
             if (listing.subdirectories[k].find_first_of("\r\n") != std::string::npos) {
-                ++report_.untakeable;
+                ++report_.withLineBreaks;
                 continue;
             }
             if (paths_.size() >= capacity_) {
@@ -155,19 +155,6 @@ GeneratedList walkTree(const std::string& root, const std::vector<std::string>& 
     entries.insert(entries.end(), retained.begin(), retained.end());
     result.entries = withoutRepeats(entries);
     return result;
-}
-
-GenerationReport generateList(PathList& list, const std::string& root, const std::vector<std::string>& retained,
-                              const DirectoryLister& lister, const WalkOptions& options)
-{
-    GeneratedList result = walkTree(root, retained, lister, options);
-    list.assign(std::move(result.entries));
-    return result.report;
-}
-
-std::string totalStatusText(int total)
-{
-    return "Total: " + std::to_string(total);
 }
 
 }  // namespace dirnal

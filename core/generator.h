@@ -21,7 +21,7 @@ struct GenerationReport {
     int cyclesSkipped = 0;
     // Directories whose name holds a line break: a list file line cannot
     // hold them, so they are left out, with what lies below them.
-    int untakeable = 0;
+    int withLineBreaks = 0;
     // The walk stopped because generated and retained entries together
     // would have passed the list's limit.
     bool limitReached = false;
@@ -51,12 +51,5 @@ struct GeneratedList {
 // listed at once.
 GeneratedList walkTree(const std::string& root, const std::vector<std::string>& retained,
                        const DirectoryLister& lister, const WalkOptions& options = {});
-
-// Replaces the list with walkTree's entries.
-GenerationReport generateList(PathList& list, const std::string& root, const std::vector<std::string>& retained,
-                              const DirectoryLister& lister, const WalkOptions& options = {});
-
-// "Total: 17"
-std::string totalStatusText(int total);
 
 }  // namespace dirnal

@@ -95,6 +95,11 @@ std::string Messages::directoriesFound(int count) const
     return substitute(translate("Messages", "%1 Verzeichnisse gefunden..."), {std::to_string(count)});
 }
 
+std::string Messages::total(int count) const
+{
+    return "Total: " + std::to_string(count);
+}
+
 std::vector<std::string> Messages::walkNotices(const GenerationReport& report) const
 {
     std::vector<std::string> notices;
@@ -109,11 +114,11 @@ std::vector<std::string> Messages::walkNotices(const GenerationReport& report) c
         notices.push_back(substitute(translate("Messages", "%1 Verzeichnisse konnten nicht gelesen werden; ihre "
                                                            "Unterverzeichnisse fehlen in der Liste."),
                                      {std::to_string(report.unreadable)}));
-    if (report.untakeable > 0)
+    if (report.withLineBreaks > 0)
         notices.push_back(substitute(translate("Messages", "%1 Verzeichnis(se) mit einem Zeilenumbruch im Namen können "
                                                            "nicht in die Liste übernommen werden; sie fehlen samt ihren "
                                                            "Unterverzeichnissen."),
-                                     {std::to_string(report.untakeable)}));
+                                     {std::to_string(report.withLineBreaks)}));
     return notices;
 }
 

@@ -37,6 +37,8 @@ public:
     std::string readingFile() const;
     std::string driveUnavailable() const;
     std::string directoriesFound(int count) const;
+    // "Total: 17", after a walk.
+    std::string total(int count) const;
 
     // Notices after a walk, in the order they are shown; none when all went well.
     std::vector<std::string> walkNotices(const GenerationReport& report) const;

@@ -5,9 +5,25 @@
 
 namespace dirnal {
 
+// What changed in a path list, for a front end to show just that.
+struct ListChange {
+    enum class Kind {
+        Rebuilt,    // everything: the entries, their selection and the current entry
+        Rewritten,  // the text of the entries first..last
+        Appended,   // the entries first..last are new at the end
+        Selection,  // the selected flags of the entries first..last
+        Current,    // which entry is current
+    };
+    Kind kind = Kind::Rebuilt;
+    int first = 0;
+    int last = -1;
+    bool operator==(const ListChange&) const = default;
+};
+
 // The ordered, unsorted list of directory paths that becomes dirnal.lst.
 // Entries may repeat and may be empty. Each entry carries a selected flag;
 // at most one entry is current. Removal is always a rebuild (assign).
+// The list notes what its operations change, for the session to announce.
 class PathList {
 public:
     // Indexes and counts are 16-bit signed in the list file's world.
@@ -33,20 +49,25 @@ public:
 
     bool isSelected(int index) const;
     void setSelected(int index, bool selected);
-    int selectedCount() const;
 
     // -1 when there is no current entry.
     int currentIndex() const { return current_; }
     void setCurrentIndex(int index);
-    // The current entry's text, or empty when there is none.
-    std::string currentText() const;
 
     const std::vector<std::string>& entries() const { return entries_; }
 
+    // What changed since the last call, in order. Changes of one kind in a
+    // row come as one covering them all; a rebuild comes alone, as it
+    // covers what came before it and after it.
+    std::vector<ListChange> takeChanges();
+
 private:
+    void note(ListChange::Kind kind, int first, int last);
+
     std::vector<std::string> entries_;
     std::vector<char> selected_;
     int current_ = -1;
+    std::vector<ListChange> changes_;
 };
 
 }  // namespace dirnal

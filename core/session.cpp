@@ -1,5 +1,8 @@
 #include "core/session.h"
 
+#include <algorithm>
+#include <utility>
+
 #include "core/delete_double.h"
 #include "core/list_editing.h"
 #include "core/list_file.h"
@@ -8,16 +11,85 @@
 
 namespace dirnal {
 
+// Every public operation runs as one: what it changed is announced when
+// the outermost one ends, and before each question or notice on the way.
+class Session::Operation {
+public:
+    explicit Operation(Session& session) : session_(session) { ++session_.operationDepth_; }
+    ~Operation()
+    {
+        if (--session_.operationDepth_ == 0)
+            session_.announce();
+    }
+    Operation(const Operation&) = delete;
+    Operation& operator=(const Operation&) = delete;
+
+private:
+    Session& session_;
+};
+
 Session::Session(SessionServices services)
     : services_(std::move(services)), messages_(services_.texts), status_(messages_.statusInitial())
 {
 }
 
+void Session::addListener(SessionListener& listener)
+{
+    listeners_.push_back(&listener);
+}
+
+void Session::removeListener(SessionListener& listener)
+{
+    std::erase(listeners_, &listener);
+}
+
+void Session::announce()
+{
+    const std::vector<ListChange> changes = list_.takeChanges();
+    const Announced before = std::exchange(
+        announced_, Announced{startPosition_, storageLocation_, nameForm_, clicked_, singlePath_, statusCount_, busy_});
+    const Announced& now = announced_;
+    // A listener may run an operation of its own, which announces itself.
+    const std::vector<SessionListener*> listeners = listeners_;
+    for (const ListChange& change : changes)
+        for (SessionListener* listener : listeners)
+            listener->listChanged(change);
+    const auto tell = [&](bool changed, void (SessionListener::*heard)()) {
+        if (changed)
+            for (SessionListener* listener : listeners)
+                (listener->*heard)();
+    };
+    tell(now.startPosition != before.startPosition, &SessionListener::startPositionChanged);
+    tell(now.storageLocation != before.storageLocation, &SessionListener::storageLocationChanged);
+    tell(now.nameForm != before.nameForm, &SessionListener::nameFormChanged);
+    tell(now.clicked != before.clicked, &SessionListener::clickedEntryChanged);
+    tell(now.singlePath != before.singlePath, &SessionListener::singlePathChanged);
+    tell(now.statusCount != before.statusCount, &SessionListener::statusChanged);
+    tell(now.busy != before.busy, &SessionListener::busyChanged);
+}
+
+bool Session::ask(Dialogs& dialogs, const std::string& question)
+{
+    announce();
+    return dialogs.askYesNo(question);
+}
+
+void Session::tell(Dialogs& dialogs, const std::string& notice)
+{
+    announce();
+    dialogs.inform(notice);
+}
+
+void Session::warn(Dialogs& dialogs, const std::string& failure)
+{
+    announce();
+    dialogs.reportError(failure);
+}
+
 void Session::setStatus(std::string text)
 {
     status_ = std::move(text);
-    if (statusListener_)
-        statusListener_(status_);
+    ++statusCount_;
 }
 
 std::string Session::join(std::string_view directory, std::string_view name) const
@@ -43,8 +115,15 @@ void Session::setFolder(StoredFolder folder, std::string path)
     }
 }
 
+void Session::confirmStartPosition()
+{
+    const Operation operation(*this);
+    startPosition_ = folders_.startDirectory;
+}
+
 bool Session::chooseStartDirectory(const std::string& given)
 {
+    const Operation operation(*this);
     const std::string folder = directoryPathForm(given, services_.style);
     if (given.empty() || !services_.lister->dirExists(given) || !services_.lister->dirExists(folder))
         return false;
@@ -86,9 +165,10 @@ void Session::applyStoredFolders(const ApplyFolder& apply)
 
 void Session::startUp(const ApplyFolder& apply, Dialogs* notices)
 {
+    const Operation operation(*this);
     if (notices && services_.settings)
         if (const auto file = services_.settings->unusableFile())
-            notices->inform(messages_.settingsNotStored(*file));
+            tell(*notices, messages_.settingsNotStored(*file));
     applyStoredFolders(apply);
     storageLocation_ = join(folders_.listFileDirectory, kListFileName);
     startPosition_ = folders_.startDirectory;
@@ -111,6 +191,7 @@ void Session::restorePreviousInput(const ApplyFolder& apply)
 {
     if (!services_.settings)
         return;
+    const Operation operation(*this);
     storageLocation_ = services_.settings->read(settings_keys::kListFile, settingsDefaults(services_.style).directory);
     applyStoredFolders(apply);
 }
@@ -119,27 +200,46 @@ void Session::restorePreviousInput(const ApplyFolder& apply)
 
 GenerationReport Session::generate(Dialogs& dialogs, const WalkOptions& options, const WalkRunner& run)
 {
-    const bool keep = list_.count() > 0 && !dialogs.askYesNo(messages_.deleteExistingList());
+    if (busy_)
+        return {};
+    const Operation operation(*this);
+    const bool keep = list_.count() > 0 && !ask(dialogs, messages_.deleteExistingList());
     return generate(keep, dialogs, options, run);
 }
 
 GenerationReport Session::generate(bool keepExisting, Dialogs& dialogs, const WalkOptions& options,
                                    const WalkRunner& run)
 {
+    // A second walk inside the first would take the list from under it.
+    if (busy_)
+        return {};
+    const Operation operation(*this);
     std::vector<std::string> retained;
     if (keepExisting)
         retained = list_.entries();
     list_.clear();
+    busy_ = true;
+    announce();
 
     const std::string root = folders_.startDirectory;
     const auto walk = [&] { return walkTree(root, retained, *services_.lister, options); };
     GeneratedList result = run ? run(walk) : walk();
     list_.assign(std::move(result.entries));
 
-    setStatus(totalStatusText(result.report.total));
+    setStatus(messages_.total(result.report.total));
     for (const std::string& notice : messages_.walkNotices(result.report))
-        dialogs.inform(notice);
+        tell(dialogs, notice);
+    busy_ = false;
     return result.report;
+}
+
+void Session::reportWalkProgress(int directoriesFound)
+{
+    if (!busy_)
+        return;
+    // Told at once: the walk's own operation is still under way.
+    setStatus(messages_.directoriesFound(directoriesFound));
+    announce();
 }
 
 // --- editing --------------------------------------------------------------
@@ -156,14 +256,23 @@ void Session::clickEntry(int index)
 {
     if (index < 0 || index >= list_.count())
         return;
+    const Operation operation(*this);
     checkEntry(index);
     // A click replaces the box's text, typed or not: the entry is to be edited.
     singlePath_ = list_.entryAt(index);
     singlePathTyped_ = false;
 }
 
+void Session::selectEntries(int first, int last, bool selected)
+{
+    const Operation operation(*this);
+    for (int i = std::max(first, 0); i <= std::min(last, list_.count() - 1); ++i)
+        list_.setSelected(i, selected);
+}
+
 int Session::selectBySearchText(std::string_view text)
 {
+    const Operation operation(*this);
     // A search that finds something makes its first find current, as a
     // click would: a delete right after it removes what was found. What the
     // user typed into the single-path box stays.
@@ -178,6 +287,7 @@ int Session::selectBySearchText(std::string_view text)
 
 void Session::deleteSelected()
 {
+    const Operation operation(*this);
     // Nothing is blanked before an entry was ever clicked.
     if (clicked_) {
         setStatus(messages_.deleting());
@@ -194,8 +304,9 @@ bool Session::appendSinglePath(const std::string& typed, Dialogs& dialogs)
     std::erase_if(text, [](char c) { return c == '\r' || c == '\n'; });
     if (text.empty())
         return true;
+    const Operation operation(*this);
     if (!list_.append(text)) {
-        dialogs.inform(messages_.listFullPathNotAdded());
+        tell(dialogs, messages_.listFullPathNotAdded());
         return false;
     }
     return true;
@@ -203,12 +314,14 @@ bool Session::appendSinglePath(const std::string& typed, Dialogs& dialogs)
 
 void Session::typeSinglePath(std::string text)
 {
+    const Operation operation(*this);
     singlePath_ = std::move(text);
     singlePathTyped_ = true;
 }
 
 bool Session::confirmSinglePath(Dialogs& dialogs)
 {
+    const Operation operation(*this);
     if (!appendSinglePath(singlePath_, dialogs))
         return false;
     singlePathTyped_ = false;
@@ -219,6 +332,7 @@ bool Session::confirmSinglePath(Dialogs& dialogs)
 
 void Session::convertToNetworkShares()
 {
+    const Operation operation(*this);
     const DriveTable& drives = *services_.drives;
     const PathStyle style = services_.style;
     ConvertToUNC(list_, startPosition_, [&](const std::string& p) { return DriveToUNC(p, drives, style); }, style);
@@ -226,6 +340,7 @@ void Session::convertToNetworkShares()
 
 void Session::convertToDriveLetters()
 {
+    const Operation operation(*this);
     const DriveTable& drives = *services_.drives;
     const PathStyle style = services_.style;
     ConvertToDir(list_, startPosition_, [&](const std::string& p) { return UNCToDrive(p, drives, style); }, style);
@@ -233,11 +348,13 @@ void Session::convertToDriveLetters()
 
 void Session::switchNameForm()
 {
+    const Operation operation(*this);
     convertNames(nameForm_ == NameForm::Long ? NameForm::Short : NameForm::Long);
 }
 
 void Session::convertNames(NameForm form)
 {
+    const Operation operation(*this);
     StripQuotes(list_);
     const DirectoryTest exists = [this](const std::string& p) { return services_.lister->dirExists(p); };
     nameForm_ = form;
@@ -249,12 +366,14 @@ void Session::convertNames(NameForm form)
 
 void Session::toggleQuotes()
 {
+    const Operation operation(*this);
     ToggleQuotes(list_);
 }
 
 bool Session::makeRelative(Dialogs& dialogs)
 {
-    if (!dialogs.askYesNo(messages_.confirmRelative()))
+    const Operation operation(*this);
+    if (!ask(dialogs, messages_.confirmRelative()))
         return false;
     relativeToStartPosition();
     return true;
@@ -262,11 +381,13 @@ bool Session::makeRelative(Dialogs& dialogs)
 
 void Session::relativeToStartPosition()
 {
+    const Operation operation(*this);
     Relativ(list_, startPosition_, services_.style);
 }
 
 void Session::deleteDoubleEntries()
 {
+    const Operation operation(*this);
     if (list_.count() == 0) {
         setStatus(messages_.noContent());
         return;
@@ -277,6 +398,7 @@ void Session::deleteDoubleEntries()
 
 void Session::reportDriveUnavailable()
 {
+    const Operation operation(*this);
     setStatus(messages_.driveUnavailable());
 }
 
@@ -298,8 +420,13 @@ std::string Session::listFileFor(const std::string& output) const
 
 bool Session::writeListFile(const std::string& path, Dialogs& dialogs)
 {
+    // Nothing is saved while a walk makes the list: it would save the
+    // emptied list over the user's file.
+    if (busy_)
+        return false;
+    const Operation operation(*this);
     if (const auto error = services_.files->replace(path, listFileBytes())) {
-        dialogs.reportError(messages_.saveFailed(path, *error));
+        warn(dialogs, messages_.saveFailed(path, *error));
         return false;
     }
     return true;
@@ -307,35 +434,38 @@ bool Session::writeListFile(const std::string& path, Dialogs& dialogs)
 
 bool Session::save(Dialogs& dialogs)
 {
-    const std::string location =
-        storageLocation_.empty() ? join(services_.files->executableDirectory(), kListFileName) : storageLocation_;
-    if (!writeListFile(location, dialogs))
-        return false;
-    storageLocation_ = location;
-    setStatus(messages_.fileSavedStatus());
-    dialogs.inform(messages_.fileSaved(folders_.listFileDirectory));
-    return true;
+    return saveTo(storageLocation_.empty() ? join(services_.files->executableDirectory(), kListFileName)
+                                           : storageLocation_,
+                  dialogs);
 }
 
 bool Session::saveInto(const std::string& directory, Dialogs& dialogs)
 {
-    const std::string previous = storageLocation_;
-    storageLocation_ = join(directory, kListFileName);
-    if (save(dialogs))
-        return true;
-    storageLocation_ = previous;
-    return false;
+    return saveTo(join(directory, kListFileName), dialogs);
+}
+
+bool Session::saveTo(const std::string& location, Dialogs& dialogs)
+{
+    const Operation operation(*this);
+    if (!writeListFile(location, dialogs))
+        return false;
+    storageLocation_ = location;
+    setStatus(messages_.fileSavedStatus());
+    tell(dialogs, messages_.fileSaved(folders_.listFileDirectory));
+    return true;
 }
 
 bool Session::offerToSave(Dialogs& dialogs)
 {
-    if (list_.count() == 0 || !dialogs.askYesNo(messages_.offerToSave(storageLocation_)))
+    const Operation operation(*this);
+    if (list_.count() == 0 || !ask(dialogs, messages_.offerToSave(storageLocation_)))
         return true;
     return save(dialogs);
 }
 
 bool Session::readListFile(const std::string& path, Dialogs& dialogs)
 {
+    const Operation operation(*this);
     // All the list can take first, at most as many lines of the longest
     // length as there is room for and one more: a file that cannot be read
     // changes nothing, and one that never ends (a file still growing) or is
@@ -343,7 +473,7 @@ bool Session::readListFile(const std::string& path, Dialogs& dialogs)
     const auto room = static_cast<std::size_t>(PathList::kMaxEntries - list_.count());
     const FileContent content = services_.files->read(path, (room + 1) * (kMaxEntryLength + 2));
     if (content.error) {
-        dialogs.reportError(messages_.readFailed(path, *content.error));
+        warn(dialogs, messages_.readFailed(path, *content.error));
         return false;
     }
     storageLocation_ = path;
@@ -358,14 +488,15 @@ bool Session::readListFile(const std::string& path, Dialogs& dialogs)
     for (const std::string& line : file.entries)
         (void)list_.append(services_.files->fromListFileEncoding(line));
     for (const std::string& notice : messages_.readNotices(file, content.cutShort))
-        dialogs.inform(notice);
+        tell(dialogs, notice);
     return true;
 }
 
 bool Session::readChosenListFile(const std::string& directory, const std::string& name, Dialogs& dialogs)
 {
     if (name.empty()) {
-        dialogs.inform(messages_.chooseFileFirst());
+        const Operation operation(*this);
+        tell(dialogs, messages_.chooseFileFirst());
         return false;
     }
     return readListFile(join(directory, name), dialogs);

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/dialogs.h"
 #include "core/directory_lister.h"
@@ -14,6 +15,7 @@
 #include "core/path_conversions.h"
 #include "core/path_list.h"
 #include "core/path_style.h"
+#include "core/session_listener.h"
 #include "core/settings_store.h"
 
 namespace dirnal {
@@ -37,6 +39,7 @@ struct StoredFolders {
 struct ClickedEntry {
     int index = -1;
     bool exists = false;
+    bool operator==(const ClickedEntry&) const = default;
 };
 
 // What a session works with; every pointer must outlive it.
@@ -45,8 +48,8 @@ struct SessionServices {
     SettingsStore* settings = nullptr;   // null: nothing is stored between runs
     FileStorage* files = nullptr;
     const DriveTable* drives = nullptr;  // the network-share conversions ask it
-    PathConverter shortName;             // the platform's 8.3 names
-    PathConverter longName;
+    PathConverter shortName = {};        // the platform's 8.3 names
+    PathConverter longName = {};
     PathStyle style = PathStyle::Posix;
     const TextCatalog* texts = nullptr;  // null: the German texts as written
 };
@@ -54,42 +57,45 @@ struct SessionServices {
 // One user's work on a list: the path list, the start position, the
 // storage location of the list file, the stored folders and the status
 // line, with every operation a user can trigger. Front ends show this
-// state and forward the user's actions; questions and notices go through
-// the Dialogs they pass in.
+// state, hear of every change as a SessionListener, and forward the
+// user's actions; questions and notices go through the Dialogs they pass.
+// While a walk runs the session is busy: front ends let nothing act then.
 class Session {
 public:
     explicit Session(SessionServices services);
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
 
-    PathList& list() { return list_; }
+    // Listeners must outlive the session or be removed before they go.
+    void addListener(SessionListener& listener);
+    void removeListener(SessionListener& listener);
+
     const PathList& list() const { return list_; }
-
     const std::string& startPosition() const { return startPosition_; }
-    void setStartPosition(std::string path) { startPosition_ = std::move(path); }
+    const std::string& storageLocation() const { return storageLocation_; }
+    // The status line; each text replaces the one before.
+    const std::string& status() const { return status_; }
+    const std::optional<ClickedEntry>& clickedEntry() const { return clicked_; }
+    NameForm nameForm() const { return nameForm_; }
+    // The single-path box: its text stays while the box is hidden.
+    const std::string& singlePath() const { return singlePath_; }
+    // A walk is running.
+    bool busy() const { return busy_; }
+    // The texts in the user's language.
+    const Messages& messages() const { return messages_; }
+
+    // What the directory panels show; front ends report every change.
+    const StoredFolders& folders() const { return folders_; }
+    void setFolder(StoredFolder folder, std::string path);
+
     // Makes the start-position panel's open directory the start position.
-    void confirmStartPosition() { startPosition_ = folders_.startDirectory; }
+    void confirmStartPosition();
     // Opens a folder given as text (relative, with "." and "..", with a
     // trailing separator) in the form the directory panel reports, and
     // makes it the start position. False, and nothing changes, when the
     // folder as given or in that form is no directory: "nosuch/.." is
     // refused, as a directory panel refuses it.
     bool chooseStartDirectory(const std::string& given);
-
-    const std::string& storageLocation() const { return storageLocation_; }
-    void setStorageLocation(std::string path) { storageLocation_ = std::move(path); }
-
-    // The status line; each text replaces the one before. The listener
-    // hears every change.
-    const std::string& status() const { return status_; }
-    // The texts in the user's language, for what a front end words itself.
-    const Messages& messages() const { return messages_; }
-    void setStatusListener(std::function<void(const std::string&)> listener) { statusListener_ = std::move(listener); }
-
-    const std::optional<ClickedEntry>& clickedEntry() const { return clicked_; }
-    NameForm nameForm() const { return nameForm_; }
-
-    // What the directory panels show; front ends report every change.
-    const StoredFolders& folders() const { return folders_; }
-    void setFolder(StoredFolder folder, std::string path);
 
     // Applies a stored folder to the front end's panel; the panel reports
     // back what it then shows through setFolder. Empty: taken as it is.
@@ -110,14 +116,19 @@ public:
     using WalkRunner = std::function<GeneratedList(const std::function<GeneratedList()>& walk)>;
     // "2. Liste erstellen": asks whether an existing list goes (No keeps its
     // entries after the new ones), walks the start directory and reports.
+    // Busy from the walk's start until its notices have been shown.
     GenerationReport generate(Dialogs& dialogs, const WalkOptions& options = {}, const WalkRunner& run = {});
     // The same without the question.
     GenerationReport generate(bool keepExisting, Dialogs& dialogs, const WalkOptions& options = {},
                               const WalkRunner& run = {});
+    // While the walk runs: the status line tells how far it got.
+    void reportWalkProgress(int directoriesFound);
 
     // A click on an entry: it becomes current, the status line tells
     // whether it exists, and its text goes into the single-path box.
     void clickEntry(int index);
+    // Selects or deselects the entries first..last, as the user did in the view.
+    void selectEntries(int first, int last, bool selected);
     // Selects the entries holding the text; the first becomes current, as
     // if clicked, but its text goes into the single-path box only when the
     // user has not typed there since. The index of the first, or -1.
@@ -129,9 +140,7 @@ public:
     // False when the list is full (and says so); an empty text adds
     // nothing and is no failure.
     bool appendSinglePath(const std::string& text, Dialogs& dialogs);
-    // The single-path box: its text stays while the box is hidden.
-    const std::string& singlePath() const { return singlePath_; }
-    // The user typed into the box.
+    // The user typed into the single-path box.
     void typeSinglePath(std::string text);
     // Appends the box's text; once it is in the list, a search may replace it.
     bool confirmSinglePath(Dialogs& dialogs);
@@ -153,7 +162,8 @@ public:
     std::string listFileBytes() const;
     // The file an output path means: a folder gets a dirnal.lst.
     std::string listFileFor(const std::string& output) const;
-    // Writes the list to the path; a failure is reported and changes nothing.
+    // Writes the list to the path; a failure is reported and changes
+    // nothing. Never while a walk runs: the list is being made then.
     bool writeListFile(const std::string& path, Dialogs& dialogs);
     // "Speichern": to the storage location (the program's folder when there
     // is none), then "file saved" and a notice.
@@ -171,6 +181,28 @@ public:
     bool readChosenListFile(const std::string& directory, const std::string& name, Dialogs& dialogs);
 
 private:
+    class Operation;
+    // What the listeners were last told of.
+    struct Announced {
+        std::string startPosition;
+        std::string storageLocation;
+        NameForm nameForm = NameForm::Long;
+        std::optional<ClickedEntry> clicked;
+        std::string singlePath;
+        unsigned statusCount = 0;
+        bool busy = false;
+    };
+
+    // Tells the listeners what changed since they were last told.
+    void announce();
+    // Questions and notices, with every change announced first, so that
+    // the user reads them with the state they are about.
+    bool ask(Dialogs& dialogs, const std::string& question);
+    void tell(Dialogs& dialogs, const std::string& notice);
+    void warn(Dialogs& dialogs, const std::string& failure);
+
+    // The storage location becomes the file once it is written.
+    bool saveTo(const std::string& location, Dialogs& dialogs);
     void setStatus(std::string text);
     // Makes an entry current and tells in the status line whether it exists.
     void checkEntry(int index);
@@ -179,15 +211,19 @@ private:
 
     SessionServices services_;
     Messages messages_;
+    std::vector<SessionListener*> listeners_;
+    int operationDepth_ = 0;
+    Announced announced_;
     PathList list_;
     std::string startPosition_;
     std::string storageLocation_;
     std::string status_;
-    std::function<void(const std::string&)> statusListener_;
+    unsigned statusCount_ = 0;  // every text shown counts, also the same again
     std::optional<ClickedEntry> clicked_;
     std::string singlePath_;
     bool singlePathTyped_ = false;
     NameForm nameForm_ = NameForm::Long;
+    bool busy_ = false;
     StoredFolders folders_;
 };
 

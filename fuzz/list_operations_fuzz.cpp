@@ -1,7 +1,8 @@
 // Random sequences of list operations, with the list's invariants checked
 // after each: the count stays within 0..32,767, rewriting in place keeps
 // the count, DeleteDouble is idempotent, Leerz leaves no empty entry, and
-// ToggleQuotes twice restores every entry but doubly quoted ones.
+// ToggleQuotes twice restores every entry but doubly quoted ones; and a
+// copy kept up to date only from the changes the list notes is the list.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstdint>
@@ -47,6 +48,40 @@ std::string pathText(FuzzedDataProvider& input)
     return text;
 }
 
+// What a front end shows: brought up to date from the noted changes alone.
+struct Shown {
+    std::vector<std::string> entries;
+    std::vector<bool> selected;
+    int current = -1;
+
+    void follow(const PathList& list)
+    {
+        using Kind = dirnal::ListChange::Kind;
+        for (const dirnal::ListChange& change : list.takeChanges()) {
+            const bool whole = change.kind == Kind::Rebuilt;
+            if (whole || change.kind == Kind::Appended) {
+                entries.resize(static_cast<std::size_t>(list.count()));
+                selected.resize(entries.size());
+            }
+            const int first = whole ? 0 : change.first;
+            const int last = whole ? list.count() - 1 : change.last;
+            check(first >= 0 && last < list.count());
+            for (int i = first; i <= last; ++i) {
+                const auto at = static_cast<std::size_t>(i);
+                if (whole || change.kind == Kind::Rewritten || change.kind == Kind::Appended)
+                    entries[at] = list.entryAt(i);
+                if (whole || change.kind == Kind::Selection)
+                    selected[at] = list.isSelected(i);
+            }
+            if (whole || change.kind == Kind::Current)
+                current = list.currentIndex();
+        }
+        check(entries == list.entries() && current == list.currentIndex());
+        for (int i = 0; i < list.count(); ++i)
+            check(selected[static_cast<std::size_t>(i)] == list.isSelected(i));
+    }
+};
+
 int anyIndex(FuzzedDataProvider& input, const PathList& list)
 {
     return input.ConsumeIntegralInRange(0, list.count() - 1);
@@ -61,6 +96,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto style = input.ConsumeBool() ? dirnal::PathStyle::Windows : dirnal::PathStyle::Posix;
     std::string start = pathText(input);
     PathList list;
+    Shown shown;
     bool filled = false;
 
     for (int step = 0; step < 48 && input.remaining_bytes() > 0; ++step) {
@@ -107,7 +143,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             dirnal::Leerz(list);
             for (const std::string& entry : list.entries())
                 check(!entry.empty());
-            check(list.selectedCount() == 0 && list.currentIndex() == -1);
+            for (int i = 0; i < list.count(); ++i)
+                check(!list.isSelected(i));
+            check(list.currentIndex() == -1);
             break;
         case 7: {
             dirnal::DeleteDouble(list);
@@ -167,6 +205,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (inPlace)
             check(list.count() == before);
         check(list.currentIndex() >= -1 && list.currentIndex() < list.count());
+        shown.follow(list);
     }
     return 0;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/file_storage.h"
+#include "platform/file_exists.h"
 #include "platform/file_io.h"
 #include "platform/list_file_encoding.h"
 
@@ -13,6 +14,7 @@ public:
     {
         return readFileContent(path, maxBytes);
     }
+    bool isFile(const std::string& path) const override { return FileExists(path); }
     std::optional<FileError> replace(const std::string& path, std::string_view content) override
     {
         return replaceFileContent(path, content);

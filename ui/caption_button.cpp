@@ -5,7 +5,7 @@
 
 namespace dirnal::ui {
 
-CaptionButton::CaptionButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent)
+CaptionButton::CaptionButton(QWidget* parent) : QPushButton(parent)
 {
     setAutoDefault(false);
 }

@@ -9,7 +9,7 @@ namespace dirnal::ui {
 class CaptionButton final : public QPushButton {
     Q_OBJECT
 public:
-    explicit CaptionButton(const QString& caption, QWidget* parent = nullptr);
+    explicit CaptionButton(QWidget* parent = nullptr);
 
     // Where the caption is drawn inside a button of the given size.
     static QRect captionArea(const QRect& buttonRect) { return buttonRect.adjusted(2, 1, -2, -1); }

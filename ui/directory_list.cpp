@@ -8,10 +8,8 @@
 
 namespace dirnal::ui {
 
-DirectoryList::DirectoryList(const DirectoryLister& lister, DriveOf driveOf, QWidget* parent)
+DirectoryList::DirectoryList(QWidget* parent)
     : QListView(parent),
-      lister_(lister),
-      driveOf_(std::move(driveOf)),
       model_(new FolderListModel(style()->standardIcon(QStyle::SP_DirOpenIcon),
                                  style()->standardIcon(QStyle::SP_DirClosedIcon), this))
 {
@@ -27,6 +25,12 @@ DirectoryList::DirectoryList(const DirectoryLister& lister, DriveOf driveOf, QWi
     });
 }
 
+void DirectoryList::setLister(const DirectoryLister& lister, DriveOf driveOf)
+{
+    lister_ = &lister;
+    driveOf_ = std::move(driveOf);
+}
+
 DirectoryList::~DirectoryList()
 {
     // A listing still running reads through the lister and reports here; a
@@ -37,7 +41,7 @@ DirectoryList::~DirectoryList()
 
 bool DirectoryList::setPath(const std::string& path)
 {
-    if (!lister_.dirExists(path))
+    if (!lister_ || !lister_->dirExists(path))
         return false;
     const std::string normal = directoryPathForm(path, nativePathStyle());
     if (normal == path_)
@@ -45,7 +49,7 @@ bool DirectoryList::setPath(const std::string& path)
     path_ = normal;
     lastPathOnDrive_[driveOf_(path_)] = path_;
     showPath();
-    emit pathChanged(QString::fromStdString(path_));
+    emit pathChanged();
     return true;
 }
 
@@ -66,8 +70,8 @@ void DirectoryList::showPath()
 
     const unsigned shown = ++shownPath_;
     readers_.clear();
-    readers_.start([this, shown, folder = path_, depth = model_->openRow() + 1] {
-        auto rows = FolderListModel::rowsFor(lister_.list(folder).subdirectories, depth);
+    readers_.start([this, lister = lister_, shown, folder = path_, depth = model_->openRow() + 1] {
+        auto rows = FolderListModel::rowsFor(lister->list(folder).subdirectories, depth);
         QMetaObject::invokeMethod(
             this,
             [this, shown, rows = std::move(rows)]() mutable {

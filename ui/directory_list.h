@@ -25,8 +25,12 @@ class DirectoryList final : public QListView {
 public:
     using DriveOf = std::function<std::string(const std::string& path)>;
 
-    DirectoryList(const DirectoryLister& lister, DriveOf driveOf, QWidget* parent = nullptr);
+    explicit DirectoryList(QWidget* parent = nullptr);
     ~DirectoryList() override;
+
+    // What it reads folders with, and how it finds a folder's drive; set
+    // before a path is opened.
+    void setLister(const DirectoryLister& lister, DriveOf driveOf);
 
     const std::string& path() const { return path_; }
 
@@ -39,14 +43,14 @@ public:
     void openDrive(const std::string& drive);
 
 signals:
-    void pathChanged(const QString& path);
+    void pathChanged();
     // The open folder's subdirectories are shown.
     void subdirectoriesShown();
 
 private:
     void showPath();
 
-    const DirectoryLister& lister_;
+    const DirectoryLister* lister_ = nullptr;
     DriveOf driveOf_;
     std::string path_;
     std::map<std::string, std::string> lastPathOnDrive_;

@@ -8,13 +8,15 @@
 
 namespace dirnal::ui {
 
-DriveSelector::DriveSelector(DriveSource drives, QWidget* parent)
-    : QComboBox(parent), source_(std::move(drives))
+DriveSelector::DriveSelector(QWidget* parent) : QComboBox(parent)
 {
+    connect(this, &QComboBox::currentIndexChanged, this, &DriveSelector::driveChanged);
+}
+
+void DriveSelector::setSource(DriveSource drives)
+{
+    source_ = std::move(drives);
     refresh();
-    connect(this, &QComboBox::currentIndexChanged, this, [this](int) {
-        emit driveChanged(QString::fromStdString(drive()));
-    });
 }
 
 std::string DriveSelector::drive() const
@@ -56,7 +58,7 @@ void DriveSelector::showPopup()
 void DriveSelector::refresh()
 {
     const std::string selected = drive();
-    drives_ = source_();
+    drives_ = source_ ? source_() : std::vector<std::string>{};
     const QSignalBlocker quiet(this);
     clear();
     for (const std::string& drive : drives_)

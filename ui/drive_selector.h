@@ -8,15 +8,19 @@
 
 namespace dirnal::ui {
 
-// The drives a user can pick. Its value is the selected drive; every change
-// is signalled, also when the program sets it, but setting the drive it
-// already shows changes nothing and signals nothing.
+// The drives a user can pick, from the source it is given. Its value is the
+// selected drive; every change is signalled, also when the program sets it,
+// but setting the drive it already shows changes nothing and signals
+// nothing.
 class DriveSelector final : public QComboBox {
     Q_OBJECT
 public:
     using DriveSource = std::function<std::vector<std::string>()>;
 
-    explicit DriveSelector(DriveSource drives, QWidget* parent = nullptr);
+    explicit DriveSelector(QWidget* parent = nullptr);
+
+    // Where the drives come from; asked again each time the list opens.
+    void setSource(DriveSource drives);
 
     std::string drive() const;
     // Selects the drive that holds the given path (a drive itself, or any
@@ -27,7 +31,7 @@ public:
     std::string driveOf(const std::string& path) const;
 
 signals:
-    void driveChanged(const QString& drive);
+    void driveChanged();
 
 protected:
     void showPopup() override;

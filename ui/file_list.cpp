@@ -4,12 +4,11 @@
 #include <QMouseEvent>
 
 #include "core/path_style.h"
-#include "platform/file_exists.h"
 #include "platform/native_path_style.h"
 
 namespace dirnal::ui {
 
-FileList::FileList(std::string pattern, QWidget* parent) : QListWidget(parent), pattern_(std::move(pattern))
+FileList::FileList(QWidget* parent) : QListWidget(parent)
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
 }
@@ -36,18 +35,17 @@ void FileList::mouseReleaseEvent(QMouseEvent* event)
 
 void FileList::setDirectory(const std::string& directory)
 {
-    directory_ = directory;
     clear();
     // POSIX names match exactly, letter case included.
-    const std::string candidate = joinPath(directory, pattern_, nativePathStyle());
-    if (FileExists(candidate))
-        addItem(QString::fromStdString(pattern_));
+    if (files_ && files_->isFile(joinPath(directory, kListFileName, nativePathStyle())))
+        addItem(QString::fromUtf8(kListFileName.data(), static_cast<qsizetype>(kListFileName.size())));
 }
 
 std::string FileList::selectedFileName() const
 {
+    // The list holds the list file or nothing.
     const QListWidgetItem* item = currentItem();
-    return item && item->isSelected() ? item->text().toStdString() : std::string();
+    return item && item->isSelected() ? std::string(kListFileName) : std::string();
 }
 
 }  // namespace dirnal::ui

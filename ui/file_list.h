@@ -4,16 +4,20 @@
 
 #include <string>
 
+#include "core/file_storage.h"
+
 namespace dirnal::ui {
 
-// The files of one directory whose name matches a fixed name: at most one.
+// The list file of one directory, dirnal.lst, when it is there: a list of
+// at most one file.
 class FileList final : public QListWidget {
     Q_OBJECT
 public:
-    FileList(std::string pattern, QWidget* parent = nullptr);
+    explicit FileList(QWidget* parent = nullptr);
 
+    // Where it looks for the file; set before a directory is shown.
+    void setStorage(const FileStorage& files) { files_ = &files; }
     void setDirectory(const std::string& directory);
-    const std::string& directory() const { return directory_; }
     // The selected file's name; empty when none is selected.
     std::string selectedFileName() const;
 
@@ -26,8 +30,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    std::string pattern_;
-    std::string directory_;
+    const FileStorage* files_ = nullptr;
 };
 
 }  // namespace dirnal::ui

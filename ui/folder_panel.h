@@ -1,26 +1,38 @@
 #pragma once
 
+#include <QObject>
+
 #include <string>
 
 #include "core/directory_lister.h"
 #include "core/session.h"
 #include "ui/drive_selector.h"
-#include "ui/outline_panel.h"
+
+class QAbstractButton;
+class QWidget;
 
 namespace dirnal::ui {
 
 class DirectoryList;
 
-// A panel over the path list: a drive selector above a directory list, and
-// a close box. The two follow each other: a drive picked opens its current
-// directory, a directory opened selects its drive. Both are folders the
-// session stores; every change of either is signalled.
-class FolderPanel : public OutlinePanel {
+// What a panel over the path list does: a drive selector above a directory
+// list, and a close box. The two follow each other: a drive picked opens
+// its current directory, a directory opened selects its drive. Both are
+// folders the session stores; every change of either is signalled.
+class FolderPanel : public QObject {
     Q_OBJECT
 public:
-    struct Folders {
-        StoredFolder directory;
-        StoredFolder drive;
+    // The panel's controls, made with the window's.
+    struct Controls {
+        QWidget* frame;
+        DriveSelector* drives;
+        DirectoryList* directories;
+        QAbstractButton* closeBox;
+    };
+    // What the lists read and offer.
+    struct Sources {
+        const DirectoryLister& lister;
+        DriveSelector::DriveSource drives;
     };
 
     const std::string& directory() const;
@@ -32,6 +44,8 @@ public:
     void open(StoredFolder folder, const std::string& path);
     // Signals both folders as they are now.
     void reportFolders();
+    void show();
+    void hide();
 
 signals:
     void folderChanged(dirnal::StoredFolder folder, const std::string& path);
@@ -39,17 +53,19 @@ signals:
     void driveUnavailable();
 
 protected:
-    // Builds the controls the layout table places in the panel `name`.
-    FolderPanel(const char* name, Folders folders, const DirectoryLister& lister,
-                DriveSelector::DriveSource drives, QWidget* parent);
+    struct Folders {
+        StoredFolder directory;
+        StoredFolder drive;
+    };
+    FolderPanel(Controls controls, Folders folders, const Sources& sources, QObject* parent);
+    QWidget* frame() const { return controls_.frame; }
 
 private:
     void driveChosen();
 
+    Controls controls_;
     Folders folders_;
     const DirectoryLister& lister_;
-    DriveSelector* drives_ = nullptr;
-    DirectoryList* directories_ = nullptr;
 };
 
 }  // namespace dirnal::ui

@@ -1,222 +1,160 @@
 #include "ui/form1.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
-#include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QScreen>
 
-#include <filesystem>
+#include <utility>
 
-#include "core/messages.h"
-#include "core/network_shares.h"
-#include "platform/native_file_storage.h"
-#include "platform/native_path_style.h"
-#include "platform/platform_drives.h"
-#include "platform/qt/shell_exec.h"
-#include "platform/short_names.h"
+#include "ui/caption_button.h"
+#include "ui/dialogs.h"
 #include "ui/fitting_label.h"
-#include "ui/accessible_names.h"
-#include "ui/form1_layout.h"
 #include "ui/form2.h"
 #include "ui/path_list_view.h"
+#include "ui/qt_text.h"
 #include "ui/start_position_panel.h"
-#include "ui/twips.h"
+#include "ui/status_image.h"
 
 namespace dirnal::ui {
 
 namespace {
 
-QString qs(const std::string& text)
+// The name of `cmd_DOS`, whose caption names the form it converts to.
+QString nameFormButtonName(bool toShort)
 {
-    return QString::fromStdString(text);
+    return translated("AccessibleNames", toShort ? QT_TRANSLATE_NOOP("AccessibleNames", "DOS: Pfade in kurze 8.3-Namen umwandeln")
+                                                 : QT_TRANSLATE_NOOP("AccessibleNames", "WIN: Pfade in lange Namen umwandeln"));
 }
 
-std::string workingDirectory()
+SessionServices inLanguage(SessionServices services, const TextCatalog& texts)
 {
-    std::error_code error;
-    const std::u8string cwd = std::filesystem::current_path(error).u8string();
-    return error ? settingsDefaults(nativePathStyle()).drive : std::string(cwd.begin(), cwd.end());
-}
-
-// The platform's services for those the caller left out.
-Form1Services withDefaults(Form1Services services)
-{
-    if (!services.driveTable)
-        services.driveTable = &platformDrives();
-    if (!services.shortName)
-        services.shortName = ShortPathName;
-    if (!services.longName)
-        services.longName = LongPathName;
-    if (!services.openPage)
-        services.openPage = [](const std::string& page) { return ShellExec(page, 1, "open"); };
-    if (services.initialDirectory.empty())
-        services.initialDirectory = workingDirectory();
+    services.texts = &texts;
     return services;
 }
 
 }  // namespace
 
-Form1::Form1(Form1Services services, QWidget* parent) : QMainWindow(parent), services_(withDefaults(std::move(services)))
+Form1::Form1(Form1Services services, QWidget* parent)
+    : QMainWindow(parent),
+      services_(std::move(services)),
+      messageBoxes_(services_.dialogs ? nullptr : std::make_unique<MessageBoxDialogs>(this)),
+      dialogs_(services_.dialogs ? services_.dialogs : messageBoxes_.get()),
+      session_(std::make_unique<Session>(inLanguage(services_.session, texts_))),
+      ui_(buildForm1(*this))
 {
-    if (!services_.dialogs) {
-        messageBoxes_ = std::make_unique<MessageBoxDialogs>(this);
-        services_.dialogs = messageBoxes_.get();
-    }
-    if (!services_.files) {
-        nativeFiles_ = std::make_unique<NativeFileStorage>();
-        services_.files = nativeFiles_.get();
-    }
-    session_ = std::make_unique<Session>(SessionServices{services_.lister, services_.settings, services_.files,
-                                                         services_.driveTable, services_.shortName,
-                                                         services_.longName, nativePathStyle(), &texts_});
-    dialogs_ = std::make_unique<ShowingDialogs>(*services_.dialogs, [this] { showSession(); });
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("dirnal.lst-Manager"));  // the product's name in every language
-
-    createControls();
-    createMenus();
-    connectControls();
+    ui_.List1->setSession(*session_);
     connectPanels();
-    startUp();
+    connectActions();
+
+    session_->addListener(*this);
+    for (const auto show : {&Form1::startPositionChanged, &Form1::storageLocationChanged, &Form1::nameFormChanged,
+                            &Form1::clickedEntryChanged, &Form1::singlePathChanged, &Form1::statusChanged})
+        (this->*show)();
+    session_->startUp([this](StoredFolder folder, const std::string& path) { applyFolder(folder, path); }, dialogs_);
+    setStartSize();
+    ui_.List1->setFocus();
 }
 
 Form1::~Form1()
 {
-    session_->setStatusListener({});
+    session_->removeListener(*this);
     // The controls go while the session they report to is still there.
     delete centralWidget();
     // The information window is a window of its own; it goes with this one.
     delete Form2_;
 }
 
-void Form1::connectPanels()
+void Form1::startPositionChanged()
 {
-    for (FolderPanel* panel : {static_cast<FolderPanel*>(frame_start_), static_cast<FolderPanel*>(Dateiauswahl_)}) {
-        connect(panel, &FolderPanel::folderChanged, this,
-                [this](StoredFolder folder, const std::string& path) { session_->setFolder(folder, path); });
-        connect(panel, &FolderPanel::driveUnavailable, this, [this] { session_->reportDriveUnavailable(); });
-        // Both directory lists open where the program was started.
-        panel->openDirectory(services_.initialDirectory);
-        panel->reportFolders();
+    ui_.lbl_suchstartpos->setText(qs(session_->startPosition()));
+}
+
+void Form1::storageLocationChanged()
+{
+    ui_.lbl_file->setText(qs(session_->storageLocation()));
+}
+
+void Form1::nameFormChanged()
+{
+    // The button names the form the next click goes to.
+    const bool toShort = session_->nameForm() == NameForm::Long;
+    ui_.cmd_DOS->setText(toShort ? QStringLiteral("DOS") : QStringLiteral("WIN"));
+    ui_.cmd_DOS->setAccessibleName(nameFormButtonName(toShort));
+}
+
+void Form1::clickedEntryChanged()
+{
+    const std::optional<ClickedEntry>& clicked = session_->clickedEntry();
+    if (!clicked)
+        return;
+    ui_.lblnumber->setText(QString::number(clicked->index));
+    ui_.img_pathnotvalid->setVisible(!clicked->exists);
+    ui_.img_ok->setVisible(clicked->exists);
+}
+
+void Form1::singlePathChanged()
+{
+    // Setting the same text again would lose the cursor and the undo steps.
+    if (const QString singlePath = qs(session_->singlePath()); ui_.txt_einzelpfad->text() != singlePath)
+        ui_.txt_einzelpfad->setText(singlePath);
+}
+
+void Form1::statusChanged()
+{
+    ui_.lblStatus->setText(qs(session_->status()));
+}
+
+void Form1::busyChanged()
+{
+    const bool busy = session_->busy();
+    if (busy) {
+        focusBeforeBusy_ = focusWidget();
+        QApplication::setOverrideCursor(Qt::WaitCursor);
     }
-    connect(frame_start_, &StartPositionPanel::startPositionConfirmed, this, [this] {
-        session_->confirmStartPosition();
-        showLabels();
-    });
-    connect(Dateiauswahl_, &ListFilePanel::saveHereChosen, this, &Form1::saveIntoChosenDirectory);
-    connect(Dateiauswahl_, &ListFilePanel::fileClicked, this, &Form1::readChosenListFile);
-}
-
-void Form1::connectControls()
-{
-    session_->setStatusListener([this](const std::string& status) { lblStatus_->setText(qs(status)); });
-    lblStatus_->setText(qs(session_->status()));
-
-    // While a walk runs, no button acts: the walk drops input events, but a
-    // screen reader presses a button without one.
-    const auto onClick = [this](const char* name, auto handler) {
-        connect(control<QAbstractButton>(name), &QAbstractButton::clicked, this, [this, handler] {
-            if (!walking_)
-                handler();
-        });
-    };
-    onClick("Command1", [this] { generate(); });
-    connect(List1_, &PathListView::entryMadeCurrent, this, &Form1::clickEntry);
-    connect(txt_einzelpfad_, &QLineEdit::textEdited, this,
-            [this](const QString& text) { session_->typeSinglePath(text.toStdString()); });
-    onClick("cmd_deletethis", [this] { selectBySearchText(); });
-    onClick("cmd_del", [this] { deleteSelected(); });
-    onClick("cmd_einzel", [this] { enterEditMode(); });
-    onClick("img_putin", [this] { confirmSinglePath(); });
-    onClick("cmd_DirtoUNC", [this] {
-        handOverFocus(cmd_DirtoUNC_, cmd_UNCtoDir_);
-        convertToNetworkShares();
-    });
-    onClick("cmd_UNCtoDir", [this] {
-        handOverFocus(cmd_UNCtoDir_, cmd_DirtoUNC_);
-        convertToDriveLetters();
-    });
-    onClick("cmd_DOS", [this] { switchNameForm(); });
-    onClick("cmd_vista", [this] { toggleQuotes(); });
-    onClick("cmd_rel", [this] { makeRelative(); });
-    onClick("cmd_selshow", [this] {
-        setOuterSize(kFindAreaWidthTwips, pixelsToTwips(frameGeometry().height()));
-        txt_find_->setFocus(Qt::OtherFocusReason);
-    });
-    onClick("cmd_startpos", [this] { frame_start_->show(); });
-    onClick("cmd_saveplace", [this] { showListFilePanel(ListFilePanel::Mode::Save); });
-    onClick("img_save", [this] { save(); });
-    onClick("img_Exit", [this] { leaveApplication(); });
-}
-
-void Form1::startUp()
-{
-    session_->startUp([this](StoredFolder folder, const std::string& path) { applyFolder(folder, path); },
-                      dialogs_.get());
-    showLabels();
-    setStartSize();
+    // The one switch for everything that acts: every button, image button,
+    // panel and the list, and the items of the two menus with their
+    // shortcuts; for the mouse, the keyboard and a screen reader alike.
+    ui_.client->setEnabled(!busy);
+    for (QAction* item : ui_.dateis)
+        item->setEnabled(!busy);
+    for (QAction* item : ui_.optionens)
+        item->setEnabled(!busy);
+    if (busy)
+        return;
+    QApplication::restoreOverrideCursor();
+    if (focusBeforeBusy_)
+        focusBeforeBusy_->setFocus(Qt::OtherFocusReason);
+    // A close asked for meanwhile, with its offer to save the new list, once
+    // the walk's notices have been read.
+    if (std::exchange(closeWhenIdle_, false))
+        QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
 }
 
 void Form1::applyFolder(StoredFolder folder, const std::string& path)
 {
-    frame_start_->open(folder, path);
-    Dateiauswahl_->open(folder, path);
+    startPanel_->open(folder, path);
+    listFilePanel_->open(folder, path);
 }
 
 void Form1::closeEvent(QCloseEvent* event)
 {
     // Not in the middle of a walk: the window closes once it has ended.
-    if (walking_) {
-        closeAfterWalk_ = true;
+    if (session_->busy()) {
+        closeWhenIdle_ = true;
         event->ignore();
         return;
     }
     // The session stores what the panels show now.
-    frame_start_->reportFolders();
-    Dateiauswahl_->reportFolders();
+    startPanel_->reportFolders();
+    listFilePanel_->reportFolders();
     session_->shutDown();
     // A save the user asked for that failed keeps the window open: closing
     // now would lose the list.
-    if (session_->offerToSave(*dialogs_))
-        event->accept();
-    else
-        event->ignore();
-    showLabels();
-}
-
-void Form1::showPathList()
-{
-    List1_->showList();
-}
-
-void Form1::showLabels()
-{
-    lbl_suchstartpos_->setText(qs(session_->startPosition()));
-    lbl_file_->setText(qs(session_->storageLocation()));
-    // The button names the form the next click goes to.
-    const bool toShort = session_->nameForm() == NameForm::Long;
-    cmd_DOS_->setText(toShort ? QStringLiteral("DOS") : QStringLiteral("WIN"));
-    cmd_DOS_->setAccessibleName(nameFormButtonName(toShort));
-}
-
-void Form1::showSession()
-{
-    showPathList();
-    showLabels();
-}
-
-void Form1::showClickedEntry()
-{
-    const std::optional<ClickedEntry>& clicked = session_->clickedEntry();
-    if (!clicked || clicked->index >= session_->list().count())
-        return;
-    lblnumber_->setText(QString::number(clicked->index));
-    img_pathnotvalid_->setVisible(!clicked->exists);
-    img_ok_->setVisible(clicked->exists);
-    // Setting the same text again would lose the cursor and the undo steps.
-    if (const QString singlePath = qs(session_->singlePath()); txt_einzelpfad_->text() != singlePath)
-        txt_einzelpfad_->setText(singlePath);
+    event->setAccepted(session_->offerToSave(*dialogs_));
 }
 
 void Form1::showInformationWindow()

@@ -1,35 +1,8 @@
-// The main window for the keyboard: the order in which Tab goes through the
-// controls, and which controls it passes over.
+// The main window for the keyboard: which controls Tab passes over (its
+// order is the layout table's), and the focus when a control gives way.
 #include "ui/form1.h"
 
 namespace dirnal::ui {
-
-namespace {
-
-// The order of the work: the list, the generator (with the panel that its
-// first button opens), the tool area from left to right (with the panel
-// that "dirnal.lst Speicherort" opens), and the save and exit images last.
-constexpr const char* kTabOrder[] = {
-    "List1",
-    "cmd_startpos", "Drive1", "Dir1", "cmd_okstartpos", "lbl_exitstart", "Command1",
-    "cmd_einzel", "txt_einzelpfad", "img_putin", "cmd_del", "cmd_DOS", "cmd_vista", "cmd_DirtoUNC", "cmd_rel",
-    "cmd_UNCtoDir", "cmd_selshow", "cmd_saveplace", "Drive_file", "Dir_file", "File_file", "cmd_hier", "lbl_X",
-    "txt_find", "cmd_deletethis",
-    "img_save", "img_Exit",
-};
-
-}  // namespace
-
-void Form1::orderTabs()
-{
-    QWidget* previous = nullptr;
-    for (const char* name : kTabOrder) {
-        QWidget* next = control<QWidget>(name);
-        if (previous)
-            QWidget::setTabOrder(previous, next);
-        previous = next;
-    }
-}
 
 bool Form1::takesTabFocus(const QWidget* widget) const
 {

@@ -6,7 +6,6 @@
 #include <cmath>
 
 #include "ui/form1.h"
-#include "ui/form1_layout.h"
 #include "ui/path_list_view.h"
 #include "ui/resize_rule.h"
 #include "ui/twips.h"
@@ -73,8 +72,8 @@ void Form1::applyResizeRule()
         layout = outerLayout();
     }
 
-    List1_->resize(twipsToPixels(layout.listWidth), twipsToPixels(layout.listHeight));
-    Frame3_->move(Frame3_->x(), twipsToPixels(layout.toolAreaTop));
+    ui_.List1->resize(twipsToPixels(layout.listWidth), twipsToPixels(layout.listHeight));
+    ui_.Frame3->move(ui_.Frame3->x(), twipsToPixels(layout.toolAreaTop));
 }
 
 }  // namespace dirnal::ui

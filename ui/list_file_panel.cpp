@@ -1,19 +1,19 @@
 #include "ui/list_file_panel.h"
 
-#include <QPushButton>
+#include <QAbstractButton>
 
 #include "ui/file_list.h"
 
 namespace dirnal::ui {
 
-ListFilePanel::ListFilePanel(const DirectoryLister& lister, DriveSelector::DriveSource drives, QWidget* parent)
-    : FolderPanel("Dateiauswahl", {StoredFolder::ListFileDirectory, StoredFolder::ListFileDrive}, lister,
-                  std::move(drives), parent)
+ListFilePanel::ListFilePanel(Controls controls, FileList* files, QAbstractButton* saveHere,
+                             const FileStorage& storage, const Sources& sources, QObject* parent)
+    : FolderPanel(controls, {StoredFolder::ListFileDirectory, StoredFolder::ListFileDrive}, sources, parent),
+      files_(files),
+      saveHere_(saveHere)
 {
-    files_ = findChild<FileList*>(QStringLiteral("File_file"));
-    auto* saveHere = findChild<QPushButton*>(QStringLiteral("cmd_hier"));
-    saveHere_ = saveHere;
-    connect(saveHere, &QPushButton::clicked, this, &ListFilePanel::saveHereChosen);
+    files_->setStorage(storage);
+    connect(saveHere_, &QAbstractButton::clicked, this, &ListFilePanel::saveHereChosen);
     connect(files_, &FileList::fileClicked, this, &ListFilePanel::fileClicked);
     connect(this, &FolderPanel::folderChanged, this, [this](StoredFolder folder, const std::string& path) {
         if (folder == StoredFolder::ListFileDirectory)
@@ -27,7 +27,6 @@ void ListFilePanel::showFor(Mode mode)
     // Files may have come or gone since the directory was opened.
     files_->setDirectory(directory());
     show();
-    raise();
     files_->setVisible(open);
     files_->setEnabled(true);
     saveHere_->setVisible(!open);

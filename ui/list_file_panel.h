@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "core/file_storage.h"
 #include "ui/folder_panel.h"
 
 namespace dirnal::ui {
@@ -15,7 +16,8 @@ class ListFilePanel final : public FolderPanel {
 public:
     enum class Mode { Open, Save };
 
-    ListFilePanel(const DirectoryLister& lister, DriveSelector::DriveSource drives, QWidget* parent);
+    ListFilePanel(Controls controls, FileList* files, QAbstractButton* saveHere, const FileStorage& storage,
+                  const Sources& sources, QObject* parent);
 
     // Shows the panel over everything else, for the one use or the other.
     void showFor(Mode mode);
@@ -29,8 +31,8 @@ signals:
     void fileClicked();
 
 private:
-    FileList* files_ = nullptr;
-    QWidget* saveHere_ = nullptr;
+    FileList* files_;
+    QAbstractButton* saveHere_;
 };
 
 }  // namespace dirnal::ui

@@ -3,28 +3,38 @@
 namespace dirnal::ui {
 
 PathListModel::PathListModel(const PathList& list, QObject* parent)
-    : QAbstractListModel(parent), list_(list)
+    : QAbstractListModel(parent), list_(list), rows_(list.count())
 {
 }
 
 int PathListModel::rowCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : list_.count();
+    return parent.isValid() ? 0 : rows_;
 }
 
 QVariant PathListModel::data(const QModelIndex& index, int role) const
 {
-    if (!index.isValid() || index.row() >= list_.count())
+    if (!index.isValid() || index.row() >= rows_ || index.row() >= list_.count())
         return {};
     if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)
         return QString::fromStdString(list_.entryAt(index.row()));
     return {};
 }
 
-void PathListModel::reload()
+void PathListModel::follow(const ListChange& change)
 {
-    beginResetModel();
-    endResetModel();
+    using Kind = ListChange::Kind;
+    if (change.kind == Kind::Appended && change.first == rows_) {
+        beginInsertRows({}, change.first, change.last);
+        rows_ = change.last + 1;
+        endInsertRows();
+    } else if (change.kind == Kind::Rewritten && change.last < rows_) {
+        emit dataChanged(index(change.first), index(change.last));
+    } else if (change.kind == Kind::Rebuilt || rows_ != list_.count()) {
+        beginResetModel();
+        rows_ = list_.count();
+        endResetModel();
+    }
 }
 
 }  // namespace dirnal::ui

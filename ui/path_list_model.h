@@ -6,8 +6,9 @@
 
 namespace dirnal::ui {
 
-// Shows the core path list to a view. The list is owned elsewhere; after a
-// core operation the owner calls reload().
+// Shows the core path list to a view. The list is owned elsewhere; the
+// model follows each change of it as the session announces it, so that
+// the view redraws just what changed.
 class PathListModel final : public QAbstractListModel {
     Q_OBJECT
 public:
@@ -16,10 +17,14 @@ public:
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
 
-    void reload();
+    // The entries and the rows after a change of the list.
+    void follow(const ListChange& change);
 
 private:
     const PathList& list_;
+    // The rows the views have been told of; the list may hold more or fewer
+    // until its change is followed.
+    int rows_ = 0;
 };
 
 }  // namespace dirnal::ui

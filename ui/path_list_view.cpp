@@ -2,6 +2,9 @@
 
 #include <QMouseEvent>
 
+#include <algorithm>
+#include <vector>
+
 #include "ui/path_list_model.h"
 
 namespace dirnal::ui {
@@ -13,39 +16,85 @@ PathListView::PathListView(QWidget* parent) : QListView(parent)
     setEditTriggers(QAbstractItemView::NoEditTriggers);
 }
 
-void PathListView::setPathList(PathList* list)
+PathListView::~PathListView()
 {
-    list_ = list;
-    model_ = new PathListModel(*list, this);
-    setModel(model_);
-    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            &PathListView::takeSelectionFromView);
-    connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this](const QModelIndex& current, const QModelIndex&) { takeCurrentFromView(current); });
+    if (session_)
+        session_->removeListener(*this);
 }
 
-void PathListView::showList()
+void PathListView::setSession(Session& session)
 {
-    showing_ = true;
-    model_->reload();
+    session_ = &session;
+    model_ = new PathListModel(session.list(), this);
+    setModel(model_);
+    session.addListener(*this);
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, &PathListView::selectedInView);
+    connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current, const QModelIndex&) { madeCurrentInView(current); });
+    showSelection(0, session.list().count() - 1);
+    showCurrent();
+}
+
+void PathListView::listChanged(const ListChange& change)
+{
+    model_->follow(change);
+    switch (change.kind) {
+    case ListChange::Kind::Rebuilt:
+        showSelection(0, session_->list().count() - 1);
+        showCurrent();
+        break;
+    case ListChange::Kind::Selection:
+        showSelection(change.first, change.last);
+        break;
+    case ListChange::Kind::Current:
+        showCurrent();
+        break;
+    case ListChange::Kind::Rewritten:
+    case ListChange::Kind::Appended:
+        break;
+    }
+}
+
+void PathListView::showSelection(int first, int last)
+{
+    const PathList& list = session_->list();
+    first = std::max(first, 0);
+    last = std::min(last, list.count() - 1);
+    if (first > last)
+        return;
+    // The view's selection as flags, in time linear in rows and ranges.
+    std::vector<char> shown(static_cast<std::size_t>(std::max(last - first + 1, 0)), 0);
+    for (const QItemSelectionRange& range : selectionModel()->selection())
+        for (int row = std::max(range.top(), first); row <= std::min(range.bottom(), last); ++row)
+            shown[static_cast<std::size_t>(row - first)] = 1;
+    bool same = true;
+    for (int row = first; row <= last && same; ++row)
+        same = list.isSelected(row) == (shown[static_cast<std::size_t>(row - first)] != 0);
+    // What the user selects comes back here as the session's own: left
+    // alone, so that a selection the user is still dragging is not cut.
+    if (same)
+        return;
     // One selection of ranges, not one call per entry.
     QItemSelection selection;
-    const int count = list_->count();
-    for (int row = 0; row < count;) {
-        if (!list_->isSelected(row)) {
+    for (int row = 0; row < list.count();) {
+        if (!list.isSelected(row)) {
             ++row;
             continue;
         }
-        const int first = row;
-        while (row < count && list_->isSelected(row))
+        const int start = row;
+        while (row < list.count() && list.isSelected(row))
             ++row;
-        selection.select(model_->index(first), model_->index(row - 1));
+        selection.select(model_->index(start), model_->index(row - 1));
     }
     selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
-    const int current = list_->currentIndex();
-    selectionModel()->setCurrentIndex(current >= 0 ? model_->index(current) : QModelIndex(),
-                                      QItemSelectionModel::NoUpdate);
-    showing_ = false;
+}
+
+void PathListView::showCurrent()
+{
+    const int current = session_->list().currentIndex();
+    const QModelIndex index = current >= 0 ? model_->index(current) : QModelIndex();
+    if (selectionModel()->currentIndex() != index)
+        selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
 }
 
 void PathListView::mousePressEvent(QMouseEvent* event)
@@ -58,7 +107,7 @@ void PathListView::mousePressEvent(QMouseEvent* event)
     // selection model, but the user still expects it to be checked again.
     const QModelIndex pressed = indexAt(event->position().toPoint());
     if (pressed.isValid() && pressed == before && currentIndex() == before)
-        emit entryMadeCurrent(pressed.row());
+        session_->clickEntry(pressed.row());
 }
 
 void PathListView::keyPressEvent(QKeyEvent* event)
@@ -68,25 +117,18 @@ void PathListView::keyPressEvent(QKeyEvent* event)
     userAction_ = false;
 }
 
-void PathListView::takeSelectionFromView(const QItemSelection& selected, const QItemSelection& deselected)
+void PathListView::selectedInView(const QItemSelection& selected, const QItemSelection& deselected)
 {
-    if (showing_)
-        return;
     for (const QItemSelectionRange& range : deselected)
-        for (int row = range.top(); row <= range.bottom(); ++row)
-            list_->setSelected(row, false);
+        session_->selectEntries(range.top(), range.bottom(), false);
     for (const QItemSelectionRange& range : selected)
-        for (int row = range.top(); row <= range.bottom(); ++row)
-            list_->setSelected(row, true);
+        session_->selectEntries(range.top(), range.bottom(), true);
 }
 
-void PathListView::takeCurrentFromView(const QModelIndex& current)
+void PathListView::madeCurrentInView(const QModelIndex& current)
 {
-    if (showing_)
-        return;
-    list_->setCurrentIndex(current.isValid() ? current.row() : -1);
     if (current.isValid() && userAction_)
-        emit entryMadeCurrent(current.row());
+        session_->clickEntry(current.row());
 }
 
 }  // namespace dirnal::ui

@@ -2,43 +2,42 @@
 
 #include <QListView>
 
-#include "core/path_list.h"
+#include "core/session.h"
 
 namespace dirnal::ui {
 
 class PathListModel;
 
-// The view of the path list (extended selection). What the user selects is
-// written into the list's selected flags at once; after a core operation
-// showList() makes the view show the list again, selection and current
-// entry included.
-class PathListView final : public QListView {
+// The view of a session's path list (extended selection). It follows each
+// change of the list the session announces, selection and current entry
+// included; what the user selects, and the entry the user clicks or moves
+// to, go to the session. The session must outlive the view.
+class PathListView final : public QListView, private SessionListener {
     Q_OBJECT
 public:
     explicit PathListView(QWidget* parent = nullptr);
+    ~PathListView() override;
 
-    void setPathList(PathList* list);
-    void showList();
-
-signals:
-    // The user made an entry current (click, also on the entry that already
-    // is current, or keyboard movement).
-    void entryMadeCurrent(int index);
+    void setSession(Session& session);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void takeSelectionFromView(const QItemSelection& selected, const QItemSelection& deselected);
-    void takeCurrentFromView(const QModelIndex& current);
+    void listChanged(const ListChange& change) override;
+    // Shows the session's selection, where it differs from the view's in
+    // the rows first..last.
+    void showSelection(int first, int last);
+    void showCurrent();
+    void selectedInView(const QItemSelection& selected, const QItemSelection& deselected);
+    void madeCurrentInView(const QModelIndex& current);
 
-    PathList* list_ = nullptr;
+    Session* session_ = nullptr;
     PathListModel* model_ = nullptr;
-    bool showing_ = false;
     // True while a mouse press or key press of the user is handled: only
-    // then does a new current entry count as made current by the user (not
-    // when the view takes the focus and picks a current entry of its own).
+    // then does a new current entry count as chosen by the user (not when
+    // the view takes the focus and picks a current entry of its own).
     bool userAction_ = false;
 };
 

@@ -1,15 +1,14 @@
 #include "ui/start_position_panel.h"
 
-#include <QPushButton>
+#include <QAbstractButton>
 
 namespace dirnal::ui {
 
-StartPositionPanel::StartPositionPanel(const DirectoryLister& lister, DriveSelector::DriveSource drives,
-                                       QWidget* parent)
-    : FolderPanel("frame_start", {StoredFolder::StartDirectory, StoredFolder::StartDrive}, lister,
-                  std::move(drives), parent)
+StartPositionPanel::StartPositionPanel(Controls controls, QAbstractButton* ok, const Sources& sources,
+                                       QObject* parent)
+    : FolderPanel(controls, {StoredFolder::StartDirectory, StoredFolder::StartDrive}, sources, parent)
 {
-    connect(findChild<QPushButton*>(QStringLiteral("cmd_okstartpos")), &QPushButton::clicked, this, [this] {
+    connect(ok, &QAbstractButton::clicked, this, [this] {
         hide();
         emit startPositionConfirmed();
     });

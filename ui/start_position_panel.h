@@ -9,7 +9,7 @@ namespace dirnal::ui {
 class StartPositionPanel final : public FolderPanel {
     Q_OBJECT
 public:
-    StartPositionPanel(const DirectoryLister& lister, DriveSelector::DriveSource drives, QWidget* parent);
+    StartPositionPanel(Controls controls, QAbstractButton* ok, const Sources& sources, QObject* parent);
 
 signals:
     // "ok": the open directory is to be the start position.

@@ -7,11 +7,10 @@
 
 namespace dirnal::ui {
 
-// Runs a walk on a thread of its own while the event loop goes on: the
-// windows keep being drawn under a wait cursor, the user's clicks and keys
-// are dropped, and a request to close a window reaches it. A walk that takes
-// longer than half a second shows how many directories it has found so far,
-// every tenth of a second.
+// Runs a walk on a thread of its own while the event loop goes on, so that
+// the windows keep being drawn and a request to close a window reaches it.
+// A walk that takes longer than half a second shows how many directories it
+// has found so far, every tenth of a second.
 GeneratedList walkBesideEventLoop(const std::function<GeneratedList()>& walk, const std::atomic<int>& found,
                                   const std::function<void(int found)>& showProgress);
 

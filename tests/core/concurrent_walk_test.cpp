@@ -40,7 +40,7 @@ auto walkWith(int pool, const std::vector<std::string>& retained, const FakeList
     options.concurrentListings = pool;
     const GeneratedList walk = walkTree("/r", retained, fs, options);
     const GenerationReport& r = walk.report;
-    return std::tuple(walk.entries, r.total, r.unreadable, r.cyclesSkipped, r.untakeable, r.limitReached);
+    return std::tuple(walk.entries, r.total, r.unreadable, r.cyclesSkipped, r.withLineBreaks, r.limitReached);
 }
 
 TEST(ConcurrentWalk, GivesTheSequentialResultForAnyNumberOfListingsAtOnce)

@@ -59,7 +59,7 @@ TEST(Faults, NamesWithLineBreaksAreLeftOutAndCounted)
     tree.addPaths({"/r/gut", "/r/zwei\nzeilen", "/r/zwei\nzeilen/darunter", "/r/gut/wagen\rruecklauf"});
     const GeneratedList result = walkTree("/r", {}, tree);
     EXPECT_EQ(result.entries, Entries{"/r/gut"});
-    EXPECT_EQ(result.report.untakeable, 2);
+    EXPECT_EQ(result.report.withLineBreaks, 2);
 }
 
 }  // namespace

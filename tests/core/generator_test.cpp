@@ -34,10 +34,8 @@ TEST(Generator, WalksLevelByLevelInDisplayOrderAndKeepsRetainedEntriesAfterwards
         FakeLister fs;
         fs.addPaths(c.tree);
         fs.makeUnreadable("C:\\x\\locked");
-        PathList list;
-        ASSERT_TRUE(list.append("old"));
-        const GenerationReport report = generateList(list, c.root, c.retained, fs);
-        EXPECT_EQ(list.entries(), c.expected) << c.what;
+        const auto [entries, report] = walkTree(c.root, c.retained, fs);
+        EXPECT_EQ(entries, c.expected) << c.what;
         EXPECT_EQ(report.total, c.total) << c.what;
         EXPECT_EQ(report.unreadable, c.unreadable) << c.what;
         EXPECT_EQ(fs.listings(), c.total + 1) << c.what << ": the root and each directory found, once";
@@ -52,10 +50,9 @@ TEST(Generator, EntersALinkToAnAncestorOnceAndDoesNotFollowIt)
     fs.addLink("/r", "self", "/r");        // leads back to the root
     fs.addLink("/r", "side", "/r/a/b");    // leads elsewhere: walked like any directory
 
-    PathList list;
-    const GenerationReport report = generateList(list, "/r", {}, fs);
+    const auto [entries, report] = walkTree("/r", {}, fs);
 
-    EXPECT_EQ(list.entries(), (Entries{"/r/a", "/r/self", "/r/side", "/r/a/b", "/r/side/up", "/r/a/b/up",
+    EXPECT_EQ(entries, (Entries{"/r/a", "/r/self", "/r/side", "/r/a/b", "/r/side/up", "/r/a/b/up",
                                        "/r/side/up/b"}));
     EXPECT_EQ(report.cyclesSkipped, 3);
 }
@@ -67,15 +64,14 @@ TEST(Generator, StopsAtTheLimitKeepingEveryRetainedEntryButFillsItExactly)
         for (int i = 0; i < directories; ++i)
             fs.addChild("C:\\r", "d" + std::to_string(100000 + i));
         const Entries retained{"R:\\one", "R:\\two", "R:\\three"};
-        PathList list;
-        const GenerationReport report = generateList(list, "C:\\r", retained, fs);
+        const auto [entries, report] = walkTree("C:\\r", retained, fs);
 
         EXPECT_EQ(report.limitReached, directories > PathList::kMaxEntries - 3) << directories;
         EXPECT_EQ(report.total, PathList::kMaxEntries - 3) << directories;
-        ASSERT_EQ(list.count(), PathList::kMaxEntries) << directories;
-        EXPECT_EQ(list.entryAt(PathList::kMaxEntries - 4), "C:\\r\\d" + std::to_string(100000 + PathList::kMaxEntries - 4));
-        EXPECT_EQ(list.entryAt(PathList::kMaxEntries - 3), "R:\\one") << directories;
-        EXPECT_EQ(list.entryAt(PathList::kMaxEntries - 1), "R:\\three") << directories;
+        ASSERT_EQ(entries.size(), std::size_t{PathList::kMaxEntries}) << directories;
+        EXPECT_EQ(entries[PathList::kMaxEntries - 4], "C:\\r\\d" + std::to_string(100000 + PathList::kMaxEntries - 4));
+        EXPECT_EQ(entries[PathList::kMaxEntries - 3], "R:\\one") << directories;
+        EXPECT_EQ(entries[PathList::kMaxEntries - 1], "R:\\three") << directories;
     }
 }
 

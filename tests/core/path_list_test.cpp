@@ -19,22 +19,48 @@ TEST(PathList, KeepsOrderRepeatsEmptyEntriesAndPerEntryFlags)
     list.setSelected(0, true);
     list.setSelected(3, true);
     list.setSelected(0, false);
-    EXPECT_EQ(list.selectedCount(), 1);
-    EXPECT_TRUE(list.isSelected(3));
-
-    EXPECT_EQ(list.currentText(), "");
+    EXPECT_FALSE(list.isSelected(0));
     list.setCurrentIndex(3);
     list.replaceEntry(3, " B ");
-    EXPECT_EQ(list.currentText(), " B ");
+    EXPECT_EQ(list.entryAt(list.currentIndex()), " B ");
     EXPECT_TRUE(list.isSelected(3)) << "replacing keeps the flag";
 
     list.assign({"x", "y"});
-    EXPECT_EQ(list.selectedCount(), 0);
+    EXPECT_FALSE(list.isSelected(0) || list.isSelected(1));
     EXPECT_EQ(list.currentIndex(), -1);
     list.setCurrentIndex(1);
     list.clear();
     EXPECT_EQ(list.count(), 0);
-    EXPECT_EQ(list.currentText(), "");
+    EXPECT_EQ(list.currentIndex(), -1);
+}
+
+TEST(PathList, NotesWhatChangedAsOneRangeAKindInARowAndARebuildAlone)
+{
+    using K = ListChange::Kind;
+    const struct {
+        const char* what;
+        void (*change)(PathList&);
+        std::vector<ListChange> noted;
+    } cases[] = {
+        {"rewritten here and there", [](PathList& l) { l.replaceEntry(3, "x"); l.replaceEntry(1, "y"); },
+         {{K::Rewritten, 1, 3}}},
+        {"the same text again", [](PathList& l) { l.replaceEntry(0, "0"); l.setSelected(0, false); }, {}},
+        {"kinds in turn", [](PathList& l) { (void)l.append("a"); l.setSelected(4, true); (void)l.append("b"); },
+         {{K::Appended, 4, 4}, {K::Selection, 4, 4}, {K::Appended, 5, 5}}},
+        {"current", [](PathList& l) { l.setCurrentIndex(2); l.setCurrentIndex(2); }, {{K::Current, 2, 2}}},
+        {"rebuilt in between", [](PathList& l) { l.replaceEntry(1, "y"); l.assign({"z"}); (void)l.append("a"); },
+         {{K::Rebuilt}}},
+        {"many of mixed kinds", [](PathList& l) { for (int i = 0; i < 20; ++i) { l.setSelected(0, i % 2 == 0); l.replaceEntry(1, std::to_string(i)); } },
+         {{K::Rebuilt}}},
+    };
+    for (const auto& c : cases) {
+        PathList list;
+        list.assign({"0", "1", "2", "3"});
+        (void)list.takeChanges();
+        c.change(list);
+        EXPECT_EQ(list.takeChanges(), c.noted) << c.what;
+        EXPECT_TRUE(list.takeChanges().empty()) << c.what;
+    }
 }
 
 TEST(PathList, HoldsExactlyTheLimitAndRejectsIndexesOutside)

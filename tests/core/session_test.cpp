@@ -4,16 +4,36 @@
 
 #include <map>
 
+#include "core/list_file.h"
 #include "core/messages.h"
 #include "core/session.h"
-#include "support/session_fakes.h"
 #include "support/fake_lister.h"
+#include "support/session_fakes.h"
 
 namespace dirnal {
 namespace {
 
 using Entries = std::vector<std::string>;
 namespace keys = settings_keys;
+
+// Every announcement heard, in order: "list Rewritten 0-1", "status", ...
+struct Recorder final : SessionListener {
+    void listChanged(const ListChange& c) override
+    {
+        static const char* const kinds[] = {"Rebuilt", "Rewritten", "Appended", "Selection", "Current"};
+        heard.push_back(std::string("list ") + kinds[static_cast<int>(c.kind)] +
+                        (c.kind == ListChange::Kind::Rebuilt ? "" : " " + std::to_string(c.first) + "-" + std::to_string(c.last)));
+    }
+    void startPositionChanged() override { heard.emplace_back("start"); }
+    void storageLocationChanged() override { heard.emplace_back("storage"); }
+    void nameFormChanged() override { heard.emplace_back("name form"); }
+    void clickedEntryChanged() override { heard.emplace_back("clicked"); }
+    void singlePathChanged() override { heard.emplace_back("single path"); }
+    void statusChanged() override { heard.emplace_back("status"); }
+    void busyChanged() override { heard.emplace_back("busy"); }
+    Entries take() { return std::exchange(heard, {}); }
+    Entries heard;
+};
 
 class SessionTest : public ::testing::Test {
 protected:
@@ -24,7 +44,18 @@ protected:
         return {&fs, &settings, &files, &drives, [](const std::string& p) { return p + "~1"; },
                 [](const std::string& p) { return p.ends_with("~1") ? p.substr(0, p.size() - 2) : p; }, style};
     }
-    void fill(const Entries& entries) { session.list().assign(entries); }
+    // Reads the entries in as a list file; it becomes the storage location.
+    void fill(const Entries& entries, Session& into)
+    {
+        files.files["/in/dirnal.lst"] = encodeListFile(entries);
+        ASSERT_TRUE(into.readListFile("/in/dirnal.lst", dialogs));
+    }
+    void fill(const Entries& entries) { fill(entries, session); }
+    void startAt(const std::string& folder, Session& in)
+    {
+        in.setFolder(StoredFolder::StartDirectory, folder);
+        in.confirmStartPosition();
+    }
     const Entries& entries() const { return session.list().entries(); }
 
     testing::FakeLister fs;
@@ -69,8 +100,9 @@ TEST_F(SessionTest, StartUpAppliesInOrderTheStoredFoldersThatStillExist)
 
 TEST_F(SessionTest, ShutDownWritesTheFiveKeysInOrderAndRestoreReadsThemBack)
 {
+    startAt("/start", session);
     session.setFolder(StoredFolder::StartDirectory, "/a");
-    session.setStorageLocation("/b/dirnal.lst");
+    ASSERT_TRUE(session.saveInto("/b", dialogs));
     session.shutDown();
     EXPECT_EQ(settings.written, (Entries{keys::kListFile, keys::kStartDirectory, keys::kStartDrive,
                                          keys::kListFileDirectory, keys::kListFileDrive}));
@@ -81,29 +113,80 @@ TEST_F(SessionTest, ShutDownWritesTheFiveKeysInOrderAndRestoreReadsThemBack)
     settings.values[keys::kListFile] = "/elsewhere/list.lst";
     fs.addDirectory("/a");
     session.setFolder(StoredFolder::StartDirectory, "/x");
-    session.setStartPosition("/start");
     session.restorePreviousInput();
     EXPECT_EQ(session.storageLocation(), "/elsewhere/list.lst");
     EXPECT_EQ(session.folders().startDirectory, "/a");
     EXPECT_EQ(session.startPosition(), "/start");
 }
 
-TEST_F(SessionTest, GenerateAsksOnlyAboutAnExistingListAndReportsItsWalk)
+TEST_F(SessionTest, EachOperationAnnouncesWhatItChangedOnceItIsDoneAndBeforeItAsks)
+{
+    fs.addPaths({"/r/a", "/r/b"});
+    session.setFolder(StoredFolder::StartDirectory, "/r");
+    Recorder recorder;
+    session.addListener(recorder);
+    fill({"/r/a", "x", "y"});
+    EXPECT_EQ(recorder.take(), (Entries{"list Appended 0-2", "storage", "status"}));
+    const struct {
+        const char* what;
+        std::function<void()> operation;
+        Entries heard;
+    } cases[] = {
+        {"click", [&] { session.clickEntry(1); }, {"list Current 1-1", "clicked", "single path", "status"}},
+        {"click again", [&] { session.clickEntry(1); }, {"status"}},
+        {"select", [&] { session.selectEntries(0, 1, true); }, {"list Selection 0-1"}},
+        {"select again", [&] { session.selectEntries(0, 1, true); }, {}},
+        {"search", [&] { session.selectBySearchText("y"); },
+         {"list Selection 0-2", "list Current 2-2", "clicked", "single path", "status"}},
+        {"quotes", [&] { session.toggleQuotes(); }, {"list Rewritten 0-2"}},
+        {"short names", [&] { session.switchNameForm(); }, {"list Rewritten 0-2", "name form"}},
+        {"single path", [&] { session.appendSinglePath("z", dialogs); }, {"list Appended 3-3"}},
+        {"typed", [&] { session.typeSinglePath("w"); }, {"single path"}},
+        {"start", [&] { session.confirmStartPosition(); }, {"start"}},
+        {"delete", [&] { session.deleteSelected(); }, {"list Rebuilt", "status"}},
+        {"generate", [&] { session.generate(/*keepExisting=*/false, dialogs); },
+         {"list Rebuilt", "busy", "list Rebuilt", "status", "busy"}},
+    };
+    for (const auto& c : cases) {
+        c.operation();
+        EXPECT_EQ(recorder.take(), c.heard) << c.what;
+    }
+    // A question is asked with the state it is about in view.
+    dialogs.answers = {true};
+    session.generate(dialogs);
+    EXPECT_EQ(recorder.take(), (Entries{"list Rebuilt", "busy", "list Rebuilt", "status", "busy"}));
+    files.failing["/ro/dirnal.lst"] = {FileError::Kind::AccessDenied, 13};
+    EXPECT_FALSE(session.saveInto("/ro", dialogs));
+    EXPECT_EQ(recorder.take(), Entries{}) << "a failed save changes nothing";
+    session.removeListener(recorder);
+}
+
+TEST_F(SessionTest, WhileTheWalkRunsTheSessionIsBusyAndNeitherWalksAgainNorSaves)
 {
     fs.addPaths({"/r/b", "/r/a", "/r/zwei\nzeilen"});
     fs.makeUnreadable("/r/b");
+    fill({"/old"});
     session.setFolder(StoredFolder::StartDirectory, "/r");
-    session.generate(dialogs);
-    EXPECT_TRUE(dialogs.questions.empty());
-    EXPECT_EQ(entries(), (Entries{"/r/a", "/r/b"}));
+    dialogs.answers = {false};
+    Recorder recorder;
+    session.addListener(recorder);
+    session.generate(dialogs, {}, [&](const std::function<GeneratedList()>& walk) {
+        EXPECT_TRUE(session.busy());
+        EXPECT_TRUE(session.list().entries().empty()) << "the old entries are out of the list meanwhile";
+        EXPECT_EQ(session.generate(false, dialogs).total, 0);
+        EXPECT_FALSE(session.writeListFile("/in/dirnal.lst", dialogs));
+        session.reportWalkProgress(7);
+        EXPECT_EQ(session.status(), "7 Verzeichnisse gefunden...");
+        EXPECT_EQ(recorder.heard.back(), "status") << "told at once, while the walk goes on";
+        return walk();
+    });
+    EXPECT_FALSE(session.busy());
+    EXPECT_EQ(dialogs.questions, Entries{"Wollen Sie die bestehende Liste löschen ?"});
+    EXPECT_EQ(entries(), (Entries{"/r/a", "/r/b", "/old"}));
     EXPECT_EQ(session.status(), "Total: 2");
     EXPECT_EQ(dialogs.notices, Messages().walkNotices({2, 1, 0, 1, false}));
-
-    fill({"/old"});
-    dialogs.answers = {true};
-    session.generate(dialogs);
-    EXPECT_EQ(dialogs.questions, Entries{"Wollen Sie die bestehende Liste löschen ?"});
-    EXPECT_EQ(entries(), (Entries{"/r/a", "/r/b"}));
+    EXPECT_EQ(files.files["/in/dirnal.lst"], "/old\r\n") << "not saved during the walk";
+    session.removeListener(recorder);
 
     // The limit comes first; one unreadable folder is worded apart.
     EXPECT_NE(Messages().walkNotices({9, 3, 0, 2, true}).at(0).find("32767"), std::string::npos);
@@ -122,16 +205,18 @@ TEST_F(SessionTest, SearchSelectsTheNonEmptyEntriesHoldingTheTextCaseSensitively
         {"", 0, {"/temp/a", "/Temp/b", " ", "/x/temp"}},
         {"nowhere", -1, {}},
     };
+    fill({"/temp/a", "/Temp/b", "", " ", "/x/temp"});
     for (const auto& c : cases) {
-        fill({"/temp/a", "/Temp/b", "", " ", "/x/temp"});
-        session.list().setSelected(2, true);  // a selection made before is replaced
+        session.selectEntries(2, 2, true);  // a selection made before is replaced
         EXPECT_EQ(session.selectBySearchText(c.text), c.first) << c.text;
         Entries selected;
         for (int i = 0; i < session.list().count(); ++i)
             if (session.list().isSelected(i))
                 selected.push_back(session.list().entryAt(i));
         EXPECT_EQ(selected, c.selected) << c.text;
-        EXPECT_EQ(session.list().currentIndex(), c.first) << "the first find is current, as if clicked";
+        if (c.first >= 0) {
+            EXPECT_EQ(session.list().currentIndex(), c.first) << "the first find is current, as if clicked";
+        }
     }
 }
 
@@ -139,7 +224,7 @@ TEST_F(SessionTest, DeleteBlanksTheSelectionOnlyOnceAnEntryWasClicked)
 {
     fs.addDirectory("/keep");
     fill({"/keep", "/x/del", "", "/y/del", " "});
-    session.list().setSelected(1, true);
+    session.selectEntries(1, 1, true);
     session.deleteSelected();
     EXPECT_EQ(entries(), (Entries{"/keep", "/x/del", "/y/del", " "})) << "only the empty entries go";
 
@@ -156,8 +241,9 @@ TEST_F(SessionTest, DeleteBlanksTheSelectionOnlyOnceAnEntryWasClicked)
     EXPECT_TRUE(session.appendSinglePath("\r\n", dialogs));
     EXPECT_TRUE(session.appendSinglePath("/one\r\n", dialogs)) << "pasted with its line break";
     EXPECT_EQ(entries(), (Entries{"/keep", " ", "/one"}));
-    fill(Entries(PathList::kMaxEntries, "x"));
-    EXPECT_FALSE(session.appendSinglePath("/two", dialogs));
+    Session full(services(PathStyle::Posix));
+    fill(Entries(PathList::kMaxEntries, "x"), full);
+    EXPECT_FALSE(full.appendSinglePath("/two", dialogs));
     EXPECT_EQ(dialogs.notices, Entries{Messages().listFullPathNotAdded()});
 }
 
@@ -204,8 +290,8 @@ TEST_F(SessionTest, ShareConversionsRewriteEntriesAndStartPositionWithOneSeparat
     };
     for (const auto& c : cases) {
         Session s(services(c.style));
-        s.list().assign(c.entries);
-        s.setStartPosition(c.start);
+        fill(c.entries, s);
+        startAt(c.start, s);
         c.toShares ? s.convertToNetworkShares() : s.convertToDriveLetters();
         EXPECT_EQ(s.list().entries(), c.expected) << c.start;
         EXPECT_EQ(s.startPosition(), c.expectedStart) << c.start;
@@ -230,26 +316,26 @@ TEST_F(WindowsSessionTest, NamesTakeTheFormAskedForWhereADirectoryExistsQuotesOf
 
 TEST_F(WindowsSessionTest, RelativeInThePathStyleAndDeleteDoubleNeedsContent)
 {
-    fill({"C:\\work\\a", "D:\\b"});
-    session.setStartPosition("C:\\work");
-    dialogs.answers = {true};
-    EXPECT_TRUE(session.makeRelative(dialogs));
-    EXPECT_EQ(entries(), (Entries{"a", "D:\\b"}));
-
-    fill({"a", "a", ""});
-    session.deleteDoubleEntries();
-    EXPECT_EQ(entries(), (Entries{"a", ""}));
-    EXPECT_EQ(session.status(), "delete double");
-    fill({});
     session.deleteDoubleEntries();
     EXPECT_EQ(session.status(), "kein Inhalt");
+    fill({"C:\\work\\a", "D:\\b", "C:\\work\\a", ""});
+    startAt("C:\\work", session);
+    dialogs.answers = {false, true};
+    EXPECT_FALSE(session.makeRelative(dialogs));
+    EXPECT_TRUE(session.makeRelative(dialogs));
+    EXPECT_EQ(entries(), (Entries{"a", "D:\\b", "a", ""}));
+    session.deleteDoubleEntries();
+    EXPECT_EQ(entries(), (Entries{"a", "D:\\b", ""}));
+    EXPECT_EQ(session.status(), "delete double");
 }
 
 TEST_F(SessionTest, SavingWritesTheListOrSaysWhyAndChangesNothing)
 {
     fill({"/a", ""});
     session.setFolder(StoredFolder::ListFileDirectory, "/cfg");
-    ASSERT_TRUE(session.save(dialogs));  // no storage location yet: the program's folder
+    settings.values[keys::kListFile] = "";
+    session.restorePreviousInput();
+    ASSERT_TRUE(session.save(dialogs));  // no storage location: the program's folder
     EXPECT_EQ(files.files["/opt/dirnal/dirnal.lst"], "/a\r\n\r\n");
     EXPECT_EQ(session.storageLocation(), "/opt/dirnal/dirnal.lst");
     EXPECT_EQ(session.status(), "file saved");
@@ -267,17 +353,15 @@ TEST_F(SessionTest, SavingWritesTheListOrSaysWhyAndChangesNothing)
                        "Die Datei /cad/dirnal.lst konnte nicht gespeichert werden.\nDie Datei wäre größer, als das "
                        "System erlaubt (Fehlercode 27).\nDie Datei wurde beim Schreiben unterbrochen; ihr alter Inhalt "
                        "wurde Byte für Byte zurückgeschrieben."}));
-    EXPECT_TRUE(session.saveInto("/cfg", dialogs));
-    EXPECT_EQ(session.storageLocation(), "/cfg/dirnal.lst");
 
-    // At close: an empty list is not offered, and No closes without saving.
-    session.list().clear();
+    // At close: No closes without saving; an empty list is not offered.
+    settings.values[keys::kListFile] = "/ro/dirnal.lst";
+    session.restorePreviousInput();
     dialogs.questions.clear();
     EXPECT_TRUE(session.offerToSave(dialogs));
-    fill({"/a"});
-    session.setStorageLocation("/ro/dirnal.lst");
-    EXPECT_TRUE(session.offerToSave(dialogs));
     EXPECT_EQ(dialogs.questions, Entries{"Wollen Sie die Datei /ro/dirnal.lst speichern ?"});
+    EXPECT_TRUE(Session(services(PathStyle::Posix)).offerToSave(dialogs));
+    EXPECT_EQ(dialogs.questions.size(), 1u);
 }
 
 TEST_F(SessionTest, ReadingAppendsWhatFitsAndAnUnreadableFileChangesNothing)
@@ -298,15 +382,16 @@ TEST_F(SessionTest, ReadingAppendsWhatFitsAndAnUnreadableFileChangesNothing)
                                       "fassen kann; ihr Rest wurde nicht gelesen.");
     EXPECT_EQ(dialogs.notices.at(dialogs.notices.size() - 2),
               "Die Liste fasst höchstens 32767 Einträge: 32769 Zeilen der Datei wurden nicht gelesen.");
-    fill(Entries(PathList::kMaxEntries - 1, "x"));  // room for one: the file is cut within "/abc", no entry
+    Session roomForOne(services(PathStyle::Posix));  // the file is cut within "/abc": no entry
+    fill(Entries(PathList::kMaxEntries - 1, "x"), roomForOne);
     files.files["/l/cut.lst"] = std::string(2 * kMaxEntryLength + 1, 'x') + "\n/abc/def\r\n";
-    ASSERT_TRUE(session.readListFile("/l/cut.lst", dialogs));
-    EXPECT_EQ(session.list().count(), PathList::kMaxEntries - 1);
+    ASSERT_TRUE(roomForOne.readListFile("/l/cut.lst", dialogs));
+    EXPECT_EQ(roomForOne.list().count(), PathList::kMaxEntries - 1);
 
     EXPECT_FALSE(session.readListFile("/l/missing.lst", dialogs));
     EXPECT_EQ(dialogs.errors,
               Entries{"Die Datei /l/missing.lst konnte nicht gelesen werden.\nDie Datei existiert nicht (Fehlercode 2)."});
-    EXPECT_EQ(session.storageLocation(), "/l/cut.lst");
+    EXPECT_EQ(session.storageLocation(), "/l/endless.lst");
     EXPECT_FALSE(session.readChosenListFile("/l", "", dialogs));
     EXPECT_EQ(dialogs.notices.back(), "Zuerst Datei auswählen !");
 }

@@ -308,7 +308,7 @@ TEST(PosixDirectoryLister, WalkOfARealTreeGetsPastCyclesDepthOddNamesAndUnreadab
     };
     EXPECT_EQ(result.entries.back(), loop);
     EXPECT_EQ(result.report.cyclesSkipped, 1) << "the link back is entered once, not followed";
-    EXPECT_EQ(result.report.untakeable, 1) << "a name with a line break is left out and counted";
+    EXPECT_EQ(result.report.withLineBreaks, 1) << "a name with a line break is left out and counted";
     EXPECT_TRUE(listed(raw)) << "a name that is not UTF-8 comes through byte for byte";
     EXPECT_TRUE(listed(tree.path("locked")));
     const bool unreadable = !testing::runningAsRoot();  // root reads every folder

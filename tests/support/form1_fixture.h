@@ -6,30 +6,46 @@
 #include <QAbstractItemView>
 #include <QAction>
 #include <QTest>
+#include <QCoreApplication>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "platform/native_directory_lister.h"
+#include "platform/native_services.h"
 #include "support/session_fakes.h"
 #include "support/temp_tree.h"
 #include "ui/form1.h"
 
 namespace dirnal::testing {
 
+// Runs a test's steps inside the next walk, once the session is busy with it.
+struct DuringWalk final : SessionListener {
+    explicit DuringWalk(const Session& watched) : session(watched) {}
+    void busyChanged() override
+    {
+        if (session.busy() && steps)
+            QMetaObject::invokeMethod(QCoreApplication::instance(), std::exchange(steps, {}), Qt::QueuedConnection);
+    }
+    const Session& session;
+    std::function<void()> steps;
+};
+
 // The main window on a real temporary tree, with settings in memory and scripted
 // answers; controls are reached by objectName, as a user or a screen reader finds them.
 class Form1Fixture : public ::testing::Test {
 protected:
+    Form1Fixture() { services.session.settings = &settings; }
+
     void open(const std::string& initial)
     {
-        services.settings = &settings;
-        services.lister = services.lister ? services.lister : &disk;
         services.drives = [this] { return drives; };
         services.dialogs = &dialogs;
         services.initialDirectory = initial;
         form = std::make_unique<ui::Form1>(services);
+        duringWalk = std::make_unique<DuringWalk>(form->session());
+        form->session().addListener(*duringWalk);
     }
 
     template <typename T = QWidget>
@@ -53,20 +69,24 @@ protected:
     {
         QTest::mouseClick(find<QAbstractItemView>(list)->viewport(), Qt::LeftButton, {}, rowRect(list, row).center());
     }
-    void fill(const std::vector<std::string>& entries) const
+    // Appends the entries as single paths.
+    void fill(const std::vector<std::string>& entries)
     {
-        form->session().list().assign(entries);
-        form->showPathList();
+        for (const std::string& entry : entries)
+            ASSERT_TRUE(form->session().appendSinglePath(entry, dialogs));
         rowRect("List1", 0);  // laid out now, as a shown window would: a later change must show the list again
     }
     std::vector<std::string> entries() const { return form->session().list().entries(); }
 
     TempTree tree;
-    NativeDirectoryLister disk;
     MemorySettings settings;
     ScriptedDialogs dialogs;
+    NativeServices native;
+    NativeDirectoryLister disk;  // for a test's own lister over the disk
     std::vector<std::string> drives{"/"};
-    ui::Form1Services services;  // open() adds the fakes above; a test may set a lister or the rest first
+    // open() adds the fakes above; a test may set a lister or the rest first.
+    ui::Form1Services services{native.forSession()};
+    std::unique_ptr<DuringWalk> duringWalk;
     std::unique_ptr<ui::Form1> form;
 };
 

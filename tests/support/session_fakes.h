@@ -43,6 +43,7 @@ struct MemoryFiles final : FileStorage {
             return {{}, FileError{FileError::Kind::NotFound, 2}};
         return {found->second.substr(0, maxBytes), std::nullopt, found->second.size() > maxBytes};
     }
+    bool isFile(const std::string& path) const override { return files.contains(path); }
     std::optional<FileError> replace(const std::string& path, std::string_view content) override
     {
         if (const auto failure = failing.find(path); failure != failing.end())

@@ -2,7 +2,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QLineEdit>
-#include <QTimer>
+#include <QRegularExpression>
 
 #include "core/messages.h"
 #include "platform/drive_of.h"
@@ -11,7 +11,6 @@
 #include "support/screen_reader.h"
 #include "ui/directory_list.h"
 #include "ui/drive_selector.h"
-#include "ui/form1_layout.h"
 
 namespace dirnal::ui {
 namespace {
@@ -43,7 +42,7 @@ TEST_F(WindowTest, TheStoredFoldersOpenThePanelsWhichSetStartAndListFileAndClose
     EXPECT_FALSE(shown("frame_start"));
     EXPECT_EQ(text("lbl_suchstartpos"), usb);
 
-    fill({"C:\\a", "", tree.root()});
+    fill({"C:\\a", tree.root()});
     dialogs.answers = {true};
     EXPECT_FALSE(form->close()) << "a save that failed keeps the window open";
     EXPECT_EQ(settings.written, (Entries{keys::kListFile, keys::kStartDirectory, keys::kStartDrive,
@@ -55,7 +54,7 @@ TEST_F(WindowTest, TheStoredFoldersOpenThePanelsWhichSetStartAndListFileAndClose
     EXPECT_TRUE(shown("Dateiauswahl")) << "kept open for another choice";
     find<DirectoryList>("Dir_file")->setPath(tree.mkdir("usb/chosen"));
     click("cmd_hier");
-    const std::string saved = "C:\\a\r\n\r\n" + tree.root() + "\r\n";
+    const std::string saved = "C:\\a\r\n" + tree.root() + "\r\n";
     EXPECT_EQ(testing::contentOf(tree.path("usb/chosen/dirnal.lst")), saved);
     EXPECT_EQ(text("lbl_file"), tree.path("usb/chosen/dirnal.lst"));
     EXPECT_FALSE(shown("Dateiauswahl"));
@@ -68,7 +67,8 @@ TEST_F(WindowTest, TheStoredFoldersOpenThePanelsWhichSetStartAndListFileAndClose
     EXPECT_FALSE(shown("Dateiauswahl"));
     dialogs.answers = {true};
     EXPECT_TRUE(form->close());
-    EXPECT_EQ(testing::contentOf(tree.path("usb/chosen/dirnal.lst")), "old\r\n" + saved) << "read back behind the list";
+    EXPECT_EQ(testing::contentOf(tree.path("usb/chosen/dirnal.lst")), saved + "old\r\n" + saved)
+        << "read back behind the list";
 
     open(tree.path("initial"));
     EXPECT_EQ(text("lbl_suchstartpos"), tree.path("start/sub")) << "the open directory is stored, confirmed or not";
@@ -79,27 +79,45 @@ TEST_F(WindowTest, TheStoredFoldersOpenThePanelsWhichSetStartAndListFileAndClose
     EXPECT_EQ(text("lblStatus"), Messages().driveUnavailable());
 }
 
-TEST_F(WindowTest, AWalkShowsProgressAnnouncesItsTotalAndACloseAskedForMeanwhileFollowsWithTheSaveOffer)
+TEST_F(WindowTest, DuringAWalkNothingActsByAnyWayInAndACloseAskedForFollowsItWithTheSaveOffer)
 {
     tree.mkdir("root/B/x");
     tree.mkdir("root/A");
+    tree.touch("dirnal.lst", "read\r\n");
     settings.values[keys::kStartDirectory] = tree.path("root");
     testing::HeldLister held(disk);
-    services.lister = &held;
+    services.session.lister = &held;
     open(tree.root());
     form->show();  // the walk's event loop lays the emptied list out
     fill({"old"});  // kept: the question whether to delete it is answered No
+    menu("dateis_0");  // the list-file panel, open to read dirnal.lst
+    find("Command1")->setFocus();
     held.hold(tree.path("root"));
     testing::ScreenReader reader;
     bool waiting = false;
-    QTimer::singleShot(700, [&] {
-        EXPECT_EQ(text("lblStatus"), Messages().directoriesFound(0));
+    duringWalk->steps = [&] {
+        EXPECT_TRUE(QTest::qWaitFor([&] { return text("lblStatus") == Messages().directoriesFound(0); }, 5000))
+            << text("lblStatus") << form->session().busy();
         waiting = QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::WaitCursor;
         EXPECT_FALSE(form->close()) << "not while the walk runs";
-        QTest::keyClicks(find("txt_find"), "x");
-        click("img_save");  // as a screen reader presses: no input event to drop
+        const std::function<void()> waysIn[] = {
+            [&] { click("img_save"); },                                          // a program's press
+            [&] { QTest::mouseClick(find("cmd_einzel"), Qt::LeftButton); },     // the mouse
+            [&] { QTest::keyClick(find("Command1"), Qt::Key_Return); },         // the keyboard
+            [&] { QTest::keyClicks(find("txt_find"), "x"); },
+            [&] { menu("dateis_1"); },                                           // a menu item
+            [&] { clickRow("File_file", 0); },                                   // a panel
+            [&] {                                                                // a screen reader's press
+                QAccessible::queryAccessibleInterface(find("cmd_vista"))
+                    ->actionInterface()
+                    ->doAction(QAccessibleActionInterface::pressAction());
+            },
+        };
+        for (const auto& wayIn : waysIn)
+            wayIn();
+        EXPECT_TRUE(entries().empty() && shown("cmd_einzel") && text("txt_find").empty());
         held.release();
-    });
+    };
     click("Command1");
     EXPECT_TRUE(waiting) << "under the wait cursor while the walk runs";
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
@@ -107,11 +125,11 @@ TEST_F(WindowTest, AWalkShowsProgressAnnouncesItsTotalAndACloseAskedForMeanwhile
     EXPECT_TRUE(rowRect("List1", 3).isValid()) << "the new list is in view";
     EXPECT_EQ(reader.nameOf(find("lblStatus")), "Total: 3");
     EXPECT_TRUE(reader.heard(find("lblStatus"), "Total: 3"));
-    EXPECT_EQ(text("Label4"), tree.path("root"));
+    EXPECT_TRUE(find("img_save")->isEnabled() && find<QAction>("dateis_1")->isEnabled());
+    EXPECT_EQ(form->focusWidget(), find("Command1")) << "the focus is back where it was";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !form->isVisible(); }, 5000)) << "closed once the walk had ended";
     EXPECT_EQ(dialogs.questions, (Entries{Messages().deleteExistingList(), Messages().offerToSave(text("lbl_file"))}));
-    EXPECT_FALSE(form->isVisible()) << "closed once the walk had ended";
-    EXPECT_EQ(text("txt_find"), "") << "keys during the walk are dropped";
-    EXPECT_TRUE(dialogs.notices.empty() && dialogs.errors.empty()) << "nothing saved during the walk";
+    EXPECT_TRUE(dialogs.notices.empty() && dialogs.errors.empty()) << "nothing saved or read during the walk";
 }
 
 TEST_F(WindowTest, AClickedEntryIsCheckedAndEditedAndASearchKeepsWhatTheUserTypedButFindsWhatDeleteRemoves)
@@ -147,9 +165,9 @@ TEST_F(WindowTest, EveryControlHasANameAListenerUnderstandsAndALabelIsNamedByThe
     click("cmd_startpos");
     menu("dateis_0");
     click("cmd_einzel");
-    for (const ui::ControlRow& row : ui::form1Controls()) {
-        if (find(row.name)->isVisibleTo(form.get())) {
-            EXPECT_FALSE(testing::ScreenReader::nameOf(find(row.name)).isEmpty()) << row.name;
+    for (QWidget* control : form->findChildren<QWidget*>(QRegularExpression(QStringLiteral("^(?!qt_)[A-Za-z]\\w*$")))) {
+        if (control->isVisibleTo(form.get())) {
+            EXPECT_FALSE(testing::ScreenReader::nameOf(control).isEmpty()) << control->objectName().toStdString();
         }
     }
     const struct { const char* control; const char* name; } names[] = {
@@ -203,8 +221,8 @@ TEST_F(WindowTest, TheConversionButtons)
     const std::string longName = tree.mkdir("Programme/Konstruktion");
     const std::string shortName = tree.mkdir("PROGRA~1");
     settings.values[keys::kStartDirectory] = tree.root();
-    services.shortName = [&](const std::string& p) { return p == longName ? shortName : p; };
-    services.longName = [&](const std::string& p) { return p == shortName ? longName : p; };
+    services.session.shortName = [&](const std::string& p) { return p == longName ? shortName : p; };
+    services.session.longName = [&](const std::string& p) { return p == shortName ? longName : p; };
     open(tree.root());
     const std::string gone = "/gibt/es/nicht";
     fill({longName, gone});

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <string>
+
+#include "core/session.h"
+#include "platform/native_directory_lister.h"
+#include "platform/native_file_storage.h"
+
+namespace dirnal {
+
+// This machine as a session works with it: its file system and list files,
+// its drives and network shares, its short names and its path style, with
+// the settings store the front end keeps (the window's, on Qt; none for the
+// command-line tool).
+class NativeServices {
+public:
+    explicit NativeServices(SettingsStore* settings = nullptr) : settings_(settings) {}
+    NativeServices(const NativeServices&) = delete;
+    NativeServices& operator=(const NativeServices&) = delete;
+
+    // Valid as long as this object lives; `texts` may be null (German).
+    SessionServices forSession(const TextCatalog* texts = nullptr);
+
+private:
+    NativeDirectoryLister lister_;
+    NativeFileStorage files_;
+    SettingsStore* settings_;
+};
+
+// The folder the program was started in, in the form a directory panel
+// shows it; the root of the settings' default drive when it is gone.
+std::string workingDirectory();
+
+}  // namespace dirnal
