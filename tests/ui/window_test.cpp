@@ -100,22 +100,25 @@ TEST_F(WindowTest, DuringAWalkNothingActsByAnyWayInAndACloseAskedForFollowsItWit
             << text("lblStatus") << form->session().busy();
         waiting = QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::WaitCursor;
         EXPECT_FALSE(form->close()) << "not while the walk runs";
+        const int width = form->width();
         const std::function<void()> waysIn[] = {
-            [&] { click("img_save"); },                                          // a program's press
-            [&] { QTest::mouseClick(find("cmd_einzel"), Qt::LeftButton); },     // the mouse
-            [&] { QTest::keyClick(find("Command1"), Qt::Key_Return); },         // the keyboard
+            [&] { click("cmd_einzel"); },                                        // a program's press
+            [&] { QTest::mouseClick(find("cmd_startpos"), Qt::LeftButton); },   // the mouse
+            [&] { QTest::keyClick(find("cmd_saveplace"), Qt::Key_Return); },    // the keyboard
             [&] { QTest::keyClicks(find("txt_find"), "x"); },
-            [&] { menu("dateis_1"); },                                           // a menu item
+            [&] { menu("optionens_6"); },                                        // a menu item
             [&] { clickRow("File_file", 0); },                                   // a panel
             [&] {                                                                // a screen reader's press
-                QAccessible::queryAccessibleInterface(find("cmd_vista"))
+                QAccessible::queryAccessibleInterface(find("cmd_selshow"))
                     ->actionInterface()
                     ->doAction(QAccessibleActionInterface::pressAction());
             },
         };
         for (const auto& wayIn : waysIn)
             wayIn();
-        EXPECT_TRUE(entries().empty() && shown("cmd_einzel") && text("txt_find").empty());
+        EXPECT_FALSE(shown("txt_einzelpfad") || shown("frame_start") || shown("cmd_hier"));
+        EXPECT_TRUE(text("txt_find").empty() && entries().empty() && form->width() == width);
+        EXPECT_EQ(dialogs.questions.size(), 1u) << "only whether to delete the old list";
         held.release();
     };
     click("Command1");
