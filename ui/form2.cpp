@@ -1,6 +1,5 @@
 #include "ui/form2.h"
 
-#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
@@ -9,6 +8,7 @@
 #include <QThread>
 
 #include "ui/about.h"
+#include "ui/qt_text.h"
 #include "ui/twips.h"
 #include "ui/window_font.h"
 
@@ -100,35 +100,30 @@ Form2::Form2(PageOpener openPage, QWidget* parent) : QWidget(parent, Qt::Window)
     setAttribute(Qt::WA_DeleteOnClose);
     setFont(windowFont());
 
-    const auto translated = [](const char* text) { return QCoreApplication::translate("Form2", text); };
     auto* title = place(new QLabel(QString::fromUtf8(about::kTitle), this), "Label1", 240, 120, 3075, 495);
     QFont titleFont = windowFont();
     titleFont.setPointSize(12);
     titleFont.setBold(true);
     title->setFont(titleFont);
-    place(new QLabel(translated(about::kTagline), this), "Label2", 240, 480, 2895, 495)->setWordWrap(true);
-    auto* details = place(new QLabel(translated(QT_TRANSLATE_NOOP("Form2", "Details:")), this), "Label6", 240, 1200, 855, 255);
+    place(new QLabel(translated("Form2", about::kTagline), this), "Label2", 240, 480, 2895, 495)->setWordWrap(true);
+    auto* details = place(new QLabel(translated("Form2", QT_TRANSLATE_NOOP("Form2", "Details:")), this), "Label6", 240, 1200, 855, 255);
     details->setAutoFillBackground(true);
     details->setStyleSheet(QStringLiteral("background: white"));
     auto* text = place(new QPlainTextEdit(this), "Text1", 180, 1440, 5055, 1335);
-    text->setPlainText(translated(about::kDetails).trimmed());
+    text->setPlainText(translated("Form2", about::kDetails).trimmed());
     text->setReadOnly(true);
-    text->setAccessibleName(translated(QT_TRANSLATE_NOOP("Form2", "Details:")));
+    text->setAccessibleName(translated("Form2", QT_TRANSLATE_NOOP("Form2", "Details:")));
     place(new QLabel(QString::fromUtf8(about::kAuthor), this), "Label3", 3360, 2880, 1815, 255);
     place(new QLabel(QString::fromUtf8(about::kContact), this), "Label4", 3360, 3120, 1815, 255);
     place(new LinkLabel(QString::fromUtf8(about::kDownloadPage),
                         [this] { (void)openPage_(about::kDownloadPage); }, this),
           "Label5", 840, 3420, 4395, 255);
-    auto* ok = place(new QPushButton(translated(QT_TRANSLATE_NOOP("Form2", "OK")), this), "Command1", 2280, 3720, 1335, 375);
+    auto* ok = place(new QPushButton(translated("Form2", QT_TRANSLATE_NOOP("Form2", "OK")), this), "Command1", 2280, 3720, 1335, 375);
     connect(ok, &QPushButton::clicked, this, &QWidget::close);
     auto* picture = place(new QLabel(this), "Picture1", 3600, 120, 1575, 1215);
     picture->setPixmap(folderTreePicture(picture->size()));
-    picture->setAccessibleName(translated(QT_TRANSLATE_NOOP("Form2", "Bild: Ordnerbaum und dirnal.lst")));
+    picture->setAccessibleName(translated("Form2", QT_TRANSLATE_NOOP("Form2", "Bild: Ordnerbaum und dirnal.lst")));
 
-    for (QLabel* label : findChildren<QLabel*>()) {
-        if (label->accessibleName().isEmpty())
-            label->setAccessibleName(label->text());
-    }
     resize(twipsToPixels(kClientWidthTwips), twipsToPixels(kClientHeightTwips));
 }
 
