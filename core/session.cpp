@@ -54,18 +54,18 @@ void Session::announce()
     for (const ListChange& change : changes)
         for (SessionListener* listener : listeners)
             listener->listChanged(change);
-    const auto tell = [&](bool changed, void (SessionListener::*heard)()) {
+    const auto notify = [&](bool changed, void (SessionListener::*heard)()) {
         if (changed)
             for (SessionListener* listener : listeners)
                 (listener->*heard)();
     };
-    tell(now.startPosition != before.startPosition, &SessionListener::startPositionChanged);
-    tell(now.storageLocation != before.storageLocation, &SessionListener::storageLocationChanged);
-    tell(now.nameForm != before.nameForm, &SessionListener::nameFormChanged);
-    tell(now.clicked != before.clicked, &SessionListener::clickedEntryChanged);
-    tell(now.singlePath != before.singlePath, &SessionListener::singlePathChanged);
-    tell(now.statusCount != before.statusCount, &SessionListener::statusChanged);
-    tell(now.busy != before.busy, &SessionListener::busyChanged);
+    notify(now.startPosition != before.startPosition, &SessionListener::startPositionChanged);
+    notify(now.storageLocation != before.storageLocation, &SessionListener::storageLocationChanged);
+    notify(now.nameForm != before.nameForm, &SessionListener::nameFormChanged);
+    notify(now.clicked != before.clicked, &SessionListener::clickedEntryChanged);
+    notify(now.singlePath != before.singlePath, &SessionListener::singlePathChanged);
+    notify(now.statusCount != before.statusCount, &SessionListener::statusChanged);
+    notify(now.busy != before.busy, &SessionListener::busyChanged);
 }
 
 bool Session::ask(Dialogs& dialogs, const std::string& question)

@@ -86,7 +86,12 @@ void PathListView::showSelection(int first, int last)
             ++row;
         selection.select(model_->index(start), model_->index(row - 1));
     }
-    selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+    // Cleared first, then selected: Qt compares two large selections range
+    // by range, where against an empty one it needs no comparison.
+    showingSession_ = true;
+    selectionModel()->clearSelection();
+    selectionModel()->select(selection, QItemSelectionModel::Select);
+    showingSession_ = false;
 }
 
 void PathListView::showCurrent()
@@ -119,6 +124,8 @@ void PathListView::keyPressEvent(QKeyEvent* event)
 
 void PathListView::selectedInView(const QItemSelection& selected, const QItemSelection& deselected)
 {
+    if (showingSession_)
+        return;
     for (const QItemSelectionRange& range : deselected)
         session_->selectEntries(range.top(), range.bottom(), false);
     for (const QItemSelectionRange& range : selected)

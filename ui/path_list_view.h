@@ -39,6 +39,9 @@ private:
     // then does a new current entry count as chosen by the user (not when
     // the view takes the focus and picks a current entry of its own).
     bool userAction_ = false;
+    // True while the view takes over the session's selection: its changes
+    // are the session's own, not the user's.
+    bool showingSession_ = false;
 };
 
 }  // namespace dirnal::ui
