@@ -1,4 +1,12 @@
+// The level-order walk: its order, links back to an ancestor, the list's
+// limit, any number of listings at once, and folders that vanish or lock
+// while it runs.
 #include <gtest/gtest.h>
+
+#include <atomic>
+#include <random>
+#include <set>
+#include <tuple>
 
 #include "core/generator.h"
 #include "support/fake_lister.h"
@@ -73,6 +81,113 @@ TEST(Generator, StopsAtTheLimitKeepingEveryRetainedEntryButFillsItExactly)
         EXPECT_EQ(entries[PathList::kMaxEntries - 3], "R:\\one") << directories;
         EXPECT_EQ(entries[PathList::kMaxEntries - 1], "R:\\three") << directories;
     }
+}
+
+// After the first listing some directories are gone and some locked:
+// they were seen by their parent, but cannot be listed themselves.
+struct ChangingLister final : DirectoryLister {
+    ChangingLister(const FakeLister& fake, std::set<std::string> gone, std::set<std::string> locked)
+        : tree(fake), vanish(std::move(gone)), lock(std::move(locked))
+    {
+    }
+    bool dirExists(const std::string& path) const override { return tree.dirExists(path); }
+    DirectoryListing list(const std::string& directory) const override
+    {
+        if (listed++ == 0 || !(vanish.contains(directory) || lock.contains(directory)))
+            return tree.list(directory);
+        DirectoryListing gone;  // NotADirectory
+        if (lock.contains(directory))
+            gone.status = DirectoryListing::Status::Unreadable;
+        return gone;
+    }
+    const FakeLister& tree;
+    const std::set<std::string> vanish, lock;
+    mutable std::atomic<int> listed{0};
+};
+
+TEST(Faults, DirectoriesThatVanishOrLockDuringTheWalkStayUnexpanded)
+{
+    FakeLister tree(PathStyle::Posix);
+    for (const std::string a : {"/r/a", "/r/b", "/r/c"})
+        tree.addPaths({a, a + "/x", a + "/x/leaf", a + "/y", a + "/y/leaf"});
+    for (int pool : {1, 16}) {
+        const ChangingLister changing(tree, {"/r/b", "/r/c/y"}, {"/r/a/x"});
+        WalkOptions options;
+        options.concurrentListings = pool;
+        const GeneratedList result = walkTree("/r", {}, changing, options);
+        EXPECT_EQ(result.entries, (Entries{"/r/a", "/r/b", "/r/c", "/r/a/x", "/r/a/y", "/r/c/x", "/r/c/y",
+                                           "/r/a/y/leaf", "/r/c/x/leaf"}))
+            << pool;
+        EXPECT_EQ(result.report.unreadable, 1) << pool;
+    }
+}
+
+// A random tree: random fan-out and depth, some unreadable directories and
+// some links back to an ancestor.
+void growRandomTree(FakeLister& fs, unsigned seed, int directories)
+{
+    std::mt19937 random(seed);
+    std::vector<std::string> known{"/r"};
+    fs.addDirectory("/r");
+    for (int i = 0; i < directories; ++i) {
+        const std::string parent = known[random() % known.size()];
+        const std::string name = (random() % 2 ? "D" : "d") + std::to_string(random() % 1000);
+        const std::string child = parent + "/" + name;
+        if (fs.dirExists(child))
+            continue;
+        fs.addChild(parent, name);
+        known.push_back(child);
+        if (known.size() > 30 && random() % 23 == 0)
+            fs.makeUnreadable(child);
+        if (random() % 41 == 0)
+            fs.addLink(child, "zurueck", known[random() % known.size()]);
+    }
+}
+
+// What a walk from /r gives, listing this many directories at once; the
+// progress it reports grows level by level up to the total.
+auto walkWith(int pool, const std::vector<std::string>& retained, const FakeLister& fs)
+{
+    WalkOptions options;
+    options.concurrentListings = pool;
+    std::vector<int> progress{0};
+    options.progress = [&](int found) { progress.push_back(found); };
+    const GeneratedList walk = walkTree("/r", retained, fs, options);
+    const GenerationReport& r = walk.report;
+    EXPECT_TRUE(std::is_sorted(progress.begin(), progress.end()) && progress.back() == r.total);
+    return std::tuple(walk.entries, r.total, r.unreadable, r.cyclesSkipped, r.withLineBreaks, r.limitReached);
+}
+
+TEST(ConcurrentWalk, GivesTheSequentialResultForAnyNumberOfListingsAtOnce)
+{
+    for (unsigned seed = 1; seed <= 12; ++seed) {
+        FakeLister fs(PathStyle::Posix);
+        growRandomTree(fs, seed, 300 + static_cast<int>(seed) * 40);
+        const auto expected = walkWith(1, {"/r/kept", "/r/d1"}, fs);
+        ASSERT_GT(std::get<0>(expected).size(), 50u);
+        for (int pool : {2, 16, 64})
+            EXPECT_TRUE(walkWith(pool, {"/r/kept", "/r/d1"}, fs) == expected) << "seed " << seed << ", pool " << pool;
+    }
+}
+
+TEST(ConcurrentWalk, StopsAtTheSameEntryWhenTheLimitIsReached)
+{
+    // Wide and deep enough to pass the limit in the middle of a level, with
+    // unreadable directories both before and after the point where it stops.
+    FakeLister fs(PathStyle::Posix);
+    for (int i = 0; i < 200; ++i) {
+        const std::string level1 = "/r/a" + std::to_string(1000 + i);
+        fs.addChild("/r", "a" + std::to_string(1000 + i));
+        for (int k = 0; k < 200; ++k)
+            fs.addChild(level1, "b" + std::to_string(1000 + k));
+        if (i % 50 == 7)
+            fs.makeUnreadable(level1);
+    }
+    const std::vector<std::string> retained(100, "kept");
+    const auto expected = walkWith(1, retained, fs);
+    ASSERT_TRUE(std::get<5>(expected)) << "the limit is reached";
+    for (int pool : {2, 16, 64})
+        EXPECT_TRUE(walkWith(pool, retained, fs) == expected) << "pool " << pool;
 }
 
 }  // namespace

@@ -16,22 +16,17 @@ TEST(PathList, KeepsOrderRepeatsEmptyEntriesAndPerEntryFlags)
         ASSERT_TRUE(list.append(entry));
     EXPECT_EQ(list.entries(), (Entries{"C:\\b", "C:\\a", "", "C:\\b"}));
 
-    list.setSelected(0, true);
-    list.setSelected(3, true);
-    list.setSelected(0, false);
-    EXPECT_FALSE(list.isSelected(0));
+    for (const auto& [index, selected] : {std::pair(0, true), std::pair(3, true), std::pair(0, false)})
+        list.setSelected(index, selected);
     list.setCurrentIndex(3);
     list.replaceEntry(3, " B ");
+    EXPECT_TRUE(!list.isSelected(0) && list.isSelected(3)) << "replacing keeps the flag";
     EXPECT_EQ(list.entryAt(list.currentIndex()), " B ");
-    EXPECT_TRUE(list.isSelected(3)) << "replacing keeps the flag";
-
     list.assign({"x", "y"});
-    EXPECT_FALSE(list.isSelected(0) || list.isSelected(1));
-    EXPECT_EQ(list.currentIndex(), -1);
+    EXPECT_TRUE(!list.isSelected(0) && !list.isSelected(1) && list.currentIndex() == -1);
     list.setCurrentIndex(1);
     list.clear();
-    EXPECT_EQ(list.count(), 0);
-    EXPECT_EQ(list.currentIndex(), -1);
+    EXPECT_TRUE(list.count() == 0 && list.currentIndex() == -1);
 }
 
 TEST(PathList, NotesWhatChangedAsOneRangeAKindInARowAndARebuildAlone)

@@ -40,4 +40,10 @@ private:
     }
 };
 
+// What a screen reader does to press a button: no input event.
+inline void pressAsAScreenReader(QObject* button)
+{
+    QAccessible::queryAccessibleInterface(button)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+}
+
 }  // namespace dirnal::testing
