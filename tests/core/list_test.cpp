@@ -1,0 +1,154 @@
+// The path list, its repeats, its file format and the order of names in it.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <stdexcept>
+
+#include "core/delete_double.h"
+#include "core/list_file.h"
+#include "core/name_order.h"
+#include "core/path_list.h"
+
+namespace dirnal {
+namespace {
+
+using Entries = std::vector<std::string>;
+
+TEST(PathList, KeepsOrderRepeatsEmptyEntriesAndPerEntryFlags)
+{
+    PathList list;
+    for (const char* entry : {"C:\\b", "C:\\a", "", "C:\\b"})
+        ASSERT_TRUE(list.append(entry));
+    EXPECT_EQ(list.entries(), (Entries{"C:\\b", "C:\\a", "", "C:\\b"}));
+
+    for (const auto& [index, selected] : {std::pair(0, true), std::pair(3, true), std::pair(0, false)})
+        list.setSelected(index, selected);
+    list.setCurrentIndex(3);
+    list.replaceEntry(3, " B ");
+    EXPECT_TRUE(!list.isSelected(0) && list.isSelected(3)) << "replacing keeps the flag";
+    EXPECT_EQ(list.entryAt(list.currentIndex()), " B ");
+    list.assign({"x", "y"});
+    EXPECT_TRUE(!list.isSelected(0) && !list.isSelected(1) && list.currentIndex() == -1);
+    list.setCurrentIndex(1);
+    list.clear();
+    EXPECT_TRUE(list.count() == 0 && list.currentIndex() == -1);
+}
+
+TEST(PathList, NotesWhatChangedAsOneRangeAKindInARowAndARebuildAlone)
+{
+    using K = ListChange::Kind;
+    const struct {
+        const char* what;
+        void (*change)(PathList&);
+        std::vector<ListChange> noted;
+    } cases[] = {
+        {"rewritten here and there", [](PathList& l) { l.replaceEntry(3, "x"); l.replaceEntry(1, "y"); },
+         {{K::Rewritten, 1, 3}}},
+        {"the same text again", [](PathList& l) { l.replaceEntry(0, "0"); l.setSelected(0, false); }, {}},
+        {"kinds in turn", [](PathList& l) { (void)l.append("a"); l.setSelected(4, true); (void)l.append("b"); },
+         {{K::Appended, 4, 4}, {K::Selection, 4, 4}, {K::Appended, 5, 5}}},
+        {"current", [](PathList& l) { l.setCurrentIndex(2); l.setCurrentIndex(2); }, {{K::Current, 2, 2}}},
+        {"rebuilt in between", [](PathList& l) { l.replaceEntry(1, "y"); l.assign({"z"}); (void)l.append("a"); },
+         {{K::Rebuilt}}},
+        {"many of mixed kinds", [](PathList& l) { for (int i = 0; i < 20; ++i) { l.setSelected(0, i % 2 == 0); l.replaceEntry(1, std::to_string(i)); } },
+         {{K::Rebuilt}}},
+    };
+    for (const auto& c : cases) {
+        PathList list;
+        list.assign({"0", "1", "2", "3"});
+        (void)list.takeChanges();
+        c.change(list);
+        EXPECT_EQ(list.takeChanges(), c.noted) << c.what;
+        EXPECT_TRUE(list.takeChanges().empty()) << c.what;
+    }
+}
+
+TEST(PathList, HoldsExactlyTheLimitAndRejectsIndexesOutside)
+{
+    PathList list;
+    EXPECT_EQ(list.assign(Entries(40000, "x")), PathList::kMaxEntries);
+    EXPECT_TRUE(list.isFull());
+    list.replaceEntry(PathList::kMaxEntries - 1, "last");
+    EXPECT_FALSE(list.append("one too many"));
+    EXPECT_EQ(list.entries().back(), "last");
+
+    list.assign({"a"});
+    EXPECT_THROW((void)list.entryAt(1), std::out_of_range);
+    EXPECT_THROW((void)list.entryAt(-1), std::out_of_range);
+    EXPECT_THROW(list.replaceEntry(1, "x"), std::out_of_range);
+    EXPECT_THROW(list.setSelected(5, true), std::out_of_range);
+    EXPECT_THROW(list.setCurrentIndex(1), std::out_of_range);
+    EXPECT_EQ(list.entries(), Entries{"a"});
+}
+
+TEST(DeleteDouble, KeepsFirstOccurrencesExactlyAndNeverDropsEmptyOrMapkeyEntries)
+{
+    const struct {
+        Entries input, expected;
+    } cases[] = {
+        {{"C:\\a", "C:\\b", "C:\\a", "c:\\A", "C:\\b", "C:\\b "}, {"C:\\a", "C:\\b", "c:\\A", "C:\\b "}},
+        {{"", "mapkey x", "a", "", "mapkey x", "a", "mapkey"}, {"", "mapkey x", "a", "", "mapkey x", "mapkey"}},
+        // Only the exact lower-case prefix protects an entry.
+        {{"Mapkey y", "Mapkey y", " mapkey", " mapkey"}, {"Mapkey y", " mapkey"}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(withoutRepeats(c.input), c.expected);
+}
+
+TEST(ListFileFormat, EveryEntryEndsWithCrLfAndWhatIsWrittenReadsBackTheSame)
+{
+    EXPECT_EQ(encodeListFile({"C:\\a", "", " mit Leerzeichen "}), "C:\\a\r\n\r\n mit Leerzeichen \r\n");
+    EXPECT_EQ(encodeListFile({}), "");
+    const Entries entries{"C:\\Daten", "", "\\\\srv\\cad\\teile", "\"q\"", "", "/home/anna/Größe", "\xff\xfe"};
+    const DecodedListFile file = decodeListFile(encodeListFile(entries), 1000);
+    EXPECT_EQ(file.entries, entries);
+    EXPECT_EQ(file.linesLeftOut + file.linesTooLong, 0);
+}
+
+TEST(ListFileFormat, CrLfLoneCrAndLoneLfEachEndALineAndTheLastLineCountsWithoutOne)
+{
+    const struct {
+        std::string bytes;
+        Entries lines;
+    } cases[] = {
+        {"a\r\n\r\nb\r\n", {"a", "", "b"}}, {"a\rb\r", {"a", "b"}}, {"a\nb\n\nc", {"a", "b", "", "c"}},
+        {"a\n\rb", {"a", "", "b"}},  // LF CR: two endings
+        {"", {}}, {"\r\n", {""}}, {"  \t ", {"  \t "}},  // nothing is trimmed
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(decodeListFile(c.bytes, 1000).entries, c.lines) << c.bytes;
+}
+
+TEST(ListFileFormat, KeepsAtMostTheGivenNumberOfLinesAndCountsTheRest)
+{
+    const DecodedListFile file = decodeListFile("1\r\n2\r\n3\r\n4\r\n\r\n", 2);
+    EXPECT_EQ(file.entries, (Entries{"1", "2"}));
+    EXPECT_EQ(file.linesLeftOut, 3);
+    EXPECT_EQ(decodeListFile("1\r\n", 0).linesLeftOut, 1);
+}
+
+std::vector<std::string> sorted(std::vector<std::string> names)
+{
+    std::sort(names.begin(), names.end(), [](const auto& a, const auto& b) { return displayOrderLess(a, b); });
+    return names;
+}
+
+TEST(DisplayOrder, IgnoresLetterCaseAlsoOfLatin1AndBreaksTiesByExactName)
+{
+    EXPECT_EQ(sorted({"cherry", "Banana", "apple", "banana", "Apple", "abc", "ab"}),
+              (std::vector<std::string>{"ab", "abc", "Apple", "apple", "Banana", "banana", "cherry"}));
+    // "Ärger" and "ärger" sort together, after plain "Z" names.
+    EXPECT_EQ(sorted({"ärger", "Zebra", "Ärger", "ab"}), (std::vector<std::string>{"ab", "Zebra", "Ärger", "ärger"}));
+}
+
+TEST(DisplayOrder, IsAStrictOrderAlsoForInvalidUtf8)
+{
+    const std::vector<std::string> names{"a\xff", "a\xfe", "A\xff", "a", "\xc3", "\xc3\xa4", "", "a\xc3"};
+    // Of two different names exactly one comes first; no name before itself.
+    for (const auto& x : names)
+        for (const auto& y : names)
+            EXPECT_EQ(displayOrderLess(x, y) + displayOrderLess(y, x), x == y ? 0 : 1) << x << " / " << y;
+}
+
+}  // namespace
+}  // namespace dirnal

@@ -1,0 +1,171 @@
+// Paths: joining, their normal form, drives, and the conversions of the list.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <set>
+#include <tuple>
+#include <utility>
+#include <vector>
+
+#include "core/network_shares.h"
+#include "core/path_conversions.h"
+#include "core/path_style.h"
+#include "support/session_fakes.h"
+
+namespace dirnal {
+namespace {
+
+using Entries = std::vector<std::string>;
+
+TEST(JoinRule, AddsExactlyOneSeparator)
+{
+    EXPECT_EQ(joinPath("C:\\temp", kListFileName, PathStyle::Windows), "C:\\temp\\dirnal.lst");
+    EXPECT_EQ(joinPath("C:\\", kListFileName, PathStyle::Windows), "C:\\dirnal.lst");
+    EXPECT_EQ(joinPath("/home/cad", kListFileName, PathStyle::Posix), "/home/cad/dirnal.lst");
+    EXPECT_EQ(joinPath("/", kListFileName, PathStyle::Posix), "/dirnal.lst");
+    // The other style's separator is just a character.
+    EXPECT_EQ(joinPath("/tmp\\", "x", PathStyle::Posix), "/tmp\\/x");
+}
+
+TEST(DirectoryPathForm, AbsoluteWithoutDotsOrATrailingSeparatorExceptAtTheRoot)
+{
+    const std::u8string here = std::filesystem::current_path().u8string();
+    const std::string cwd(here.begin(), here.end());
+#ifdef _WIN32
+    const PathStyle style = PathStyle::Windows;
+    const std::vector<std::pair<std::string, std::string>> cases{
+        {"C:\\cad", "C:\\cad"}, {"C:\\cad\\", "C:\\cad"}, {"C:\\cad\\.\\teile\\..", "C:\\cad"},
+        {"C:\\", "C:\\"}, {"C:\\Größe\\", "C:\\Größe"}, {".", cwd}, {"sub\\", cwd + "\\sub"},
+        {"\\\\srv\\share\\cad\\..\\x y\\", "\\\\srv\\share\\x y"}, {"\\\\srv\\share\\..\\", "\\\\srv\\share"},
+    };
+#else
+    const PathStyle style = PathStyle::Posix;
+    const std::vector<std::pair<std::string, std::string>> cases{
+        {"/srv/cad", "/srv/cad"}, {"/srv/cad/", "/srv/cad"}, {"/srv//cad/./teile/..", "/srv/cad"}, {"/", "/"},
+        {"/srv/Gr\xf6\xdf" "e/", "/srv/Gr\xf6\xdf" "e"}, {".", cwd}, {"./", cwd}, {"sub/", cwd + "/sub"},
+    };
+#endif
+    for (const auto& [given, expected] : cases)
+        EXPECT_EQ(directoryPathForm(given, style), expected) << given;
+}
+
+constexpr PathStyle W = PathStyle::Windows, P = PathStyle::Posix;
+
+TEST(Drives, ADriveIsTheDriveRootOrShareOnWindowsAndTheLongestMountPointOnPosix)
+{
+    const std::tuple<PathStyle, std::string, std::string> cases[] = {  // style, path, its drive
+        {W, "c:\\cad", "C:\\"}, {W, "D:\\", "D:\\"}, {W, "d:", "D:\\"}, {W, "\\\\srv\\share\\cad", "\\\\srv\\share"},
+        {W, "\\\\srv\\share", "\\\\srv\\share"}, {W, "cad\\teile", ""}, {W, "/home/cad", ""}, {P, "/home/anna", "/home"},
+        {P, "/home", "/home"}, {P, "/home/shared/lib", "/home/shared"}, {P, "/homework", "/"}, {P, "/media/usb\\x", "/"}};
+    for (const auto& [style, path, drive] : cases)
+        EXPECT_EQ(driveOfPath(path, {"/", "/home", "/home/shared", "/media/usb"}, style), drive) << path;
+}
+
+TEST(Drives, TheChainOfFoldersRunsFromTheRootAndShowsEachByItsLastPart)
+{
+    const std::tuple<PathStyle, std::string, Entries, Entries> cases[] = {  // style, folder, chain, names
+        {P, "/", {"/"}, {"/"}}, {P, "/home/cad", {"/", "/home", "/home/cad"}, {"/", "home", "cad"}},
+        {P, "/a\\b", {"/", "/a\\b"}, {"/", "a\\b"}}, {W, "C:\\", {"C:\\"}, {"C:\\"}},
+        {W, "c:\\Programme\\cad", {"c:\\", "c:\\Programme", "c:\\Programme\\cad"}, {"c:\\", "Programme", "cad"}},
+        {W, "\\\\srv\\share", {"\\\\srv\\share"}, {"\\\\srv\\share"}},
+        {W, "\\\\srv\\s\\x y", {"\\\\srv\\s", "\\\\srv\\s\\x y"}, {"\\\\srv\\s", "x y"}}};
+    for (const auto& [style, folder, chain, names] : cases) {
+        EXPECT_EQ(folderChain(folder, style), chain) << folder;
+        for (std::size_t i = 0; i < chain.size(); ++i)
+            EXPECT_EQ(folderDisplayName(chain[i], style), names[i]) << chain[i];
+    }
+}
+
+PathList listOf(std::vector<std::string> entries)
+{
+    PathList list;
+    list.assign(std::move(entries));
+    return list;
+}
+
+TEST(Quotes, ToggleTurnsEachEntryTheOtherWayAndStripTakesOnePairOffQuotedEntries)
+{
+    PathList list = listOf({"C:\\a", "\"C:\\b\"", "", "\"half", "in\"side", "\""});
+    ToggleQuotes(list);
+    EXPECT_EQ(list.entries(), (Entries{"\"C:\\a\"", "C:\\b", "", "\"\"half\"", "\"in\"side\"", "\"\"\""}));
+    ToggleQuotes(list);
+    EXPECT_EQ(list.entries(), (Entries{"C:\\a", "\"C:\\b\"", "", "\"half", "in\"side", "\""}));
+
+    // The second toggle takes the quotes off what is quoted again, as it
+    // does for every quoted entry; so only such entries do not come back.
+    list = listOf({"\"\"C:\\a\"\"", "\"\""});
+    ToggleQuotes(list);
+    ToggleQuotes(list);
+    EXPECT_EQ(list.entries(), (Entries{"C:\\a", ""}));
+
+    list = listOf({"\"C:\\a\"", "\"\"C:\\b\"\"", "\"half", "in\"side", "\"", "\"\"", "plain"});
+    StripQuotes(list);
+    EXPECT_EQ(list.entries(), (Entries{"C:\\a", "\"C:\\b\"", "\"half", "in\"side", "\"", "", "plain"}));
+}
+
+TEST(Names, OnlyExistingDirectoriesTurnIntoTheirShortAndLongNames)
+{
+    const std::string longName = "C:\\Programme\\Konstruktion", shortName = "C:\\PROGRA~1\\KONSTR~1";
+    const std::set<std::string> directories{longName, shortName, "C:\\noname"};
+    const DirectoryTest exists = [&](const std::string& p) { return directories.contains(p); };
+    // The platform gives no short name for C:\noname: the entry stays.
+    const PathConverter toShort = [&](const std::string& p) { return p == longName ? shortName : std::string(); };
+    const PathConverter toLong = [&](const std::string& p) { return p == shortName ? longName : p; };
+
+    PathList list = listOf({longName, "C:\\gibt es nicht", "", "C:\\noname"});
+    ConvertToShortNames(list, exists, toShort);
+    EXPECT_EQ(list.entries(), (Entries{shortName, "C:\\gibt es nicht", "", "C:\\noname"}));
+    ConvertToLongNames(list, exists, toLong);
+    EXPECT_EQ(list.entries(), (Entries{longName, "C:\\gibt es nicht", "", "C:\\noname"}));
+}
+
+TEST(Relativ, CutsTheStartPositionOffTheEntriesBelowIt)
+{
+    const struct {
+        PathStyle style;
+        std::string start;
+        Entries entries, expected;
+    } cases[] = {
+        {PathStyle::Windows, "C:\\work",
+         {"C:\\work\\parts", "C:\\work\\parts\\std", "C:\\work\\", "C:\\work", "C:\\workshop\\parts", "c:\\work\\parts",
+          "C:\\Work\\parts", "D:\\other", "", "already"},
+         {"parts", "parts\\std", "", "C:\\work", "C:\\workshop\\parts", "c:\\work\\parts", "C:\\Work\\parts", "D:\\other", "",
+          "already"}},
+        {PathStyle::Windows, "C:\\", {"C:\\work", "C:\\work\\parts", "D:\\x"}, {"work", "work\\parts", "D:\\x"}},
+        // Only at the start, and only up to the style's own separator.
+        {PathStyle::Posix, "/home/cad", {"/home/cad/parts", "/x/home/cad/y", "/home/cad\\z"},
+         {"parts", "/x/home/cad/y", "/home/cad\\z"}},
+    };
+    for (const auto& c : cases) {
+        PathList list = listOf(c.entries);
+        Relativ(list, c.start, c.style);
+        EXPECT_EQ(list.entries(), c.expected) << c.start;
+    }
+}
+
+const testing::FakeDrives kDrives({{"A:", ""}, {"C:", ""}, {"X:", "\\\\srv\\data"}});
+const testing::FakeDrives kSameShareTwice({{"A:", ""}, {"X:", "\\\\srv\\data"}, {"Y:", "\\\\srv\\data"}});
+const testing::FakeDrives kNestedShares({{"X:", "\\\\srv\\data"}, {"Y:", "\\\\srv\\data\\sub"}});
+
+TEST(NetworkShares, PathsConvertBetweenDriveAndShareAndAlwaysEndWithASeparator)
+{
+    using Convert = std::string (*)(const std::string&, const DriveTable&, PathStyle);
+    const struct {
+        Convert convert;
+        const DriveTable& drives;
+        std::string path;
+        std::string expected;
+    } cases[] = {
+        // The session's conversion test goes through the common cases; here what it does not show.
+        {DriveToUNC, kDrives, "X", "\\\\srv\\data\\"},  // a single letter is a drive
+        {UNCToDrive, kDrives, "\\\\SRV\\Data\\Proj\\Teil\\", "X:\\Proj\\Teil\\"},  // the rest keeps its case
+        {UNCToDrive, kDrives, "\\\\srv\\database\\x", "\\\\srv\\database\\x\\"},  // a share ends at a separator
+        {UNCToDrive, kSameShareTwice, "\\\\srv\\data\\proj", "X:\\proj\\"},  // the first drive wins...
+        {UNCToDrive, kNestedShares, "\\\\srv\\data\\sub\\z", "X:\\sub\\z\\"},  // ... not the longest share
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.convert(c.path, c.drives, W), c.expected) << c.path;
+}
+
+}  // namespace
+}  // namespace dirnal
