@@ -48,7 +48,7 @@ void Session::announce()
     const std::vector<ListChange> changes = list_.takeChanges();
     const Announced before = std::exchange(
         announced_, Announced{startPosition_, storageLocation_, nameForm_, clicked_, singlePath_, statusCount_, busy_});
-    const Announced& now = announced_;
+    const Announced now = announced_;
     // A listener may run an operation of its own, which announces itself.
     const std::vector<SessionListener*> listeners = listeners_;
     for (const ListChange& change : changes)
