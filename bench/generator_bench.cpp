@@ -11,7 +11,7 @@
 #include "core/generator.h"
 #include "core/list_editing.h"
 #include "core/list_file.h"
-#include "platform/posix_directory_lister.h"
+#include "platform/posix/posix_directory_lister.h"
 #include "support/temp_tree.h"
 
 namespace {

@@ -21,23 +21,23 @@
 
 namespace {
 
-// The list goes to standard output byte for byte (no second CR before each
-// LF), and the console shows the German notices in UTF-8 while the program
-// runs; the user's code page comes back at the end.
-class ConsoleForThisRun {
+// The list goes to standard output byte for byte: no second CR before each LF.
+struct BinaryStandardOutput {
+    BinaryStandardOutput() { ::_setmode(::_fileno(stdout), _O_BINARY); }
+};
+
+// The console shows the German notices in UTF-8 while the program runs; the
+// user's code page comes back at the end.
+class Utf8ConsoleOutputForThisRun {
 public:
-    ConsoleForThisRun() : codePage_(::GetConsoleOutputCP())
-    {
-        ::_setmode(::_fileno(stdout), _O_BINARY);
-        ::SetConsoleOutputCP(CP_UTF8);
-    }
-    ~ConsoleForThisRun()
+    Utf8ConsoleOutputForThisRun() : codePage_(::GetConsoleOutputCP()) { ::SetConsoleOutputCP(CP_UTF8); }
+    ~Utf8ConsoleOutputForThisRun()
     {
         if (codePage_ != 0)
             ::SetConsoleOutputCP(codePage_);
     }
-    ConsoleForThisRun(const ConsoleForThisRun&) = delete;
-    ConsoleForThisRun& operator=(const ConsoleForThisRun&) = delete;
+    Utf8ConsoleOutputForThisRun(const Utf8ConsoleOutputForThisRun&) = delete;
+    Utf8ConsoleOutputForThisRun& operator=(const Utf8ConsoleOutputForThisRun&) = delete;
 
 private:
     const UINT codePage_;
@@ -71,8 +71,8 @@ namespace {
 // A standard stream closed by the caller would hand its number to the next
 // file the program opens, and the list could go there. An unwritable
 // placeholder keeps the number taken, so writing the list fails as it should.
-struct ConsoleForThisRun {
-    ConsoleForThisRun()
+struct ClosedStandardStreamsKeptTaken {
+    ClosedStandardStreamsKeptTaken()
     {
         for (int fd = 0; fd <= 2; ++fd)
             if (::fcntl(fd, F_GETFD) < 0)
@@ -95,7 +95,12 @@ bool errorOutputIsTerminal()
 
 int main(int argc, char* argv[])
 {
-    [[maybe_unused]] const ConsoleForThisRun console;
+#ifdef _WIN32
+    [[maybe_unused]] const BinaryStandardOutput binaryOutput;
+    [[maybe_unused]] const Utf8ConsoleOutputForThisRun utf8Console;
+#else
+    [[maybe_unused]] const ClosedStandardStreamsKeptTaken standardStreams;
+#endif
     dirnal::ignoreFileSizeSignal();
     int code = dirnal::cli::run(processArguments(argc, argv), std::cout, std::cerr, errorOutputIsTerminal());
     // Some file systems report a failed write only when the file is closed.

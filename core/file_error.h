@@ -51,9 +51,10 @@ struct FileContent {
     std::optional<FileError> error;
     bool cutShort = false;  // the file holds more than was asked for and read
 
-    // Once read up to one byte past `maxBytes`: no bytes after a failure,
-    // else at most `maxBytes`, marked when the file went on.
-    void settle(std::size_t maxBytes)
+    // For a read that went up to one byte past `maxBytes`: drops every byte
+    // when the read failed, else cuts the bytes to `maxBytes` and marks them
+    // `cutShort` when there were more.
+    void dropOnErrorElseCutTo(std::size_t maxBytes)
     {
         if (error)
             bytes.clear();

@@ -1,9 +1,9 @@
 #pragma once
 
 #ifdef _WIN32
-#include "platform/win32_directory_lister.h"
+#include "platform/win32/win32_directory_lister.h"
 #else
-#include "platform/posix_directory_lister.h"
+#include "platform/posix/posix_directory_lister.h"
 #endif
 
 namespace dirnal {

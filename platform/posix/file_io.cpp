@@ -54,7 +54,7 @@ FileContent readFileContent(const std::string& path, std::size_t maxBytes)
     } catch (const std::bad_alloc&) {
         result.error = posix::errorFrom(ENOMEM);
     }
-    result.settle(maxBytes);
+    result.dropOnErrorElseCutTo(maxBytes);
     ::close(fd);
     return result;
 }

@@ -1,4 +1,4 @@
-#include "platform/posix_directory_lister.h"
+#include "platform/posix/posix_directory_lister.h"
 
 #include <dirent.h>
 #include <fcntl.h>

@@ -11,6 +11,7 @@
 #include <new>
 #include <utility>
 
+#include "core/in_place_write.h"
 #include "platform/file_io.h"
 #include "platform/posix/directory_of.h"
 #include "platform/posix/errno_error.h"
@@ -56,26 +57,44 @@ bool writeAllAt(int fd, std::string_view content, off_t offset)
     return true;
 }
 
-// The file holds exactly `content`, on the disk.
-bool overwrite(int fd, std::string_view content)
-{
-    return writeAllAt(fd, content, 0) && ::ftruncate(fd, static_cast<off_t>(content.size())) == 0 &&
-           ::fsync(fd) == 0;
-}
+// The file open at a descriptor, for writing it in place.
+class DescriptorFile final : public OpenFile {
+public:
+    explicit DescriptorFile(int fd) : fd_(fd) {}
 
-bool readAll(int fd, std::string& bytes)
-{
-    char buffer[65536];
-    for (off_t offset = 0;;) {
-        const ssize_t got = ::pread(fd, buffer, sizeof buffer, offset);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got <= 0)
-            return got == 0;
-        bytes.append(buffer, static_cast<std::size_t>(got));
-        offset += got;
+    FileContent readWhole() override
+    {
+        FileContent whole;
+        try {
+            char buffer[65536];
+            for (off_t offset = 0;;) {
+                const ssize_t got = ::pread(fd_, buffer, sizeof buffer, offset);
+                if (got < 0 && errno == EINTR)
+                    continue;
+                if (got < 0)
+                    whole.error = errorFrom(errno);
+                if (got <= 0)
+                    return whole;
+                whole.bytes.append(buffer, static_cast<std::size_t>(got));
+                offset += got;
+            }
+        } catch (const std::bad_alloc&) {
+            whole.error = errorFrom(ENOMEM);
+        }
+        return whole;
     }
-}
+
+    std::optional<FileError> overwrite(std::string_view content) override
+    {
+        if (writeAllAt(fd_, content, 0) && ::ftruncate(fd_, static_cast<off_t>(content.size())) == 0 &&
+            ::fsync(fd_) == 0)
+            return std::nullopt;
+        return errorFrom(errno);
+    }
+
+private:
+    int fd_;
+};
 
 // Linux follows a link in a sticky, world-writable folder (like /tmp) only
 // for the link's owner or the folder's owner, so that no one can lead
@@ -130,9 +149,8 @@ int createBeside(const std::string& target, std::string& name)
     }
 }
 
-// Writes the existing file itself, for where it cannot be replaced by a new
-// one. Its old content is read first and written back when writing fails.
-std::optional<FileError> writeInPlace(const std::string& path, std::string_view content)
+// Opens the existing file to write it in place (core/in_place_write.h).
+std::optional<FileError> writeFileInPlace(const std::string& path, std::string_view content)
 {
     // Not blocking, should a pipe have taken the file's place meanwhile.
     Descriptor file(::open(path.c_str(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
@@ -143,26 +161,9 @@ std::optional<FileError> writeInPlace(const std::string& path, std::string_view 
         return errorFrom(errno);
     if (!S_ISREG(info.st_mode))
         return refusal(Kind::NotRegularFile);
-
-    std::string before;
-    try {
-        if (!readAll(file.get(), before))
-            return errorFrom(errno);
-    } catch (const std::bad_alloc&) {
-        return errorFrom(ENOMEM);
-    }
-    if (before == content || overwrite(file.get(), content))
-        return std::nullopt;
-    FileError error = errorFrom(errno);
-    error.oldContent =
-        overwrite(file.get(), before) ? FileError::OldContent::WrittenBack : FileError::OldContent::Lost;
-    return error;
+    DescriptorFile opened(file.get());
+    return writeInPlace(opened, content);
 }
-
-struct Replacement {
-    std::optional<FileError> error;
-    bool tryInPlace = false;  // writing the file in place may still succeed
-};
 
 // The usual way: a complete new file beside the old one, moved over it in
 // one step. It takes the old file's mode, owner and group. Where these
@@ -237,13 +238,9 @@ std::optional<FileError> replaceFileContent(const std::string& requested, std::s
     if (::access(path.c_str(), W_OK) != 0)
         return errorFrom(errno);
 
-    // Another name of the file must see the new list too.
-    if (old.st_nlink > 1)
-        return writeInPlace(path, content);
-    const Replacement replacement = replaceByRename(path, content, &old);
-    if (replacement.tryInPlace)
-        return writeInPlace(path, content);
-    return replacement.error;
+    return saveExistingFile(
+        old.st_nlink > 1, [&] { return replaceByRename(path, content, &old); },
+        [&] { return writeFileInPlace(path, content); });
 }
 
 }  // namespace dirnal

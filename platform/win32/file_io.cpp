@@ -56,7 +56,7 @@ FileContent readFileContent(const std::string& path, std::size_t maxBytes)
     } catch (const std::bad_alloc&) {
         result.error = win32::errorFrom(ERROR_NOT_ENOUGH_MEMORY);
     }
-    result.settle(maxBytes);
+    result.dropOnErrorElseCutTo(maxBytes);
     return result;
 }
 

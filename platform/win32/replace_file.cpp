@@ -8,6 +8,7 @@
 #include <new>
 #include <optional>
 
+#include "core/in_place_write.h"
 #include "platform/file_io.h"
 #include "platform/win32/device_path.h"
 #include "platform/win32/handle.h"
@@ -40,25 +41,45 @@ bool writeAll(HANDLE file, std::string_view content)
     return true;
 }
 
-// The file holds exactly `content`, on the disk.
-bool overwrite(HANDLE file, std::string_view content)
-{
-    return ::SetFilePointerEx(file, LARGE_INTEGER{}, nullptr, FILE_BEGIN) && writeAll(file, content) &&
-           ::SetEndOfFile(file) && ::FlushFileBuffers(file);
-}
+// The file open at a handle, for writing it in place.
+class HandleFile final : public OpenFile {
+public:
+    explicit HandleFile(HANDLE file) : file_(file) {}
 
-bool readAll(HANDLE file, std::string& bytes)
-{
-    char buffer[65536];
-    for (;;) {
-        DWORD got = 0;
-        if (!::ReadFile(file, buffer, sizeof buffer, &got, nullptr))
-            return false;
-        if (got == 0)
-            return true;
-        bytes.append(buffer, got);
+    FileContent readWhole() override
+    {
+        FileContent whole;
+        if (!toStart()) {
+            whole.error = errorFrom(::GetLastError());
+            return whole;
+        }
+        try {
+            char buffer[65536];
+            for (DWORD got = 1; got != 0;) {
+                if (!::ReadFile(file_, buffer, sizeof buffer, &got, nullptr)) {
+                    whole.error = errorFrom(::GetLastError());
+                    break;
+                }
+                whole.bytes.append(buffer, got);
+            }
+        } catch (const std::bad_alloc&) {
+            whole.error = errorFrom(ERROR_NOT_ENOUGH_MEMORY);
+        }
+        return whole;
     }
-}
+
+    std::optional<FileError> overwrite(std::string_view content) override
+    {
+        if (toStart() && writeAll(file_, content) && ::SetEndOfFile(file_) && ::FlushFileBuffers(file_))
+            return std::nullopt;
+        return errorFrom(::GetLastError());
+    }
+
+private:
+    bool toStart() { return ::SetFilePointerEx(file_, LARGE_INTEGER{}, nullptr, FILE_BEGIN); }
+
+    HANDLE file_;
+};
 
 // The path of the file a symbolic link leads to.
 std::optional<std::wstring> finalPathOf(HANDLE file)
@@ -76,9 +97,8 @@ std::optional<std::wstring> finalPathOf(HANDLE file)
     }
 }
 
-// Writes the existing file itself, for where it cannot be replaced by a new
-// one. Its old content is read first and written back when writing fails.
-std::optional<FileError> writeInPlace(const std::wstring& path, std::string_view content)
+// Opens the existing file to write it in place (core/in_place_write.h).
+std::optional<FileError> writeFileInPlace(const std::wstring& path, std::string_view content)
 {
     Handle file(::CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr));
@@ -86,25 +106,9 @@ std::optional<FileError> writeInPlace(const std::wstring& path, std::string_view
         return errorFrom(::GetLastError());
     if (::GetFileType(file.get()) != FILE_TYPE_DISK)
         return refusal(Kind::NotRegularFile);
-    std::string before;
-    try {
-        if (!readAll(file.get(), before))
-            return errorFrom(::GetLastError());
-    } catch (const std::bad_alloc&) {
-        return errorFrom(ERROR_NOT_ENOUGH_MEMORY);
-    }
-    if (before == content || overwrite(file.get(), content))
-        return std::nullopt;
-    FileError error = errorFrom(::GetLastError());
-    error.oldContent =
-        overwrite(file.get(), before) ? FileError::OldContent::WrittenBack : FileError::OldContent::Lost;
-    return error;
+    HandleFile opened(file.get());
+    return writeInPlace(opened, content);
 }
-
-struct Replacement {
-    std::optional<FileError> error;
-    bool tryInPlace = false;  // writing the file in place may still succeed
-};
 
 // Creates a new file beside the target under a name no one else uses; a
 // name left behind by an earlier run is passed over.
@@ -208,13 +212,9 @@ std::optional<FileError> replaceFileContent(const std::string& requested, std::s
     }
     query.close();
 
-    // Another name of the file must see the new list too.
-    if (old.nNumberOfLinks > 1)
-        return writeInPlace(path, content);
-    const Replacement replacement = replaceByMove(path, content, old.dwFileAttributes);
-    if (replacement.tryInPlace)
-        return writeInPlace(path, content);
-    return replacement.error;
+    return saveExistingFile(
+        old.nNumberOfLinks > 1, [&] { return replaceByMove(path, content, old.dwFileAttributes); },
+        [&] { return writeFileInPlace(path, content); });
 }
 
 }  // namespace dirnal

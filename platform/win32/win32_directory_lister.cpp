@@ -1,4 +1,4 @@
-#include "platform/win32_directory_lister.h"
+#include "platform/win32/win32_directory_lister.h"
 
 #include <windows.h>
 

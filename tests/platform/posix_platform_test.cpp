@@ -18,7 +18,7 @@
 #include "platform/dir_exists.h"
 #include "platform/file_exists.h"
 #include "platform/file_io.h"
-#include "platform/posix_directory_lister.h"
+#include "platform/posix/posix_directory_lister.h"
 #include "support/temp_tree.h"
 
 namespace dirnal {

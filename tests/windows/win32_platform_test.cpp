@@ -15,7 +15,7 @@
 #include "platform/platform_drives.h"
 #include "platform/short_names.h"
 #include "platform/win32/wide.h"
-#include "platform/win32_directory_lister.h"
+#include "platform/win32/win32_directory_lister.h"
 #include "support/temp_tree.h"
 
 namespace dirnal {
