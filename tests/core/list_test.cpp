@@ -14,7 +14,7 @@ namespace {
 
 using Entries = std::vector<std::string>;
 
-TEST(PathList, KeepsOrderRepeatsEmptyEntriesAndPerEntryFlags)
+TEST(PathList, KeepsOrderRepeatsEmptyEntriesAndFlagsUpToItsLimitAndRejectsIndexesOutside)
 {
     PathList list;
     for (const char* entry : {"C:\\b", "C:\\a", "", "C:\\b"})
@@ -32,6 +32,20 @@ TEST(PathList, KeepsOrderRepeatsEmptyEntriesAndPerEntryFlags)
     list.setCurrentIndex(1);
     list.clear();
     EXPECT_TRUE(list.count() == 0 && list.currentIndex() == -1);
+
+    EXPECT_EQ(list.assign(Entries(40000, "x")), PathList::kMaxEntries);
+    EXPECT_TRUE(list.isFull());
+    list.replaceEntry(PathList::kMaxEntries - 1, "last");
+    EXPECT_FALSE(list.append("one too many"));
+    EXPECT_EQ(list.entries().back(), "last");
+
+    list.assign({"a"});
+    EXPECT_THROW((void)list.entryAt(1), std::out_of_range);
+    EXPECT_THROW((void)list.entryAt(-1), std::out_of_range);
+    EXPECT_THROW(list.replaceEntry(1, "x"), std::out_of_range);
+    EXPECT_THROW(list.setSelected(5, true), std::out_of_range);
+    EXPECT_THROW(list.setCurrentIndex(1), std::out_of_range);
+    EXPECT_EQ(list.entries(), Entries{"a"});
 }
 
 TEST(PathList, NotesWhatChangedAsOneRangeAKindInARowAndARebuildAlone)
@@ -63,24 +77,6 @@ TEST(PathList, NotesWhatChangedAsOneRangeAKindInARowAndARebuildAlone)
     }
 }
 
-TEST(PathList, HoldsExactlyTheLimitAndRejectsIndexesOutside)
-{
-    PathList list;
-    EXPECT_EQ(list.assign(Entries(40000, "x")), PathList::kMaxEntries);
-    EXPECT_TRUE(list.isFull());
-    list.replaceEntry(PathList::kMaxEntries - 1, "last");
-    EXPECT_FALSE(list.append("one too many"));
-    EXPECT_EQ(list.entries().back(), "last");
-
-    list.assign({"a"});
-    EXPECT_THROW((void)list.entryAt(1), std::out_of_range);
-    EXPECT_THROW((void)list.entryAt(-1), std::out_of_range);
-    EXPECT_THROW(list.replaceEntry(1, "x"), std::out_of_range);
-    EXPECT_THROW(list.setSelected(5, true), std::out_of_range);
-    EXPECT_THROW(list.setCurrentIndex(1), std::out_of_range);
-    EXPECT_EQ(list.entries(), Entries{"a"});
-}
-
 TEST(DeleteDouble, KeepsFirstOccurrencesExactlyAndNeverDropsEmptyOrMapkeyEntries)
 {
     const struct {
@@ -95,36 +91,27 @@ TEST(DeleteDouble, KeepsFirstOccurrencesExactlyAndNeverDropsEmptyOrMapkeyEntries
         EXPECT_EQ(withoutRepeats(c.input), c.expected);
 }
 
-TEST(ListFileFormat, EveryEntryEndsWithCrLfAndWhatIsWrittenReadsBackTheSame)
+TEST(ListFileFormat, EveryEntryEndsWithCrLfAndOnReadingEachLineEndingEndsALineUpToTheRoomThereIs)
 {
     EXPECT_EQ(encodeListFile({"C:\\a", "", " mit Leerzeichen "}), "C:\\a\r\n\r\n mit Leerzeichen \r\n");
     EXPECT_EQ(encodeListFile({}), "");
     const Entries entries{"C:\\Daten", "", "\\\\srv\\cad\\teile", "\"q\"", "", "/home/anna/Größe", "\xff\xfe"};
-    const DecodedListFile file = decodeListFile(encodeListFile(entries), 1000);
-    EXPECT_EQ(file.entries, entries);
-    EXPECT_EQ(file.linesLeftOut + file.linesTooLong, 0);
-}
-
-TEST(ListFileFormat, CrLfLoneCrAndLoneLfEachEndALineAndTheLastLineCountsWithoutOne)
-{
+    EXPECT_EQ(decodeListFile(encodeListFile(entries), 1000).entries, entries);
     const struct {
         std::string bytes;
+        std::size_t room;
         Entries lines;
+        long long leftOut;
     } cases[] = {
-        {"a\r\n\r\nb\r\n", {"a", "", "b"}}, {"a\rb\r", {"a", "b"}}, {"a\nb\n\nc", {"a", "b", "", "c"}},
-        {"a\n\rb", {"a", "", "b"}},  // LF CR: two endings
-        {"", {}}, {"\r\n", {""}}, {"  \t ", {"  \t "}},  // nothing is trimmed
+        {"a\r\n\r\nb\r\n", 9, {"a", "", "b"}, 0}, {"a\rb\r", 9, {"a", "b"}, 0}, {"a\nb\n\nc", 9, {"a", "b", "", "c"}, 0},
+        {"a\n\rb", 9, {"a", "", "b"}, 0},  // LF CR: two endings
+        {"", 9, {}, 0}, {"\r\n", 9, {""}, 0}, {"  \t ", 9, {"  \t "}, 0},  // nothing is trimmed
+        {"1\r\n2\r\n3\r\n4\r\n\r\n", 2, {"1", "2"}, 3}, {"1\r\n", 0, {}, 1},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(decodeListFile(c.bytes, 1000).entries, c.lines) << c.bytes;
-}
-
-TEST(ListFileFormat, KeepsAtMostTheGivenNumberOfLinesAndCountsTheRest)
-{
-    const DecodedListFile file = decodeListFile("1\r\n2\r\n3\r\n4\r\n\r\n", 2);
-    EXPECT_EQ(file.entries, (Entries{"1", "2"}));
-    EXPECT_EQ(file.linesLeftOut, 3);
-    EXPECT_EQ(decodeListFile("1\r\n", 0).linesLeftOut, 1);
+    for (const auto& c : cases) {
+        const DecodedListFile file = decodeListFile(c.bytes, c.room);
+        EXPECT_EQ(std::pair(file.entries, file.linesLeftOut), std::pair(c.lines, c.leftOut)) << c.bytes;
+    }
 }
 
 std::vector<std::string> sorted(std::vector<std::string> names)

@@ -1,18 +1,20 @@
-// Layout faults a user would see: misplaced or unnamed controls, cut-off captions, resizing, the information window.
+// What a user sees: controls within their frames, whole captions, status texts that fit, resizing, the information
+// window, and the window in the user's language (German as written for those who read German, English for others).
 #include <QAccessible>
+#include <QCoreApplication>
 #include <QFontInfo>
 #include <QLabel>
 #include <QPointer>
 #include <QRegularExpression>
 #include <QToolButton>
+#include <QTranslator>
 
 #include "core/messages.h"
 #include "support/form1_fixture.h"
 #include "ui/caption_button.h"
 #include "ui/fitting_label.h"
-#include "ui/form1_ui.h"
 #include "ui/form2.h"
-#include "ui/twips.h"
+#include "ui/translations.h"
 #include "ui/window_font.h"
 
 namespace dirnal::ui {
@@ -54,12 +56,10 @@ TEST_F(LayoutTest, EveryStatusTextIsShownWholeInASmallerFontOrCutShortWithTheWho
 {
     auto* status = find<FittingLabel>("lblStatus");
     const Messages m;
-    QStringList texts;
     for (const std::string& text : {m.statusInitial(), m.entryExists(), m.entryMissing(), m.deleting(), m.noContent(),
                                     m.deletingDoubles(), m.fileSavedStatus(), m.readingFile(), m.driveUnavailable(),
-                                    m.directoriesFound(PathList::kMaxEntries), m.total(PathList::kMaxEntries)})
-        texts << QString::fromStdString(text);
-    for (const QString& whole : texts) {
+                                    m.directoriesFound(PathList::kMaxEntries), m.total(PathList::kMaxEntries)}) {
+        const QString whole = QString::fromStdString(text);
         status->setText(whole);
         EXPECT_GE(status->shownFont().pointSizeF(), FittingLabel::kSmallestPointSize);
         EXPECT_LE(QFontMetrics(status->shownFont()).horizontalAdvance(status->shownText()),
@@ -111,6 +111,60 @@ TEST_F(LayoutTest, TheInformationWindowOpensBesideTheWindowWhereThereIsRoomAndSl
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(window.isNull());
     EXPECT_FALSE(form->isVisible());
+}
+
+using TranslationTest = testing::Form1Fixture;
+
+void useLanguage(const char* locale)
+{
+    for (QTranslator* translator : QCoreApplication::instance()->findChildren<QTranslator*>()) {
+        QCoreApplication::removeTranslator(translator);
+        delete translator;
+    }
+    if (locale)
+        installTranslations(*QCoreApplication::instance(), QLocale(QString::fromLatin1(locale)));
+}
+
+TEST_F(TranslationTest, GermanReadersSeeTheTextsAsWrittenEveryoneElseEnglishAndQtsButtonsTheSystemLanguage)
+{
+    const struct {
+        const char* locale;
+        std::vector<std::string> texts;  // a caption, a menu item, the status, a question, a notice
+        const char* yes;                 // nullptr: as Qt has it for the language
+    } cases[] = {
+        {"de_DE", {"1. Startposition einstellen", "speichern unter...", "existiert nicht !",
+                   "Wollen Sie die bestehende Liste löschen ?", "Zuerst Datei auswählen !"}, "&Ja"},
+        {"en_US", {"1. Set start position", "save as...", "does not exist !",
+                   "Do you want to delete the existing list ?", "Choose a file first !"}, "&Yes"},
+        {"fr_FR", {"1. Set start position", "save as...", "does not exist !",
+                   "Do you want to delete the existing list ?", "Choose a file first !"}, nullptr},
+    };
+    for (const auto& c : cases) {
+        useLanguage(c.locale);
+        dialogs = {};
+        open(tree.root());
+        fill({tree.path("fehlt")});
+        clickRow("List1", 0);
+        const std::string status = text("lblStatus");
+        click("Command1");  // asks whether the list goes
+        form->session().readChosenListFile(tree.root(), "", dialogs);
+        EXPECT_EQ((std::vector<std::string>{text("cmd_startpos"), find<QAction>("dateis_2")->text().toStdString(),
+                                            status, dialogs.questions.at(0), dialogs.notices.back()}),
+                  c.texts)
+            << c.locale;
+        EXPECT_TRUE(!c.yes || QCoreApplication::translate("QPlatformTheme", "&Yes") == QString::fromUtf8(c.yes));
+        if (std::string(c.locale) == "de_DE")
+            continue;
+        // Every text shown or told to a screen reader, the menus' included: none German.
+        QStringList shown{form->windowTitle()};
+        for (const QWidget* widget : form->findChildren<QWidget*>())
+            shown << widget->property("text").toString() << widget->toolTip() << widget->accessibleName();
+        for (const QAction* action : form->findChildren<QAction*>())
+            shown << action->text();
+        for (const QString& text : shown)
+            EXPECT_FALSE(text.contains(QRegularExpression(QStringLiteral("[äöüÄÖÜß]")))) << text.toStdString();
+    }
+    useLanguage(nullptr);
 }
 
 }  // namespace
