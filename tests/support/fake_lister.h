@@ -2,10 +2,9 @@
 
 #include <atomic>
 #include <chrono>
-#include <condition_variable>
 #include <functional>
+#include <future>
 #include <map>
-#include <mutex>
 #include <set>
 #include <string>
 #include <vector>
@@ -105,31 +104,22 @@ private:
 // released: a walk that starts there is held.
 class HeldLister final : public DirectoryLister {
 public:
-    explicit HeldLister(const DirectoryLister& lister) : lister_(lister) {}
+    explicit HeldLister(const DirectoryLister& lister) : lister_(lister), released_(release_.get_future().share()) {}
     void hold(std::string directory) { held_ = std::move(directory); }
-    void release()
-    {
-        const std::lock_guard lock(mutex_);
-        released_ = true;
-        wake_.notify_all();
-    }
+    void release() { release_.set_value(); }
     bool dirExists(const std::string& path) const override { return lister_.dirExists(path); }
     DirectoryListing list(const std::string& directory) const override
     {
-        if (directory == held_) {
-            std::unique_lock lock(mutex_);
-            // A test that fails before it releases the walk does not hang.
-            wake_.wait_for(lock, std::chrono::seconds(10), [this] { return released_; });
-        }
+        if (directory == held_)  // a test that fails before it releases the walk does not hang
+            released_.wait_for(std::chrono::seconds(10));
         return lister_.list(directory);
     }
 
 private:
     const DirectoryLister& lister_;
     std::string held_;
-    mutable std::mutex mutex_;
-    mutable std::condition_variable wake_;
-    bool released_ = false;
+    std::promise<void> release_;
+    std::shared_future<void> released_;
 };
 
 }  // namespace dirnal::testing

@@ -22,13 +22,11 @@ namespace dirnal::testing {
 
 // Runs a test's steps inside the next walk, once the session is busy with it.
 struct DuringWalk final : SessionListener {
-    explicit DuringWalk(const Session& watched) : session(watched) {}
     void busyChanged() override
     {
-        if (session.busy() && steps)
+        if (steps)
             QMetaObject::invokeMethod(QCoreApplication::instance(), std::exchange(steps, {}), Qt::QueuedConnection);
     }
-    const Session& session;
     std::function<void()> steps;
 };
 
@@ -44,8 +42,7 @@ protected:
         services.dialogs = &dialogs;
         services.initialDirectory = initial;
         form = std::make_unique<ui::Form1>(services);
-        duringWalk = std::make_unique<DuringWalk>(form->session());
-        form->session().addListener(*duringWalk);
+        form->session().addListener(duringWalk);
     }
 
     template <typename T = QWidget>
@@ -86,7 +83,7 @@ protected:
     std::vector<std::string> drives{"/"};
     // open() adds the fakes above; a test may set a lister or the rest first.
     ui::Form1Services services{native.forSession()};
-    std::unique_ptr<DuringWalk> duringWalk;
+    DuringWalk duringWalk;
     std::unique_ptr<ui::Form1> form;
 };
 
