@@ -10,24 +10,27 @@
 set -eu
 cd "$(dirname "$0")/.."
 
-scripts/install-packages.sh g++-mingw-w64-x86-64-posix googletest cmake ninja-build nsis qt6-translations-l10n qt6-l10n-tools
+scripts/install-packages.sh g++-mingw-w64-x86-64-posix cmake ninja-build nsis qt6-translations-l10n qt6-l10n-tools \
+    qt6-tools-dev
 
-qt=$(scripts/build-qt-windows.sh)
+# The static Qt and GoogleTest for Windows, each cached outside the checkout;
+# the windows preset takes their prefixes from these two variables.
+DIRNAL_WINDOWS_QT=$(scripts/build-qt-windows.sh)
+DIRNAL_WINDOWS_GTEST=$(scripts/build-gtest-windows.sh)
+export DIRNAL_WINDOWS_QT DIRNAL_WINDOWS_GTEST
 
 # A folder configured another way (an older Qt, or without it) starts afresh:
 # CMake keeps the toolchain of its first run.
-toolchain=$qt/lib/cmake/Qt6/qt.toolchain.cmake
+toolchain=$DIRNAL_WINDOWS_QT/lib/cmake/Qt6/qt.toolchain.cmake
 if [ -f build-windows/CMakeCache.txt ] &&
     ! grep -qx "CMAKE_TOOLCHAIN_FILE:[A-Z]*=$toolchain" build-windows/CMakeCache.txt; then
     rm -rf build-windows
 fi
 
-# qt-cmake brings Qt's toolchain file, which loads the project's.
-"$qt/bin/qt-cmake" -S . -B build-windows -G Ninja \
-    -DQT_CHAINLOAD_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-x86_64.cmake" \
-    -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" -DCMAKE_EXE_LINKER_FLAGS_RELEASE=-s \
-    -DDIRNAL_WERROR=ON -DDIRNAL_BUILD_BENCH=OFF >/dev/null
-cmake --build build-windows
+# The preset configures with Qt's toolchain file, which loads the project's
+# (cmake/mingw-w64-x86_64.cmake).
+cmake --preset windows >/dev/null
+cmake --build --preset windows
 ls -l build-windows/app/dirnal-lst-manager.exe build-windows/cli/dirnal-lst.exe
 (cd build-windows && cpack >/dev/null)
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:[A-Z]*=//p' build-windows/CMakeCache.txt)

@@ -2,5 +2,5 @@
 # Configures and builds into build/ (warnings are errors).
 set -eu
 cd "$(dirname "$0")/.."
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDIRNAL_WERROR=ON >/dev/null
-cmake --build build
+cmake --preset default >/dev/null
+cmake --build --preset default

@@ -11,9 +11,8 @@ seconds=${1:-60}
 
 scripts/install-packages.sh clang libclang-rt-14-dev cmake ninja-build
 
-cmake -S . -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDIRNAL_FUZZ=ON \
-    -DDIRNAL_BUILD_UI=OFF -DDIRNAL_BUILD_TESTS=OFF -DDIRNAL_BUILD_BENCH=OFF >/dev/null
-cmake --build build-fuzz
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz
 
 mkdir -p build-fuzz/findings
 for target in list_file_fuzz list_operations_fuzz; do

@@ -4,9 +4,8 @@
 set -eu
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
-cmake -S . -B build-release-package -G Ninja -DCMAKE_BUILD_TYPE=Release -DDIRNAL_BUILD_TESTS=OFF \
-    -DDIRNAL_BUILD_BENCH=OFF >/dev/null
-cmake --build build-release-package
+cmake --preset package >/dev/null
+cmake --build --preset package
 cd build-release-package
 cpack -G DEB
 ls -l ./*.deb

@@ -11,7 +11,7 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 scripts/build.sh
 failed=""
-(cd build && ctest --output-on-failure --timeout 300 -j2) || failed="$failed native"
+ctest --preset default || failed="$failed native"
 if [ "${1:-}" != "--native-only" ]; then
     scripts/sanitize-tests.sh || failed="$failed sanitizers"
     scripts/fuzz.sh --repeatable || failed="$failed fuzzing"

@@ -1,11 +1,10 @@
 #!/bin/sh
-# Brings translations/dirnal_en.ts (or the .ts file given) up to date with
-# the German texts in the code: new texts come in unfinished, to be
-# translated in the file; texts no longer in the code go. Installs Qt's
-# Linguist tools if missing.
+# Brings translations/dirnal_en.ts up to date with the German texts in the
+# code: new texts come in unfinished, to be translated in the file; texts no
+# longer in the code go. Runs Qt's lupdate as the build in build/ finds it
+# (its target update_translations). Installs what is missing.
 set -eu
-ts=$(realpath "${1:-$(dirname "$0")/../translations/dirnal_en.ts}")
 cd "$(dirname "$0")/.."
-[ -x /usr/lib/qt6/bin/lupdate ] || scripts/install-packages.sh qt6-l10n-tools
-/usr/lib/qt6/bin/lupdate -silent -locations none -no-obsolete -source-language de -target-language en \
-    core ui app -ts "$ts"
+scripts/install-deps.sh
+cmake --preset default >/dev/null
+cmake --build --preset default --target update_translations

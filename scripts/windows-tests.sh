@@ -28,5 +28,4 @@ wineserver_kill() { "$(dirname "$wine64")/wineserver" -k 2>/dev/null || true; }
 "$(dirname "$wine64")/wineserver" -p >/dev/null 2>&1
 "$wine64" wineboot --init >/dev/null 2>&1
 "$wine64" notepad </dev/null >/dev/null 2>&1 &
-cd build-windows
-ctest --output-on-failure --timeout 300
+ctest --preset windows
