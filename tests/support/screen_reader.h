@@ -21,22 +21,19 @@ public:
     bool heard(QObject* control, const QString& name) const { return std::ranges::count(said(), std::pair(control, name)); }
 
 private:
-    using Names = std::vector<std::pair<QObject*, QString>>;
-    static Names& said()
+    static std::vector<std::pair<QObject*, QString>>& said()
     {
-        static Names names;
+        static std::vector<std::pair<QObject*, QString>> names;
         return names;
     }
     static void listen(bool on)
     {
         said().clear();
-        QAccessible::installUpdateHandler(on ? &ScreenReader::hear : nullptr);
+        QAccessible::installUpdateHandler(on ? +[](QAccessibleEvent* event) {
+            if (event->type() == QAccessible::NameChanged && event->accessibleInterface())
+                said().emplace_back(event->object(), event->accessibleInterface()->text(QAccessible::Name));
+        } : nullptr);
         QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(on);
-    }
-    static void hear(QAccessibleEvent* event)
-    {
-        if (event->type() == QAccessible::NameChanged && event->accessibleInterface())
-            said().emplace_back(event->object(), event->accessibleInterface()->text(QAccessible::Name));
     }
 };
 
