@@ -59,24 +59,6 @@ TEST(Generator, EntersALinkToAnAncestorOnceAndDoesNotFollowIt)
     EXPECT_EQ(report.cyclesSkipped, 3);
 }
 
-TEST(Generator, StopsAtTheLimitKeepingEveryRetainedEntryButFillsItExactly)
-{
-    for (const int directories : {PathList::kMaxEntries - 3, PathList::kMaxEntries + 100}) {
-        FakeLister fs;
-        for (int i = 0; i < directories; ++i)
-            fs.addChild("C:\\r", "d" + std::to_string(100000 + i));
-        const Entries retained{"R:\\one", "R:\\two", "R:\\three"};
-        const auto [entries, report] = walkTree("C:\\r", retained, fs);
-
-        EXPECT_EQ(report.limitReached, directories > PathList::kMaxEntries - 3) << directories;
-        EXPECT_EQ(report.total, PathList::kMaxEntries - 3) << directories;
-        ASSERT_EQ(entries.size(), std::size_t{PathList::kMaxEntries}) << directories;
-        const Entries last(entries.end() - 4, entries.end());
-        EXPECT_EQ(last, (Entries{"C:\\r\\d" + std::to_string(100000 + PathList::kMaxEntries - 4), "R:\\one", "R:\\two",
-                                 "R:\\three"}));
-    }
-}
-
 // After the first listing some directories are gone and some locked:
 // they were seen by their parent, but cannot be listed themselves.
 struct ChangingLister final : DirectoryLister {
@@ -160,24 +142,32 @@ TEST(ConcurrentWalk, GivesTheSequentialResultForAnyNumberOfListingsAtOnce)
     }
 }
 
-TEST(ConcurrentWalk, StopsAtTheSameEntryWhenTheLimitIsReached)
+TEST(ConcurrentWalk, FillsTheListExactlyKeepingEveryRetainedEntryAndStopsAtTheSameEntryForAnyNumberOfListings)
 {
-    // Wide and deep enough to pass the limit in the middle of a level, with
-    // unreadable directories both before and after the point where it stops.
-    FakeLister fs(PathStyle::Posix);
-    for (int i = 0; i < 200; ++i) {
-        const std::string level1 = "/r/a" + std::to_string(1000 + i);
-        fs.addChild("/r", "a" + std::to_string(1000 + i));
-        for (int k = 0; k < 200; ++k)
-            fs.addChild(level1, "b" + std::to_string(1000 + k));
-        if (i % 50 == 7)
-            fs.makeUnreadable(level1);
+    // Flat and just fitting; wide and deep enough to pass the limit in the
+    // middle of a level, with unreadable directories before and after.
+    for (const bool passes : {false, true}) {
+        FakeLister fs(PathStyle::Posix);
+        for (int i = 0; i < (passes ? 200 : PathList::kMaxEntries - 100); ++i) {
+            const std::string level1 = "/r/a" + std::to_string(100000 + i);
+            fs.addChild("/r", "a" + std::to_string(100000 + i));
+            for (int k = 0; passes && k < 200; ++k)
+                fs.addChild(level1, "b" + std::to_string(1000 + k));
+            if (passes && i % 50 == 7)
+                fs.makeUnreadable(level1);
+        }
+        std::vector<std::string> retained;
+        for (int i = 0; i < 100; ++i)
+            retained.push_back("R:\\kept" + std::to_string(i));
+        const auto expected = walkWith(1, retained, fs);
+        const auto& [entries, total, unreadable, cycles, lineBreaks, limitReached] = expected;
+        EXPECT_EQ(limitReached, passes);
+        EXPECT_EQ(total, PathList::kMaxEntries - 100);
+        ASSERT_EQ(entries.size(), std::size_t{PathList::kMaxEntries});
+        EXPECT_EQ(std::vector(entries.end() - 100, entries.end()), retained) << "no retained entry is cut off";
+        for (int pool : {2, 16, 64})
+            EXPECT_TRUE(walkWith(pool, retained, fs) == expected) << "pool " << pool;
     }
-    const std::vector<std::string> retained(100, "kept");
-    const auto expected = walkWith(1, retained, fs);
-    ASSERT_TRUE(std::get<5>(expected)) << "the limit is reached";
-    for (int pool : {2, 16, 64})
-        EXPECT_TRUE(walkWith(pool, retained, fs) == expected) << "pool " << pool;
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <set>
 #include <tuple>
 #include <utility>
@@ -76,34 +77,7 @@ TEST(Drives, TheChainOfFoldersRunsFromTheRootAndShowsEachByItsLastPart)
     }
 }
 
-PathList listOf(std::vector<std::string> entries)
-{
-    PathList list;
-    list.assign(std::move(entries));
-    return list;
-}
-
-TEST(Quotes, ToggleTurnsEachEntryTheOtherWayAndStripTakesOnePairOffQuotedEntries)
-{
-    PathList list = listOf({"C:\\a", "\"C:\\b\"", "", "\"half", "in\"side", "\""});
-    ToggleQuotes(list);
-    EXPECT_EQ(list.entries(), (Entries{"\"C:\\a\"", "C:\\b", "", "\"\"half\"", "\"in\"side\"", "\"\"\""}));
-    ToggleQuotes(list);
-    EXPECT_EQ(list.entries(), (Entries{"C:\\a", "\"C:\\b\"", "", "\"half", "in\"side", "\""}));
-
-    // The second toggle takes the quotes off what is quoted again, as it
-    // does for every quoted entry; so only such entries do not come back.
-    list = listOf({"\"\"C:\\a\"\"", "\"\""});
-    ToggleQuotes(list);
-    ToggleQuotes(list);
-    EXPECT_EQ(list.entries(), (Entries{"C:\\a", ""}));
-
-    list = listOf({"\"C:\\a\"", "\"\"C:\\b\"\"", "\"half", "in\"side", "\"", "\"\"", "plain"});
-    StripQuotes(list);
-    EXPECT_EQ(list.entries(), (Entries{"C:\\a", "\"C:\\b\"", "\"half", "in\"side", "\"", "", "plain"}));
-}
-
-TEST(Names, OnlyExistingDirectoriesTurnIntoTheirShortAndLongNames)
+TEST(ListConversions, RewriteEntriesInPlaceAndLeaveWhatTheyDoNotConvert)
 {
     const std::string longName = "C:\\Programme\\Konstruktion", shortName = "C:\\PROGRA~1\\KONSTR~1";
     const std::set<std::string> directories{longName, shortName, "C:\\noname"};
@@ -111,35 +85,41 @@ TEST(Names, OnlyExistingDirectoriesTurnIntoTheirShortAndLongNames)
     // The platform gives no short name for C:\noname: the entry stays.
     const PathConverter toShort = [&](const std::string& p) { return p == longName ? shortName : std::string(); };
     const PathConverter toLong = [&](const std::string& p) { return p == shortName ? longName : p; };
-
-    PathList list = listOf({longName, "C:\\gibt es nicht", "", "C:\\noname"});
-    ConvertToShortNames(list, exists, toShort);
-    EXPECT_EQ(list.entries(), (Entries{shortName, "C:\\gibt es nicht", "", "C:\\noname"}));
-    ConvertToLongNames(list, exists, toLong);
-    EXPECT_EQ(list.entries(), (Entries{longName, "C:\\gibt es nicht", "", "C:\\noname"}));
-}
-
-TEST(Relativ, CutsTheStartPositionOffTheEntriesBelowIt)
-{
+    const Entries quoting{"C:\\a", "\"C:\\b\"", "", "\"half", "in\"side", "\""};
+    const Entries windows{"C:\\work\\parts", "C:\\work\\parts\\std", "C:\\work\\", "C:\\work", "C:\\workshop\\parts",
+                          "c:\\work\\parts", "C:\\Work\\parts", "D:\\other", "", "already"};
     const struct {
-        PathStyle style;
-        std::string start;
-        Entries entries, expected;
+        const char* what;
+        Entries entries;
+        std::function<void(PathList&)> convert;
+        Entries expected;
     } cases[] = {
-        {PathStyle::Windows, "C:\\work",
-         {"C:\\work\\parts", "C:\\work\\parts\\std", "C:\\work\\", "C:\\work", "C:\\workshop\\parts", "c:\\work\\parts",
-          "C:\\Work\\parts", "D:\\other", "", "already"},
-         {"parts", "parts\\std", "", "C:\\work", "C:\\workshop\\parts", "c:\\work\\parts", "C:\\Work\\parts", "D:\\other", "",
-          "already"}},
-        {PathStyle::Windows, "C:\\", {"C:\\work", "C:\\work\\parts", "D:\\x"}, {"work", "work\\parts", "D:\\x"}},
+        {"quotes put on and off", quoting, ToggleQuotes,
+         {"\"C:\\a\"", "C:\\b", "", "\"\"half\"", "\"in\"side\"", "\"\"\""}},
+        {"toggled twice", quoting, [](PathList& l) { ToggleQuotes(l), ToggleQuotes(l); }, quoting},
+        // The second toggle takes the quotes off what is quoted again, as it
+        // does for every quoted entry; so only such entries do not come back.
+        {"quoted again", {"\"\"C:\\a\"\"", "\"\""}, [](PathList& l) { ToggleQuotes(l), ToggleQuotes(l); }, {"C:\\a", ""}},
+        {"one pair of quotes off", {"\"C:\\a\"", "\"\"C:\\b\"\"", "\"half", "in\"side", "\"", "\"\"", "plain"},
+         StripQuotes, {"C:\\a", "\"C:\\b\"", "\"half", "in\"side", "\"", "", "plain"}},
+        {"short names", {longName, "C:\\gibt es nicht", "", "C:\\noname"},
+         [&](PathList& l) { ConvertToShortNames(l, exists, toShort); }, {shortName, "C:\\gibt es nicht", "", "C:\\noname"}},
+        {"long names", {shortName, "C:\\gibt es nicht"}, [&](PathList& l) { ConvertToLongNames(l, exists, toLong); },
+         {longName, "C:\\gibt es nicht"}},
+        {"relative to C:\\work, case-sensitive", windows, [](PathList& l) { Relativ(l, "C:\\work", W); },
+         {"parts", "parts\\std", "", "C:\\work", "C:\\workshop\\parts", "c:\\work\\parts", "C:\\Work\\parts", "D:\\other",
+          "", "already"}},
+        {"relative to a root", {"C:\\work", "C:\\work\\parts", "D:\\x"}, [](PathList& l) { Relativ(l, "C:\\", W); },
+         {"work", "work\\parts", "D:\\x"}},
         // Only at the start, and only up to the style's own separator.
-        {PathStyle::Posix, "/home/cad", {"/home/cad/parts", "/x/home/cad/y", "/home/cad\\z"},
-         {"parts", "/x/home/cad/y", "/home/cad\\z"}},
+        {"relative on POSIX", {"/home/cad/parts", "/x/home/cad/y", "/home/cad\\z"},
+         [](PathList& l) { Relativ(l, "/home/cad", P); }, {"parts", "/x/home/cad/y", "/home/cad\\z"}},
     };
     for (const auto& c : cases) {
-        PathList list = listOf(c.entries);
-        Relativ(list, c.start, c.style);
-        EXPECT_EQ(list.entries(), c.expected) << c.start;
+        PathList list;
+        list.assign(c.entries);
+        c.convert(list);
+        EXPECT_EQ(list.entries(), c.expected) << c.what;
     }
 }
 
