@@ -93,8 +93,7 @@ TEST_F(SessionTest, StartUpAppliesTheStoredFoldersThatExistInOrderAndShutDownAnd
     }
     settings.unusable = "/home/u/.config/x.conf";
     session.startUp({}, &dialogs);
-    EXPECT_EQ(dialogs.notices, Entries{"Die Einstellungsdatei /home/u/.config/x.conf ist keine gewöhnliche Datei. Das "
-                                       "Programm beginnt mit den Voreinstellungen und speichert keine Einstellungen."});
+    EXPECT_EQ(dialogs.notices, Entries{Messages().settingsNotStored("/home/u/.config/x.conf")});
 
     startAt("/start", session);
     session.setFolder(StoredFolder::StartDirectory, "/srv/cad");
@@ -310,17 +309,17 @@ TEST_F(SessionTest, SavingWritesTheListOrSaysWhyAndChangesNothing)
     EXPECT_EQ(dialogs.notices, Entries{"Datei dirnal.lst wurde unter /cfg gespeichert"});
 
     // The system's code in brackets, and what became of the old file.
-    files.failing["/ro/dirnal.lst"] = {FileError::Kind::AccessDenied, 13};
-    files.failing["/cad/dirnal.lst"] = {FileError::Kind::FileTooLarge, 27, FileError::OldContent::WrittenBack};
+    const FileError denied{FileError::Kind::AccessDenied, 13}, tooLarge{FileError::Kind::FileTooLarge, 27,
+                                                                        FileError::OldContent::WrittenBack};
+    files.failing = {{"/ro/dirnal.lst", denied}, {"/cad/dirnal.lst", tooLarge}};
     EXPECT_FALSE(session.saveInto("/ro", dialogs));
     EXPECT_FALSE(session.writeListFile("/cad/dirnal.lst", dialogs));
     EXPECT_EQ(session.storageLocation(), "/opt/dirnal/dirnal.lst");
-    EXPECT_EQ(dialogs.errors,
-              (Entries{"Die Datei /ro/dirnal.lst konnte nicht gespeichert werden.\nKeine Berechtigung, oder die Datei "
-                       "ist schreibgeschützt (Fehlercode 13).\nDie alte Datei ist unverändert.",
-                       "Die Datei /cad/dirnal.lst konnte nicht gespeichert werden.\nDie Datei wäre größer, als das "
-                       "System erlaubt (Fehlercode 27).\nDie Datei wurde beim Schreiben unterbrochen; ihr alter Inhalt "
-                       "wurde Byte für Byte zurückgeschrieben."}));
+    EXPECT_EQ(dialogs.errors, (Entries{Messages().saveFailed("/ro/dirnal.lst", denied),
+                                       Messages().saveFailed("/cad/dirnal.lst", tooLarge)}));
+    EXPECT_EQ(dialogs.errors[1], "Die Datei /cad/dirnal.lst konnte nicht gespeichert werden.\nDie Datei wäre größer, "
+                                 "als das System erlaubt (Fehlercode 27).\nDie Datei wurde beim Schreiben unterbrochen; "
+                                 "ihr alter Inhalt wurde Byte für Byte zurückgeschrieben.");
 
     // At close: No closes without saving; an empty list is not offered.
     EXPECT_TRUE(session.offerToSave(dialogs));
@@ -336,16 +335,14 @@ TEST_F(SessionTest, ReadingAppendsWhatFitsAndAnUnreadableFileChangesNothing)
     ASSERT_TRUE(session.readListFile("/l/dirnal.lst", dialogs));
     EXPECT_EQ(session.list().count(), PathList::kMaxEntries);
     EXPECT_EQ(entries().back(), "/b");
-    EXPECT_EQ(dialogs.notices,
-              (Entries{"1 Zeile(n) der Datei sind länger als 32767 Zeichen und wurden nicht gelesen.",
-                       "Die Liste fasst höchstens 32767 Einträge: 1 Zeilen der Datei wurden nicht gelesen."}));
+    const Messages m;
+    EXPECT_EQ(dialogs.notices, m.readNotices({{}, /*linesLeftOut=*/1, /*linesTooLong=*/1}, false));
+    EXPECT_EQ(dialogs.notices[0], "1 Zeile(n) der Datei sind länger als 32767 Zeichen und wurden nicht gelesen.");
     // With the list full, a file of endless lines is read no further than one line of the longest length.
     files.files["/l/endless.lst"] = std::string(10 * kMaxEntryLength, '\n');
+    dialogs.notices.clear();
     ASSERT_TRUE(session.readListFile("/l/endless.lst", dialogs));
-    EXPECT_EQ(dialogs.notices.back(), "Die Datei geht über das hinaus, was die Liste mit höchstens 32767 Einträgen "
-                                      "fassen kann; ihr Rest wurde nicht gelesen.");
-    EXPECT_EQ(dialogs.notices.at(dialogs.notices.size() - 2),
-              "Die Liste fasst höchstens 32767 Einträge: 32769 Zeilen der Datei wurden nicht gelesen.");
+    EXPECT_EQ(dialogs.notices, m.readNotices({{}, 32769, 0}, /*cutShort=*/true));
     Session roomForOne(services(PathStyle::Posix));  // the file is cut within "/abc": no entry
     fill(Entries(PathList::kMaxEntries - 1, "x"), roomForOne);
     files.files["/l/cut.lst"] = std::string(2 * kMaxEntryLength + 1, 'x') + "\n/abc/def\r\n";
@@ -353,8 +350,7 @@ TEST_F(SessionTest, ReadingAppendsWhatFitsAndAnUnreadableFileChangesNothing)
     EXPECT_EQ(roomForOne.list().count(), PathList::kMaxEntries - 1);
 
     EXPECT_FALSE(session.readListFile("/l/missing.lst", dialogs));
-    EXPECT_EQ(dialogs.errors,
-              Entries{"Die Datei /l/missing.lst konnte nicht gelesen werden.\nDie Datei existiert nicht (Fehlercode 2)."});
+    EXPECT_EQ(dialogs.errors, Entries{m.readFailed("/l/missing.lst", {FileError::Kind::NotFound, 2})});
     EXPECT_EQ(session.storageLocation(), "/l/endless.lst") << "the last file read, not the missing one";
     EXPECT_FALSE(session.readChosenListFile("/l", "", dialogs));
     EXPECT_EQ(dialogs.notices.back(), "Zuerst Datei auswählen !");

@@ -61,9 +61,9 @@ TEST_F(LayoutTest, EveryStatusTextIsShownWholeInASmallerFontOrCutShortWithTheWho
                                     m.directoriesFound(PathList::kMaxEntries), m.total(PathList::kMaxEntries)}) {
         const QString whole = QString::fromStdString(text);
         status->setText(whole);
-        EXPECT_GE(status->shownFont().pointSizeF(), FittingLabel::kSmallestPointSize);
-        EXPECT_LE(QFontMetrics(status->shownFont()).horizontalAdvance(status->shownText()),
-                  status->contentsRect().width()) << qPrintable(whole);
+        EXPECT_TRUE(status->shownFont().pointSizeF() >= FittingLabel::kSmallestPointSize &&
+                    QFontMetrics(status->shownFont()).horizontalAdvance(status->shownText()) <= status->contentsRect().width())
+            << qPrintable(whole);
         EXPECT_EQ(QAccessible::queryAccessibleInterface(status)->text(QAccessible::Name), whole);
         if (status->shownText() != whole) {
             EXPECT_TRUE(status->toolTip() == whole && status->shownText().endsWith(QChar(0x2026))) << qPrintable(whole);
@@ -103,14 +103,13 @@ TEST_F(LayoutTest, TheInformationWindowOpensBesideTheWindowWhereThereIsRoomAndSl
         window = window ? window.data() : qobject_cast<Form2*>(widget);
     ASSERT_TRUE(window);
     const int steps = window->slideSteps();
-    EXPECT_GT(steps, 5);
+    EXPECT_GT(steps, 5) << "slid open";
     EXPECT_NEAR(window->frameGeometry().width() * 15.0, Form2::kDesignWidthTwips, 200 + 7.5);
     menu("info");
     EXPECT_EQ(window->slideSteps(), steps) << "shown again, not slid open again";
     menu("dateis_3");  // "EXIT" closes it too
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(window.isNull());
-    EXPECT_FALSE(form->isVisible());
+    EXPECT_TRUE(window.isNull() && !form->isVisible());
 }
 
 using TranslationTest = testing::Form1Fixture;
@@ -127,17 +126,17 @@ void useLanguage(const char* locale)
 
 TEST_F(TranslationTest, GermanReadersSeeTheTextsAsWrittenEveryoneElseEnglishAndQtsButtonsTheSystemLanguage)
 {
+    // A caption, a menu item, the status, a question and a notice.
+    const std::vector<std::string> english{"1. Set start position", "save as...", "does not exist !",
+                                           "Do you want to delete the existing list ?", "Choose a file first !"};
     const struct {
         const char* locale;
-        std::vector<std::string> texts;  // a caption, a menu item, the status, a question, a notice
-        const char* yes;                 // nullptr: as Qt has it for the language
+        std::vector<std::string> texts;
+        const char* yes;  // nullptr: as Qt has it for the language
     } cases[] = {
         {"de_DE", {"1. Startposition einstellen", "speichern unter...", "existiert nicht !",
                    "Wollen Sie die bestehende Liste löschen ?", "Zuerst Datei auswählen !"}, "&Ja"},
-        {"en_US", {"1. Set start position", "save as...", "does not exist !",
-                   "Do you want to delete the existing list ?", "Choose a file first !"}, "&Yes"},
-        {"fr_FR", {"1. Set start position", "save as...", "does not exist !",
-                   "Do you want to delete the existing list ?", "Choose a file first !"}, nullptr},
+        {"en_US", english, "&Yes"}, {"fr_FR", english, nullptr},
     };
     for (const auto& c : cases) {
         useLanguage(c.locale);
