@@ -7,8 +7,6 @@
 #include <sstream>
 #include <string>
 
-#include <unistd.h>
-
 namespace dirnal::testing {
 
 // '\\' on Windows, '/' elsewhere: what the program puts between the names of a path it builds.
@@ -86,12 +84,5 @@ inline std::string contentOf(const std::string& path)
     bytes << std::ifstream(nativePath(path), std::ios::binary).rdbuf();
     return bytes.str();
 }
-
-// Root ignores permissions, so "unreadable" cannot be staged for it.
-#ifdef _WIN32
-inline bool runningAsRoot() { return false; }
-#else
-inline bool runningAsRoot() { return ::geteuid() == 0; }
-#endif
 
 }  // namespace dirnal::testing
