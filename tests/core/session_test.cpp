@@ -53,11 +53,7 @@ protected:
         ASSERT_TRUE(into.readListFile("/in/dirnal.lst", dialogs));
     }
     void fill(const Entries& entries) { fill(entries, session); }
-    void startAt(const std::string& folder, Session& in)
-    {
-        in.setFolder(StoredFolder::StartDirectory, folder);
-        in.confirmStartPosition();
-    }
+    void startAt(const std::string& dir, Session& s) { s.setFolder(StoredFolder::StartDirectory, dir), s.confirmStartPosition(); }
     const Entries& entries() const { return session.list().entries(); }
 
     testing::FakeLister fs;
@@ -205,11 +201,9 @@ TEST_F(SessionTest, SearchSelectsCaseSensitivelyDeleteBlanksOnlyOnceClickedAndTh
     s.deleteSelected();
     EXPECT_EQ(s.list().entries(), (Entries{"/keep", "/x/del", "/y/del", " "})) << "only the empty entries go";
     EXPECT_EQ(s.selectBySearchText("del"), 1);
-    EXPECT_EQ(s.list().currentIndex(), 1) << "the first find is current, as if clicked";
-    EXPECT_EQ(s.status(), "existiert nicht !");
+    EXPECT_TRUE(s.list().currentIndex() == 1 && s.status() == "existiert nicht !") << "current, as if clicked";
     s.deleteSelected();
-    EXPECT_EQ(s.list().entries(), (Entries{"/keep", " "}));
-    EXPECT_EQ(s.status(), "löschen...");
+    EXPECT_TRUE(s.list().entries() == (Entries{"/keep", " "}) && s.status() == "löschen...");
     s.clickEntry(0);
     EXPECT_EQ(s.status(), "ok.");
 
@@ -224,9 +218,8 @@ TEST_F(SessionTest, SearchSelectsCaseSensitivelyDeleteBlanksOnlyOnceClickedAndTh
     box.selectBySearchText("c");
     EXPECT_EQ(box.singlePath(), "/c/x") << "appended, the typed text is safe in the list";
 
-    for (const char* nothing : {"", "\r\n"})
-        EXPECT_TRUE(box.appendSinglePath(nothing, dialogs));
-    EXPECT_TRUE(box.appendSinglePath("/one\r\n", dialogs)) << "pasted with its line break";
+    for (const char* typed : {"", "\r\n", "/one\r\n"})  // nothing to add; pasted with its line break
+        EXPECT_TRUE(box.appendSinglePath(typed, dialogs));
     EXPECT_EQ(box.list().entries(), (Entries{"/a", "/b/x", "/c/x", "/mine", "/one"}));
     Session full(services(PathStyle::Posix));
     fill(Entries(PathList::kMaxEntries, "x"), full);
@@ -263,8 +256,7 @@ TEST_F(SessionTest, ShareConversionsRewriteEntriesAndStartPositionWithOneSeparat
         fill(c.entries, s);
         startAt(c.start, s);
         c.toShares ? s.convertToNetworkShares() : s.convertToDriveLetters();
-        EXPECT_EQ(s.list().entries(), c.expected) << c.start;
-        EXPECT_EQ(s.startPosition(), c.expectedStart) << c.start;
+        EXPECT_EQ(std::pair(s.list().entries(), s.startPosition()), std::pair(c.expected, c.expectedStart)) << c.start;
     }
 }
 
@@ -295,9 +287,8 @@ TEST_F(SessionTest, SavingWritesTheListOrSaysWhyAndChangesNothing)
     settings.values[keys::kListFile] = "";
     session.restorePreviousInput();
     ASSERT_TRUE(session.save(dialogs));  // no storage location: the program's folder
-    EXPECT_EQ(files.files["/opt/dirnal/dirnal.lst"], "/a\r\n\r\n");
-    EXPECT_EQ(session.storageLocation(), "/opt/dirnal/dirnal.lst");
-    EXPECT_EQ(session.status(), "file saved");
+    EXPECT_EQ((Entries{files.files["/opt/dirnal/dirnal.lst"], session.storageLocation(), session.status()}),
+              (Entries{"/a\r\n\r\n", "/opt/dirnal/dirnal.lst", "file saved"}));
     EXPECT_EQ(dialogs.notices, Entries{"Datei dirnal.lst wurde unter /cfg gespeichert"});
 
     // The system's code in brackets, and what became of the old file.
@@ -316,8 +307,7 @@ TEST_F(SessionTest, SavingWritesTheListOrSaysWhyAndChangesNothing)
     // At close: No closes without saving; an empty list is not offered.
     EXPECT_TRUE(session.offerToSave(dialogs));
     EXPECT_EQ(dialogs.questions, Entries{"Wollen Sie die Datei /opt/dirnal/dirnal.lst speichern ?"});
-    EXPECT_TRUE(Session(services(PathStyle::Posix)).offerToSave(dialogs));
-    EXPECT_EQ(dialogs.questions.size(), 1u);
+    EXPECT_TRUE(Session(services(PathStyle::Posix)).offerToSave(dialogs) && dialogs.questions.size() == 1);
 }
 
 TEST_F(SessionTest, ReadingAppendsWhatFitsAndAnUnreadableFileChangesNothing)
@@ -325,8 +315,7 @@ TEST_F(SessionTest, ReadingAppendsWhatFitsAndAnUnreadableFileChangesNothing)
     fill(Entries(PathList::kMaxEntries - 2, "x"));
     files.files["/l/dirnal.lst"] = "/a\r\n" + std::string(kMaxEntryLength + 1, 'z') + "\n/b\r/c\r\n";
     ASSERT_TRUE(session.readListFile("/l/dirnal.lst", dialogs));
-    EXPECT_EQ(session.list().count(), PathList::kMaxEntries);
-    EXPECT_EQ(entries().back(), "/b");
+    EXPECT_TRUE(session.list().count() == PathList::kMaxEntries && entries().back() == "/b");
     const Messages m;
     EXPECT_EQ(dialogs.notices, m.readNotices({{}, /*linesLeftOut=*/1, /*linesTooLong=*/1}, false));
     EXPECT_EQ(dialogs.notices[0], "1 Zeile(n) der Datei sind länger als 32767 Zeichen und wurden nicht gelesen.");

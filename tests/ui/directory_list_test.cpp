@@ -12,16 +12,10 @@
 namespace dirnal::ui {
 namespace {
 
-// Counts the events of one type that reach the objects it watches.
-struct EventCounter final : QObject {
-    EventCounter(QEvent::Type counted, int& count) : type(counted), seen(count) {}
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        seen += event->type() == type ? 1 : 0;
-        return false;
-    }
-    QEvent::Type type;
-    int& seen;
+// Counts the queued calls that reach the objects it watches.
+struct QueuedCalls final : QObject {
+    bool eventFilter(QObject*, QEvent* event) override { count += event->type() == QEvent::MetaCall; return false; }
+    int count = 0;
 };
 
 TEST(DirectoryList, ShowsTheOpenFolderAtOnceItsSubdirectoriesWhenReadAndDropsAListingNoLongerWanted)
@@ -35,10 +29,8 @@ TEST(DirectoryList, ShowsTheOpenFolderAtOnceItsSubdirectoriesWhenReadAndDropsALi
     lister.hold(tree.path("big"));
     DirectoryList list;
     list.setLister(lister, [](const std::string&) { return std::string("/"); });
-    // Each listing read comes back to the list as a queued call, the one no longer wanted too.
-    int listingsBack = 0;
-    EventCounter counter(QEvent::MetaCall, listingsBack);
-    list.installEventFilter(&counter);
+    QueuedCalls listingsBack;  // each listing read comes back as one, the one no longer wanted too
+    list.installEventFilter(&listingsBack);
     const auto fromEnd = [&](int row) { return list.model()->index(list.model()->rowCount() - row, 0); };
     QSignalSpy shown(&list, &DirectoryList::subdirectoriesShown);
 
@@ -48,7 +40,7 @@ TEST(DirectoryList, ShowsTheOpenFolderAtOnceItsSubdirectoriesWhenReadAndDropsALi
     ASSERT_TRUE(list.setPath(tree.path("other")));
     ASSERT_TRUE(shown.wait(5000));
     lister.release();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return listingsBack == 2; }, 5000));  // the held one, late, for a folder no longer open
+    ASSERT_TRUE(QTest::qWaitFor([&] { return listingsBack.count == 2; }, 5000));  // the held one, late, for a folder no longer open
     EXPECT_EQ(fromEnd(2).data().toString().trimmed() + u'/' + fromEnd(1).data().toString().trimmed(), "other/c");
     EXPECT_EQ(shown.count(), 1);
 }

@@ -29,11 +29,10 @@ TEST_F(LayoutTest, EveryControlLiesWithinItsFrameAndShowsItsWholeCaptionInTheCho
 {
     ASSERT_EQ(QFontInfo(windowFont()).family(), QStringLiteral("Liberation Sans")) << "the font package is missing";
     click("cmd_selshow");  // the find area in view
-    for (QWidget* widget : form->centralWidget()->findChildren<QWidget*>(QRegularExpression(QStringLiteral("^(?!qt_)\\w+$")))) {
-        const QWidget* frame = widget->parentWidget();
-        if (frame != form->centralWidget()) {
-            EXPECT_TRUE(frame->rect().contains(widget->geometry())) << widget->objectName().toStdString();
-        }
+    const QWidget* client = form->centralWidget();
+    for (QWidget* widget : client->findChildren<QWidget*>(QRegularExpression(QStringLiteral("^(?!qt_)\\w+$")))) {
+        const std::string name = widget->objectName().toStdString();
+        EXPECT_TRUE(widget->parentWidget() == client || widget->parentWidget()->rect().contains(widget->geometry())) << name;
         QRect area = CaptionButton::captionArea(widget->rect());
         int flags = CaptionButton::kCaptionFlags;
         if (qobject_cast<FittingLabel*>(widget)) {
@@ -46,9 +45,8 @@ TEST_F(LayoutTest, EveryControlLiesWithinItsFrameAndShowsItsWholeCaptionInTheCho
         } else if (!qobject_cast<CaptionButton*>(widget)) {
             continue;
         }
-        const QString caption = widget->property("text").toString();
-        const QRect needed = QFontMetrics(widget->font()).boundingRect(area, flags, caption);
-        EXPECT_TRUE(needed.width() <= area.width() && needed.height() <= area.height()) << widget->objectName().toStdString();
+        const QRect needed = QFontMetrics(widget->font()).boundingRect(area, flags, widget->property("text").toString());
+        EXPECT_TRUE(needed.width() <= area.width() && needed.height() <= area.height()) << name;
     }
 }
 
@@ -70,8 +68,8 @@ TEST_F(LayoutTest, EveryStatusTextIsShownWholeInASmallerFontOrCutShortWithTheWho
         }
     }
     form->session().reportDriveUnavailable();
-    EXPECT_EQ(status->shownText(), QString::fromStdString(m.driveUnavailable())) << "whole, in a smaller font";
-    EXPECT_TRUE(status->toolTip().isEmpty());
+    EXPECT_TRUE(status->shownText() == QString::fromStdString(m.driveUnavailable()) && status->toolTip().isEmpty())
+        << "whole, in a smaller font";
 }
 
 TEST_F(LayoutTest, ResizingSnapsToTheSmallestSizeAndFitsListAndToolArea)
@@ -85,8 +83,8 @@ TEST_F(LayoutTest, ResizingSnapsToTheSmallestSizeAndFitsListAndToolArea)
         const QSize expected = outer.expandedTo(QSize(508, 414));  // 7620 x 6200 twips, rounded up
         EXPECT_EQ(form->frameGeometry().size(), expected);
         // The list at 180, 840 twips, 350.52 narrower and 3180 lower; the tools 2265 above the bottom.
-        EXPECT_EQ(find("List1")->geometry(), QRect(12, 56, expected.width() - 23, expected.height() - 212));
-        EXPECT_EQ(find("Frame3")->pos(), QPoint(8, expected.height() - 151));
+        EXPECT_EQ(std::pair(find("List1")->geometry(), find("Frame3")->pos()),
+                  std::pair(QRect(12, 56, expected.width() - 23, expected.height() - 212), QPoint(8, expected.height() - 151)));
     }
     click("cmd_selshow");
     EXPECT_EQ(form->frameGeometry().width(), 704) << "10560 twips show the find area";
