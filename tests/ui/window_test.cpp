@@ -214,8 +214,7 @@ TEST_F(WindowTest, TheConversionButtons)
         {"cmd_rel", {longName, gone}, "DOS"}, {"cmd_rel", {longName.substr(tree.root().size() + 1), gone}, "DOS"}};
     for (const auto& step : steps) {
         click(step.button);
-        EXPECT_EQ(entries(), step.after) << step.button;
-        EXPECT_EQ(text("cmd_DOS"), step.caption) << step.button;
+        EXPECT_TRUE(entries() == step.after && text("cmd_DOS") == step.caption) << step.button;
         EXPECT_TRUE(testing::ScreenReader::nameOf(find("cmd_DOS")).startsWith(QString(step.caption) + ':'));
     }
 
