@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QRegularExpression>
+#include <QSignalSpy>
 
 #include "core/messages.h"
 #include "platform/drive_of.h"
@@ -205,6 +206,9 @@ TEST_F(WindowTest, TheConversionButtons)
     services.session.shortName = [&](const std::string& p) { return p == longName ? shortName : p; };
     services.session.longName = [&](const std::string& p) { return p == shortName ? longName : p; };
     open(tree.root());
+    QAbstractItemModel* model = find<QAbstractItemView>("List1")->model();
+    QSignalSpy added(model, &QAbstractItemModel::rowsInserted), rewritten(model, &QAbstractItemModel::dataChanged),
+        reset(model, &QAbstractItemModel::modelReset);
     const std::string gone = "/gibt/es/nicht";
     fill({longName, gone});
     dialogs.answers = {false, true};  // making relative asks first: No changes nothing
@@ -218,6 +222,10 @@ TEST_F(WindowTest, TheConversionButtons)
         EXPECT_TRUE(testing::ScreenReader::nameOf(find("cmd_DOS")).startsWith(QString(step.caption) + ':'));
     }
 
+    // The list's rows follow each change: added, rewritten, and reset only when it is rebuilt.
+    EXPECT_TRUE(added.count() == 2 && rewritten.count() == 5 && reset.count() == 0);
+    menu("optionens_3");  // "doppelte Einträge löschen"
+    EXPECT_EQ(reset.count(), 1);
     click("cmd_DirtoUNC");
     EXPECT_TRUE(!shown("cmd_DirtoUNC") && shown("cmd_UNCtoDir"));
     click("cmd_UNCtoDir");
