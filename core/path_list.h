@@ -12,7 +12,7 @@ struct ListChange {
         Rewritten,  // the text of the entries first..last
         Appended,   // the entries first..last are new at the end
         Selection,  // the selected flags of the entries first..last
-        Current,    // which entry is current
+        Current,    // which entry is current (the list's own; first and last say nothing)
     };
     Kind kind = Kind::Rebuilt;
     int first = 0;

@@ -11,8 +11,9 @@
 
 namespace dirnal {
 
-// Every public operation runs as one: what it changed is announced when
-// the outermost one ends, and before each question or notice on the way.
+// Every public operation that changes what listeners hear runs as one: what
+// it changed is announced when the outermost one ends, and before each
+// question or notice on the way.
 class Session::Operation {
 public:
     explicit Operation(Session& session) : session_(session) { ++session_.operationDepth_; }
@@ -40,24 +41,43 @@ void Session::addListener(SessionListener& listener)
 
 void Session::removeListener(SessionListener& listener)
 {
-    std::erase(listeners_, &listener);
+    std::replace(listeners_.begin(), listeners_.end(), &listener, static_cast<SessionListener*>(nullptr));
+    if (!announcing_)
+        std::erase(listeners_, nullptr);
 }
 
 void Session::announce()
+{
+    if (announcing_) {
+        announceAgain_ = true;
+        return;
+    }
+    announcing_ = true;
+    do {
+        announceAgain_ = false;
+        announceOnce();
+    } while (announceAgain_);
+    announcing_ = false;
+    std::erase(listeners_, nullptr);
+}
+
+void Session::announceOnce()
 {
     const std::vector<ListChange> changes = list_.takeChanges();
     const Announced before = std::exchange(
         announced_, Announced{startPosition_, storageLocation_, nameForm_, clicked_, singlePath_, statusCount_, busy_});
     const Announced now = announced_;
-    // A listener may run an operation of its own, which announces itself.
-    const std::vector<SessionListener*> listeners = listeners_;
+    // By index: a listener may add or remove one meanwhile.
+    const auto tellEach = [this](const auto& tell) {
+        for (std::size_t i = 0; i < listeners_.size(); ++i)
+            if (SessionListener* listener = listeners_[i])
+                tell(*listener);
+    };
     for (const ListChange& change : changes)
-        for (SessionListener* listener : listeners)
-            listener->listChanged(change);
+        tellEach([&](SessionListener& listener) { listener.listChanged(change); });
     const auto notify = [&](bool changed, void (SessionListener::*heard)()) {
         if (changed)
-            for (SessionListener* listener : listeners)
-                (listener->*heard)();
+            tellEach([&](SessionListener& listener) { (listener.*heard)(); });
     };
     notify(now.startPosition != before.startPosition, &SessionListener::startPositionChanged);
     notify(now.storageLocation != before.storageLocation, &SessionListener::storageLocationChanged);
@@ -218,7 +238,14 @@ GenerationReport Session::generate(bool keepExisting, Dialogs& dialogs, const Wa
     if (keepExisting)
         retained = list_.entries();
     list_.clear();
+    // Idle again also when the walk fails; the operation, ending after
+    // this, announces it.
+    struct IdleAtTheEnd {
+        bool& busy;
+        ~IdleAtTheEnd() { busy = false; }
+    };
     busy_ = true;
+    const IdleAtTheEnd idle{busy_};
     announce();
 
     const std::string root = folders_.startDirectory;
@@ -229,7 +256,6 @@ GenerationReport Session::generate(bool keepExisting, Dialogs& dialogs, const Wa
     setStatus(messages_.total(result.report.total));
     for (const std::string& notice : messages_.walkNotices(result.report))
         tell(dialogs, notice);
-    busy_ = false;
     return result.report;
 }
 
@@ -263,11 +289,12 @@ void Session::clickEntry(int index)
     singlePathTyped_ = false;
 }
 
-void Session::selectEntries(int first, int last, bool selected)
+void Session::selectEntries(const std::vector<SelectionRange>& ranges)
 {
     const Operation operation(*this);
-    for (int i = std::max(first, 0); i <= std::min(last, list_.count() - 1); ++i)
-        list_.setSelected(i, selected);
+    for (const SelectionRange& range : ranges)
+        for (int i = std::max(range.first, 0); i <= std::min(range.last, list_.count() - 1); ++i)
+            list_.setSelected(i, range.selected);
 }
 
 int Session::selectBySearchText(std::string_view text)

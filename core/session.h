@@ -34,6 +34,13 @@ struct StoredFolders {
     std::string listFileDrive;      // ... and its drive
 };
 
+// Entries first..last of the list, to be selected or not.
+struct SelectionRange {
+    int first;
+    int last;
+    bool selected;
+};
+
 // The entry last made current by a click or a search, and whether it
 // named an existing directory then.
 struct ClickedEntry {
@@ -66,7 +73,8 @@ public:
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
 
-    // Listeners must outlive the session or be removed before they go.
+    // A listener is told until it is removed, also while the session tells
+    // the others; one that goes first must be removed.
     void addListener(SessionListener& listener);
     void removeListener(SessionListener& listener);
 
@@ -85,7 +93,6 @@ public:
     const Messages& messages() const { return messages_; }
 
     // What the directory panels show; front ends report every change.
-    const StoredFolders& folders() const { return folders_; }
     void setFolder(StoredFolder folder, std::string path);
 
     // Makes the start-position panel's open directory the start position.
@@ -127,8 +134,8 @@ public:
     // A click on an entry: it becomes current, the status line tells
     // whether it exists, and its text goes into the single-path box.
     void clickEntry(int index);
-    // Selects or deselects the entries first..last, as the user did in the view.
-    void selectEntries(int first, int last, bool selected);
+    // Selects or deselects entries, as the user did in the view.
+    void selectEntries(const std::vector<SelectionRange>& ranges);
     // Selects the entries holding the text; the first becomes current, as
     // if clicked, but its text goes into the single-path box only when the
     // user has not typed there since. The index of the first, or -1.
@@ -193,8 +200,11 @@ private:
         bool busy = false;
     };
 
-    // Tells the listeners what changed since they were last told.
+    // Tells the listeners what changed since they were last told. Asked
+    // while they are being told (a listener ran an operation), it tells
+    // that too once they all have heard what came before.
     void announce();
+    void announceOnce();
     // Questions and notices, with every change announced first, so that
     // the user reads them with the state they are about.
     bool ask(Dialogs& dialogs, const std::string& question);
@@ -211,8 +221,10 @@ private:
 
     SessionServices services_;
     Messages messages_;
-    std::vector<SessionListener*> listeners_;
+    std::vector<SessionListener*> listeners_;  // null: removed while they were being told
     int operationDepth_ = 0;
+    bool announcing_ = false;
+    bool announceAgain_ = false;
     Announced announced_;
     PathList list_;
     std::string startPosition_;

@@ -58,7 +58,6 @@ protected:
         StoredFolder drive;
     };
     FolderPanel(Controls controls, Folders folders, const Sources& sources, QObject* parent);
-    QWidget* frame() const { return controls_.frame; }
 
 private:
     void driveChosen();

@@ -1,7 +1,6 @@
 #include "ui/form1.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCloseEvent>
 #include <QLineEdit>
 #include <QScreen>
@@ -111,10 +110,8 @@ void Form1::statusChanged()
 void Form1::busyChanged()
 {
     const bool busy = session_->busy();
-    if (busy) {
+    if (busy)
         focusBeforeBusy_ = focusWidget();
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-    }
     // The one switch for everything that acts: every button, image button,
     // panel and the list, and the items of the two menus with their
     // shortcuts; for the mouse, the keyboard and a screen reader alike.
@@ -125,7 +122,6 @@ void Form1::busyChanged()
         item->setEnabled(!busy);
     if (busy)
         return;
-    QApplication::restoreOverrideCursor();
     if (focusBeforeBusy_)
         focusBeforeBusy_->setFocus(Qt::OtherFocusReason);
     // A close asked for meanwhile, with its offer to save the new list, once

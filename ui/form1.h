@@ -18,7 +18,7 @@ namespace dirnal::ui {
 
 class StartPositionPanel;
 
-// What the main window works with; tests hand in fakes.
+// What the main window works with, every part given; tests hand in fakes.
 struct Form1Services {
     SessionServices session;            // its texts are the window's language, whatever is given
     DriveSelector::DriveSource drives = {};  // the drives the two panels offer

@@ -21,7 +21,7 @@ QVariant PathListModel::data(const QModelIndex& index, int role) const
     return {};
 }
 
-void PathListModel::follow(const ListChange& change)
+bool PathListModel::follow(const ListChange& change)
 {
     using Kind = ListChange::Kind;
     if (change.kind == Kind::Appended && change.first == rows_) {
@@ -34,7 +34,9 @@ void PathListModel::follow(const ListChange& change)
         beginResetModel();
         rows_ = list_.count();
         endResetModel();
+        return true;
     }
+    return false;
 }
 
 }  // namespace dirnal::ui

@@ -17,8 +17,9 @@ public:
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
 
-    // The entries and the rows after a change of the list.
-    void follow(const ListChange& change);
+    // The entries and the rows after a change of the list; true when the
+    // model was reset for it.
+    bool follow(const ListChange& change);
 
 private:
     const PathList& list_;

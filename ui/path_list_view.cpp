@@ -37,8 +37,9 @@ void PathListView::setSession(Session& session)
 
 void PathListView::listChanged(const ListChange& change)
 {
-    model_->follow(change);
-    switch (change.kind) {
+    // A model reset cleared the view's selection and current entry.
+    const bool reset = model_->follow(change);
+    switch (reset ? ListChange::Kind::Rebuilt : change.kind) {
     case ListChange::Kind::Rebuilt:
         showSelection(0, session_->list().count() - 1);
         showCurrent();
@@ -63,7 +64,7 @@ void PathListView::showSelection(int first, int last)
     if (first > last)
         return;
     // The view's selection as flags, in time linear in rows and ranges.
-    std::vector<char> shown(static_cast<std::size_t>(std::max(last - first + 1, 0)), 0);
+    std::vector<char> shown(static_cast<std::size_t>(last - first + 1), 0);
     for (const QItemSelectionRange& range : selectionModel()->selection())
         for (int row = std::max(range.top(), first); row <= std::min(range.bottom(), last); ++row)
             shown[static_cast<std::size_t>(row - first)] = 1;
@@ -126,10 +127,12 @@ void PathListView::selectedInView(const QItemSelection& selected, const QItemSel
 {
     if (showingSession_)
         return;
+    std::vector<SelectionRange> ranges;
     for (const QItemSelectionRange& range : deselected)
-        session_->selectEntries(range.top(), range.bottom(), false);
+        ranges.push_back({range.top(), range.bottom(), false});
     for (const QItemSelectionRange& range : selected)
-        session_->selectEntries(range.top(), range.bottom(), true);
+        ranges.push_back({range.top(), range.bottom(), true});
+    session_->selectEntries(ranges);
 }
 
 void PathListView::madeCurrentInView(const QModelIndex& current)

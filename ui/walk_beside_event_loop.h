@@ -8,7 +8,8 @@
 namespace dirnal::ui {
 
 // Runs a walk on a thread of its own while the event loop goes on, so that
-// the windows keep being drawn and a request to close a window reaches it.
+// the windows keep being drawn under a wait cursor and a request to close a
+// window reaches it (the window lets nothing act while the session is busy).
 // A walk that takes longer than half a second shows how many directories it
 // has found so far, every tenth of a second.
 GeneratedList walkBesideEventLoop(const std::function<GeneratedList()>& walk, const std::atomic<int>& found,

@@ -82,10 +82,11 @@ TEST_F(SessionTest, StartUpAppliesTheStoredFoldersThatExistInOrderAndShutDownAnd
         std::vector<StoredFolder> applied;
         s.startUp([&](StoredFolder f, const std::string& path) { applied.push_back(f), s.setFolder(f, path); });
         EXPECT_TRUE(std::is_sorted(applied.begin(), applied.end()));
-        const StoredFolders& got = s.folders();
-        EXPECT_EQ((Entries{got.startDirectory, got.startDrive, got.listFileDirectory, got.listFileDrive,
-                           s.storageLocation(), s.startPosition()}),
-                  (Entries{c.folders[0], c.folders[1], c.folders[2], c.folders[3], c.storageLocation, c.folders[0]}));
+        EXPECT_EQ((Entries{s.storageLocation(), s.startPosition()}), (Entries{c.storageLocation, c.folders[0]}));
+        s.shutDown();  // what it stores is what the panels show
+        EXPECT_EQ((Entries{settings.values[keys::kStartDirectory], settings.values[keys::kStartDrive],
+                           settings.values[keys::kListFileDirectory], settings.values[keys::kListFileDrive]}),
+                  c.folders);
     }
     settings.unusable = "/home/u/.config/x.conf";
     session.startUp({}, &dialogs);
@@ -103,7 +104,8 @@ TEST_F(SessionTest, StartUpAppliesTheStoredFoldersThatExistInOrderAndShutDownAnd
     settings.values[keys::kListFile] = "/elsewhere/list.lst";
     session.setFolder(StoredFolder::StartDirectory, "/x");
     session.restorePreviousInput();
-    EXPECT_EQ((Entries{session.storageLocation(), session.folders().startDirectory, session.startPosition()}),
+    session.shutDown();
+    EXPECT_EQ((Entries{session.storageLocation(), settings.values[keys::kStartDirectory], session.startPosition()}),
               (Entries{"/elsewhere/list.lst", "/srv/cad", "/start"}));
 }
 
@@ -125,8 +127,8 @@ TEST_F(SessionTest, EachOperationAnnouncesWhatItChangedOnceItIsDoneAndBeforeItAs
     } cases[] = {
         {"click", [&] { session.clickEntry(1); }, {"list Current 1-1", "clicked", "single path", "status"}},
         {"click again", [&] { session.clickEntry(1); }, {"status"}},
-        {"select", [&] { session.selectEntries(0, 1, true); }, {"list Selection 0-1"}},
-        {"select again", [&] { session.selectEntries(0, 1, true); }, {}},
+        {"select", [&] { session.selectEntries({{0, 1, true}}); }, {"list Selection 0-1"}},
+        {"select again", [&] { session.selectEntries({{0, 1, true}}); }, {}},
         {"search", [&] { session.selectBySearchText("y"); },
          {"list Selection 0-2", "list Current 2-2", "clicked", "single path", "status"}},
         {"quotes", [&] { session.toggleQuotes(); }, {"list Rewritten 0-2"}},
@@ -185,7 +187,7 @@ TEST_F(SessionTest, SearchSelectsCaseSensitivelyDeleteBlanksOnlyOnceClickedAndTh
         Entries selected;
     } cases[] = {{"temp", 0, {"/temp/a", "/x/temp"}}, {"", 0, {"/temp/a", "/Temp/b", " ", "/x/temp"}}, {"no", -1, {}}};
     for (const auto& c : cases) {
-        session.selectEntries(2, 2, true);  // a selection made before is replaced
+        session.selectEntries({{2, 2, true}});  // a selection made before is replaced
         EXPECT_EQ(session.selectBySearchText(c.text), c.first) << c.text;
         Entries selected;
         for (int i = 0; i < session.list().count(); ++i)
@@ -197,7 +199,7 @@ TEST_F(SessionTest, SearchSelectsCaseSensitivelyDeleteBlanksOnlyOnceClickedAndTh
     Session s(services(PathStyle::Posix));
     fs.addDirectory("/keep");
     fill({"/keep", "/x/del", "", "/y/del", " "}, s);
-    s.selectEntries(1, 1, true);
+    s.selectEntries({{1, 1, true}});
     s.deleteSelected();
     EXPECT_EQ(s.list().entries(), (Entries{"/keep", "/x/del", "/y/del", " "})) << "only the empty entries go";
     EXPECT_EQ(s.selectBySearchText("del"), 1);
