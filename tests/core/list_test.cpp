@@ -124,8 +124,9 @@ TEST(DisplayOrder, IgnoresLetterCaseAlsoOfLatin1AndBreaksTiesByExactName)
 {
     EXPECT_EQ(sorted({"cherry", "Banana", "apple", "banana", "Apple", "abc", "ab"}),
               (std::vector<std::string>{"ab", "abc", "Apple", "apple", "Banana", "banana", "cherry"}));
-    // "Ärger" and "ärger" sort together, after plain "Z" names.
-    EXPECT_EQ(sorted({"ärger", "Zebra", "Ärger", "ab"}), (std::vector<std::string>{"ab", "Zebra", "Ärger", "ärger"}));
+    // "Ärger" and "ärger" sort together, after plain "Z" names, and both before "Äz".
+    EXPECT_EQ(sorted({"ärger", "Zebra", "Äz", "Ärger", "ab"}),
+              (std::vector<std::string>{"ab", "Zebra", "Ärger", "ärger", "Äz"}));
 }
 
 TEST(DisplayOrder, IsAStrictOrderAlsoForInvalidUtf8)

@@ -38,7 +38,7 @@ TEST(PathQueries, DirExistsAndFileExistsTellFoldersFilesAndNothingApartAndFindTh
     const std::tuple<std::string, bool, bool> cases[] = {  // path, a folder, a file
         {dir, true, false}, {dir + "//", true, false}, {tree.symlink(dir, "link"), true, false}, {file, false, true},
         {tree.symlink(file, "file-link"), false, true}, {file + "/", false, false}, {tree.path("missing"), false, false},
-        {"", false, false}, {tree.root() + std::string("\0/x", 3), false, false},
+        {"", false, false}, {tree.root() + std::string("\0/x", 3), false, false}, {file + std::string("\0", 1), false, false},
         {executableDirectory() + "/platform_tests", false, true},
     };
     for (const auto& [path, isFolder, isFile] : cases)
