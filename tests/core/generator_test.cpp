@@ -1,6 +1,5 @@
-// The level-order walk: its order, links back to an ancestor, the list's
-// limit, any number of listings at once, and folders that vanish or lock
-// while it runs.
+// The level-order walk: its order, links back to an ancestor, the list's limit, any number of listings at once,
+// and folders that vanish or lock while it runs.
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -16,16 +15,12 @@ namespace {
 
 using testing::FakeLister;
 using Entries = std::vector<std::string>;
+using Status = DirectoryListing::Status;
 
 TEST(Generator, WalksLevelByLevelInDisplayOrderAndKeepsRetainedEntriesAfterwards)
 {
-    const struct {
-        const char* what;
-        std::initializer_list<std::string> tree;
-        std::string root;
-        Entries retained, expected;
-        int total, unreadable;
-    } cases[] = {
+    // what, tree, root, retained, list, total, unreadable
+    const std::tuple<const char*, Entries, std::string, Entries, Entries, int, int> cases[] = {
         {"every entry expanded in queue order",
          {"C:\\r\\b", "C:\\r\\A", "C:\\r\\A\\z", "C:\\r\\A\\y", "C:\\r\\b\\x", "C:\\r\\A\\y\\deep"}, "C:\\r", {},
          {"C:\\r\\A", "C:\\r\\b", "C:\\r\\A\\y", "C:\\r\\A\\z", "C:\\r\\b\\x", "C:\\r\\A\\y\\deep"}, 6, 0},
@@ -35,14 +30,13 @@ TEST(Generator, WalksLevelByLevelInDisplayOrderAndKeepsRetainedEntriesAfterwards
         {"an unreadable root gives nothing but is reported", {"C:\\x\\locked", "C:\\x\\locked\\a"},
          "C:\\x\\locked", {"kept"}, {"kept"}, 0, 1},
     };
-    for (const auto& c : cases) {
+    for (const auto& [what, paths, root, retained, list, total, unreadable] : cases) {
         FakeLister fs;
-        fs.addPaths(c.tree);
+        fs.addPaths(paths);
         fs.makeUnreadable("C:\\x\\locked");
-        const auto [entries, report] = walkTree(c.root, c.retained, fs);
-        EXPECT_EQ(std::tuple(entries, report.total, report.unreadable), std::tuple(c.expected, c.total, c.unreadable))
-            << c.what;
-        EXPECT_EQ(fs.listings(), c.total + 1) << c.what << ": the root and each directory found, once";
+        const auto [entries, report] = walkTree(root, retained, fs);
+        EXPECT_EQ(std::tuple(entries, report.total, report.unreadable), std::tuple(list, total, unreadable)) << what;
+        EXPECT_EQ(fs.listings(), total + 1) << what << ": the root and each directory found, once";
     }
 }
 
@@ -59,8 +53,7 @@ TEST(Generator, EntersALinkToAnAncestorOnceAndDoesNotFollowIt)
     EXPECT_EQ(report.cyclesSkipped, 3);
 }
 
-// After the first listing some directories are gone and some locked:
-// they were seen by their parent, but cannot be listed themselves.
+// After the first listing some directories are gone and some locked: seen by their parent, they cannot be listed.
 struct ChangingLister final : DirectoryLister {
     ChangingLister(const FakeLister& fake, std::set<std::string> gone, std::set<std::string> locked)
         : tree(fake), vanish(std::move(gone)), lock(std::move(locked)) {}
@@ -69,9 +62,7 @@ struct ChangingLister final : DirectoryLister {
     {
         if (listed++ == 0 || !(vanish.contains(directory) || lock.contains(directory)))
             return tree.list(directory);
-        DirectoryListing gone;  // NotADirectory; Unreadable when locked
-        gone.status = lock.contains(directory) ? DirectoryListing::Status::Unreadable : gone.status;
-        return gone;
+        return {lock.contains(directory) ? Status::Unreadable : Status::NotADirectory, {}, {}, {}};
     }
     const FakeLister& tree;
     const std::set<std::string> vanish, lock;
@@ -85,45 +76,17 @@ TEST(Faults, DirectoriesThatVanishOrLockDuringTheWalkStayUnexpanded)
         tree.addPaths({a, a + "/x", a + "/x/leaf", a + "/y", a + "/y/leaf"});
     for (int pool : {1, 16}) {
         const ChangingLister changing(tree, {"/r/b", "/r/c/y"}, {"/r/a/x"});
-        WalkOptions options;
-        options.concurrentListings = pool;
-        const auto [entries, report] = walkTree("/r", {}, changing, options);
-        EXPECT_EQ(entries, (Entries{"/r/a", "/r/b", "/r/c", "/r/a/x", "/r/a/y", "/r/c/x", "/r/c/y", "/r/a/y/leaf",
-                                    "/r/c/x/leaf"})) << pool;
-        EXPECT_EQ(report.unreadable, 1) << pool;
+        const auto [entries, report] = walkTree("/r", {}, changing, {.concurrentListings = pool, .progress = {}});
+        EXPECT_EQ(std::pair(entries, report.unreadable), std::pair(Entries{"/r/a", "/r/b", "/r/c", "/r/a/x", "/r/a/y",
+                  "/r/c/x", "/r/c/y", "/r/a/y/leaf", "/r/c/x/leaf"}, 1)) << pool;
     }
 }
 
-// A random tree: random fan-out and depth, some unreadable directories and
-// some links back to an ancestor.
-void growRandomTree(FakeLister& fs, unsigned seed, int directories)
-{
-    std::mt19937 random(seed);
-    std::vector<std::string> known{"/r"};
-    fs.addDirectory("/r");
-    for (int i = 0; i < directories; ++i) {
-        const std::string parent = known[random() % known.size()];
-        const std::string name = (random() % 2 ? "D" : "d") + std::to_string(random() % 1000);
-        const std::string child = parent + "/" + name;
-        if (fs.dirExists(child))
-            continue;
-        fs.addChild(parent, name);
-        known.push_back(child);
-        if (known.size() > 30 && random() % 23 == 0)
-            fs.makeUnreadable(child);
-        if (random() % 41 == 0)
-            fs.addLink(child, "zurueck", known[random() % known.size()]);
-    }
-}
-
-// What a walk from /r gives, listing this many directories at once; the
-// progress it reports grows level by level up to the total.
+// What a walk from /r gives, listing this many directories at once; its progress grows level by level to the total.
 auto walkWith(int pool, const std::vector<std::string>& retained, const FakeLister& fs)
 {
-    WalkOptions options;
-    options.concurrentListings = pool;
     std::vector<int> progress{0};
-    options.progress = [&](int found) { progress.push_back(found); };
+    const WalkOptions options{.concurrentListings = pool, .progress = [&](int found) { progress.push_back(found); }};
     const GeneratedList walk = walkTree("/r", retained, fs, options);
     const GenerationReport& r = walk.report;
     EXPECT_TRUE(std::is_sorted(progress.begin(), progress.end()) && progress.back() == r.total);
@@ -133,8 +96,23 @@ auto walkWith(int pool, const std::vector<std::string>& retained, const FakeList
 TEST(ConcurrentWalk, GivesTheSequentialResultForAnyNumberOfListingsAtOnce)
 {
     for (unsigned seed = 1; seed <= 12; ++seed) {
+        // A random tree: random fan-out and depth, some unreadable directories and some links back to an ancestor.
         FakeLister fs(PathStyle::Posix);
-        growRandomTree(fs, seed, 300 + static_cast<int>(seed) * 40);
+        std::mt19937 random(seed);
+        std::vector<std::string> known{"/r"};
+        for (int i = 0; i < 300 + static_cast<int>(seed) * 40; ++i) {
+            const std::string parent = known[random() % known.size()];
+            const std::string name = (random() % 2 ? "D" : "d") + std::to_string(random() % 1000);
+            const std::string child = parent + "/" + name;
+            if (fs.dirExists(child))
+                continue;
+            fs.addChild(parent, name);
+            known.push_back(child);
+            if (known.size() > 30 && random() % 23 == 0)
+                fs.makeUnreadable(child);
+            if (random() % 41 == 0)
+                fs.addLink(child, "zurueck", known[random() % known.size()]);
+        }
         const auto expected = walkWith(1, {"/r/kept", "/r/d1"}, fs);
         ASSERT_GT(std::get<0>(expected).size(), 50u);
         for (int pool : {2, 16, 64})
@@ -144,8 +122,7 @@ TEST(ConcurrentWalk, GivesTheSequentialResultForAnyNumberOfListingsAtOnce)
 
 TEST(ConcurrentWalk, FillsTheListExactlyKeepingEveryRetainedEntryAndStopsAtTheSameEntryForAnyNumberOfListings)
 {
-    // Flat and just fitting; wide and deep enough to pass the limit in the
-    // middle of a level, with unreadable directories before and after.
+    // Flat and just fitting; wide and deep, passing the limit mid-level, with unreadable directories before and after.
     for (const bool passes : {false, true}) {
         FakeLister fs(PathStyle::Posix);
         for (int i = 0; i < (passes ? 200 : PathList::kMaxEntries - 100); ++i) {
@@ -161,8 +138,7 @@ TEST(ConcurrentWalk, FillsTheListExactlyKeepingEveryRetainedEntryAndStopsAtTheSa
             retained.push_back("R:\\kept" + std::to_string(i));
         const auto expected = walkWith(1, retained, fs);
         const auto& [entries, total, unreadable, cycles, lineBreaks, limitReached] = expected;
-        EXPECT_EQ(limitReached, passes);
-        EXPECT_EQ(total, PathList::kMaxEntries - 100);
+        EXPECT_EQ(std::pair(limitReached, total), std::pair(passes, PathList::kMaxEntries - 100));
         ASSERT_EQ(entries.size(), std::size_t{PathList::kMaxEntries});
         EXPECT_EQ(std::vector(entries.end() - 100, entries.end()), retained) << "no retained entry is cut off";
         for (int pool : {2, 16, 64})

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <tuple>
 
 #include "core/delete_double.h"
 #include "core/list_file.h"
@@ -34,10 +35,8 @@ TEST(PathList, KeepsOrderRepeatsEmptyEntriesAndFlagsUpToItsLimitAndRejectsIndexe
     EXPECT_TRUE(list.count() == 0 && list.currentIndex() == -1);
 
     EXPECT_EQ(list.assign(Entries(40000, "x")), PathList::kMaxEntries);
-    EXPECT_TRUE(list.isFull());
     list.replaceEntry(PathList::kMaxEntries - 1, "last");
-    EXPECT_FALSE(list.append("one too many"));
-    EXPECT_EQ(list.entries().back(), "last");
+    EXPECT_TRUE(list.isFull() && !list.append("one too many") && list.entries().back() == "last");
 
     list.assign({"a"});
     EXPECT_THROW((void)list.entryAt(1), std::out_of_range);
@@ -51,11 +50,7 @@ TEST(PathList, KeepsOrderRepeatsEmptyEntriesAndFlagsUpToItsLimitAndRejectsIndexe
 TEST(PathList, NotesWhatChangedAsOneRangeAKindInARowAndARebuildAlone)
 {
     using K = ListChange::Kind;
-    const struct {
-        const char* what;
-        void (*change)(PathList&);
-        std::vector<ListChange> noted;
-    } cases[] = {
+    const std::tuple<const char*, void (*)(PathList&), std::vector<ListChange>> cases[] = {  // what, change, noted
         {"rewritten here and there", [](PathList& l) { l.replaceEntry(3, "x"); l.replaceEntry(1, "y"); },
          {{K::Rewritten, 1, 3}}},
         {"the same text again", [](PathList& l) { l.replaceEntry(0, "0"); l.setSelected(0, false); }, {}},
@@ -67,28 +62,26 @@ TEST(PathList, NotesWhatChangedAsOneRangeAKindInARowAndARebuildAlone)
         {"many of mixed kinds", [](PathList& l) { for (int i = 0; i < 20; ++i) { l.setSelected(0, i % 2 == 0); l.replaceEntry(1, std::to_string(i)); } },
          {{K::Rebuilt}}},
     };
-    for (const auto& c : cases) {
+    for (const auto& [what, change, noted] : cases) {
         PathList list;
         list.assign({"0", "1", "2", "3"});
         (void)list.takeChanges();
-        c.change(list);
-        EXPECT_EQ(list.takeChanges(), c.noted) << c.what;
-        EXPECT_TRUE(list.takeChanges().empty()) << c.what;
+        change(list);
+        EXPECT_EQ(list.takeChanges(), noted) << what;
+        EXPECT_TRUE(list.takeChanges().empty()) << what;
     }
 }
 
 TEST(DeleteDouble, KeepsFirstOccurrencesExactlyAndNeverDropsEmptyOrMapkeyEntries)
 {
-    const struct {
-        Entries input, expected;
-    } cases[] = {
+    const std::pair<Entries, Entries> cases[] = {  // input, without repeats
         {{"C:\\a", "C:\\b", "C:\\a", "c:\\A", "C:\\b", "C:\\b "}, {"C:\\a", "C:\\b", "c:\\A", "C:\\b "}},
         {{"", "mapkey x", "a", "", "mapkey x", "a", "mapkey"}, {"", "mapkey x", "a", "", "mapkey x", "mapkey"}},
         // Only the exact lower-case prefix protects an entry.
         {{"Mapkey y", "Mapkey y", " mapkey", " mapkey"}, {"Mapkey y", " mapkey"}},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(withoutRepeats(c.input), c.expected);
+    for (const auto& [input, expected] : cases)
+        EXPECT_EQ(withoutRepeats(input), expected);
 }
 
 TEST(ListFileFormat, EveryEntryEndsWithCrLfAndOnReadingEachLineEndingEndsALineUpToTheRoomThereIs)
@@ -97,40 +90,31 @@ TEST(ListFileFormat, EveryEntryEndsWithCrLfAndOnReadingEachLineEndingEndsALineUp
     EXPECT_EQ(encodeListFile({}), "");
     const Entries entries{"C:\\Daten", "", "\\\\srv\\cad\\teile", "\"q\"", "", "/home/anna/Größe", "\xff\xfe"};
     EXPECT_EQ(decodeListFile(encodeListFile(entries), 1000).entries, entries);
-    const struct {
-        std::string bytes;
-        std::size_t room;
-        Entries lines;
-        long long leftOut;
-    } cases[] = {
+    const std::tuple<std::string, std::size_t, Entries, long long> cases[] = {  // bytes, room, lines, lines left out
         {"a\r\n\r\nb\r\n", 9, {"a", "", "b"}, 0}, {"a\rb\r", 9, {"a", "b"}, 0}, {"a\nb\n\nc", 9, {"a", "b", "", "c"}, 0},
         {"a\n\rb", 9, {"a", "", "b"}, 0},  // LF CR: two endings
         {"", 9, {}, 0}, {"\r\n", 9, {""}, 0}, {"  \t ", 9, {"  \t "}, 0},  // nothing is trimmed
         {"1\r\n2\r\n3\r\n4\r\n\r\n", 2, {"1", "2"}, 3}, {"1\r\n", 0, {}, 1},
     };
-    for (const auto& c : cases) {
-        const DecodedListFile file = decodeListFile(c.bytes, c.room);
-        EXPECT_EQ(std::pair(file.entries, file.linesLeftOut), std::pair(c.lines, c.leftOut)) << c.bytes;
+    for (const auto& [bytes, room, lines, leftOut] : cases) {
+        const DecodedListFile file = decodeListFile(bytes, room);
+        EXPECT_EQ(std::pair(file.entries, file.linesLeftOut), std::pair(lines, leftOut)) << bytes;
     }
 }
 
-std::vector<std::string> sorted(std::vector<std::string> names)
+Entries sorted(Entries names)
 {
-    std::sort(names.begin(), names.end(), [](const auto& a, const auto& b) { return displayOrderLess(a, b); });
+    std::ranges::sort(names, displayOrderLess);
     return names;
 }
 
-TEST(DisplayOrder, IgnoresLetterCaseAlsoOfLatin1AndBreaksTiesByExactName)
+TEST(DisplayOrder, IgnoresLetterCaseAlsoOfLatin1BreaksTiesByExactNameAndIsAStrictOrderAlsoForInvalidUtf8)
 {
     EXPECT_EQ(sorted({"cherry", "Banana", "apple", "banana", "Apple", "abc", "ab"}),
-              (std::vector<std::string>{"ab", "abc", "Apple", "apple", "Banana", "banana", "cherry"}));
-    // "Ärger" and "ärger" sort together, after plain "Z" names.
-    EXPECT_EQ(sorted({"ärger", "Zebra", "Ärger", "ab"}), (std::vector<std::string>{"ab", "Zebra", "Ärger", "ärger"}));
-}
-
-TEST(DisplayOrder, IsAStrictOrderAlsoForInvalidUtf8)
-{
-    const std::vector<std::string> names{"a\xff", "a\xfe", "A\xff", "a", "\xc3", "\xc3\xa4", "", "a\xc3"};
+              (Entries{"ab", "abc", "Apple", "apple", "Banana", "banana", "cherry"}));
+    // "Ärger" and "ärger" sort together, after plain "Z" names, and both before "Äz".
+    EXPECT_EQ(sorted({"ärger", "Zebra", "Äz", "Ärger", "ab"}), (Entries{"ab", "Zebra", "Ärger", "ärger", "Äz"}));
+    const Entries names{"a\xff", "a\xfe", "A\xff", "a", "\xc3", "\xc3\xa4", "", "a\xc3"};
     // Of two different names exactly one comes first; no name before itself.
     for (const auto& x : names)
         for (const auto& y : names)

@@ -18,14 +18,16 @@ namespace {
 
 using Entries = std::vector<std::string>;
 
+constexpr PathStyle W = PathStyle::Windows, P = PathStyle::Posix;
+
 TEST(JoinRule, AddsExactlyOneSeparator)
 {
-    EXPECT_EQ(joinPath("C:\\temp", kListFileName, PathStyle::Windows), "C:\\temp\\dirnal.lst");
-    EXPECT_EQ(joinPath("C:\\", kListFileName, PathStyle::Windows), "C:\\dirnal.lst");
-    EXPECT_EQ(joinPath("/home/cad", kListFileName, PathStyle::Posix), "/home/cad/dirnal.lst");
-    EXPECT_EQ(joinPath("/", kListFileName, PathStyle::Posix), "/dirnal.lst");
-    // The other style's separator is just a character.
-    EXPECT_EQ(joinPath("/tmp\\", "x", PathStyle::Posix), "/tmp\\/x");
+    const std::tuple<std::string, std::string_view, PathStyle, std::string> cases[] = {  // folder, name, style, joined
+        {"C:\\temp", kListFileName, W, "C:\\temp\\dirnal.lst"}, {"C:\\", kListFileName, W, "C:\\dirnal.lst"},
+        {"/home/cad", kListFileName, P, "/home/cad/dirnal.lst"}, {"/", kListFileName, P, "/dirnal.lst"},
+        {"/tmp\\", "x", P, "/tmp\\/x"}};  // the other style's separator is just a character
+    for (const auto& [folder, name, style, joined] : cases)
+        EXPECT_EQ(joinPath(folder, name, style), joined) << folder;
 }
 
 TEST(DirectoryPathForm, AbsoluteWithoutDotsOrATrailingSeparatorExceptAtTheRoot)
@@ -49,8 +51,6 @@ TEST(DirectoryPathForm, AbsoluteWithoutDotsOrATrailingSeparatorExceptAtTheRoot)
     for (const auto& [given, expected] : cases)
         EXPECT_EQ(directoryPathForm(given, style), expected) << given;
 }
-
-constexpr PathStyle W = PathStyle::Windows, P = PathStyle::Posix;
 
 TEST(Drives, ADriveIsTheDriveRootOrShareOnWindowsAndTheLongestMountPointOnPosix)
 {
@@ -88,12 +88,7 @@ TEST(ListConversions, RewriteEntriesInPlaceAndLeaveWhatTheyDoNotConvert)
     const Entries quoting{"C:\\a", "\"C:\\b\"", "", "\"half", "in\"side", "\""};
     const Entries windows{"C:\\work\\parts", "C:\\work\\parts\\std", "C:\\work\\", "C:\\work", "C:\\workshop\\parts",
                           "c:\\work\\parts", "C:\\Work\\parts", "D:\\other", "", "already"};
-    const struct {
-        const char* what;
-        Entries entries;
-        std::function<void(PathList&)> convert;
-        Entries expected;
-    } cases[] = {
+    const std::tuple<const char*, Entries, std::function<void(PathList&)>, Entries> cases[] = {  // what, before, after
         {"quotes put on and off", quoting, ToggleQuotes,
          {"\"C:\\a\"", "C:\\b", "", "\"\"half\"", "\"in\"side\"", "\"\"\""}},
         {"toggled twice", quoting, [](PathList& l) { ToggleQuotes(l), ToggleQuotes(l); }, quoting},
@@ -115,11 +110,11 @@ TEST(ListConversions, RewriteEntriesInPlaceAndLeaveWhatTheyDoNotConvert)
         {"relative on POSIX", {"/home/cad/parts", "/x/home/cad/y", "/home/cad\\z"},
          [](PathList& l) { Relativ(l, "/home/cad", P); }, {"parts", "/x/home/cad/y", "/home/cad\\z"}},
     };
-    for (const auto& c : cases) {
+    for (const auto& [what, entries, convert, expected] : cases) {
         PathList list;
-        list.assign(c.entries);
-        c.convert(list);
-        EXPECT_EQ(list.entries(), c.expected) << c.what;
+        list.assign(entries);
+        convert(list);
+        EXPECT_EQ(list.entries(), expected) << what;
     }
 }
 
@@ -130,12 +125,7 @@ const testing::FakeDrives kNestedShares({{"X:", "\\\\srv\\data"}, {"Y:", "\\\\sr
 TEST(NetworkShares, PathsConvertBetweenDriveAndShareAndAlwaysEndWithASeparator)
 {
     using Convert = std::string (*)(const std::string&, const DriveTable&, PathStyle);
-    const struct {
-        Convert convert;
-        const DriveTable& drives;
-        std::string path;
-        std::string expected;
-    } cases[] = {
+    const std::tuple<Convert, const DriveTable&, std::string, std::string> cases[] = {  // how, drives, path, result
         // The session's conversion test goes through the common cases; here what it does not show.
         {DriveToUNC, kDrives, "X", "\\\\srv\\data\\"},  // a single letter is a drive
         {UNCToDrive, kDrives, "\\\\SRV\\Data\\Proj\\Teil\\", "X:\\Proj\\Teil\\"},  // the rest keeps its case
@@ -143,8 +133,8 @@ TEST(NetworkShares, PathsConvertBetweenDriveAndShareAndAlwaysEndWithASeparator)
         {UNCToDrive, kSameShareTwice, "\\\\srv\\data\\proj", "X:\\proj\\"},  // the first drive wins...
         {UNCToDrive, kNestedShares, "\\\\srv\\data\\sub\\z", "X:\\sub\\z\\"},  // ... not the longest share
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(c.convert(c.path, c.drives, W), c.expected) << c.path;
+    for (const auto& [convert, drives, path, expected] : cases)
+        EXPECT_EQ(convert(path, drives, W), expected) << path;
 }
 
 }  // namespace

@@ -14,16 +14,14 @@
 
 namespace dirnal::testing {
 
-// An in-memory directory tree. Paths are joined with the chosen style's
-// separator; the root keeps its trailing separator ("C:\").
+// An in-memory directory tree. Paths are joined with the chosen style's separator; a root keeps its own ("C:\").
 class FakeLister final : public DirectoryLister {
 public:
     explicit FakeLister(PathStyle style = PathStyle::Windows) : style_(style) {}
 
     void addDirectory(const std::string& path) { children_.try_emplace(path); }
-    // Adds each directory as a child of the path before its last separator
-    // (parents first, in any order among siblings).
-    void addPaths(std::initializer_list<std::string> paths)
+    // Adds each directory below the path before its last separator (parents first, siblings in any order).
+    void addPaths(const std::vector<std::string>& paths)
     {
         for (const std::string& path : paths) {
             const std::size_t cut = path.find_last_of(separatorOf(style_));
@@ -33,21 +31,16 @@ public:
     }
     void addChild(const std::string& parent, const std::string& name)
     {
-        addDirectory(parent);
-        const std::string child = joinPath(parent, name, style_);
         children_[parent].push_back(name);
-        addDirectory(child);
+        addDirectory(joinPath(parent, name, style_));
     }
     void makeUnreadable(const std::string& path) { unreadable_.insert(path); }
-    // A subdirectory entry that leads to another directory (a symlink or
-    // junction): listing below it lists the target.
+    // A subdirectory entry that leads to another directory (a symlink or junction): below it lists the target.
     void addLink(const std::string& parent, const std::string& name, const std::string& target)
     {
-        addDirectory(parent);
         children_[parent].push_back(name);
         links_[joinPath(parent, name, style_)] = target;
     }
-    // How many listings were asked for, of any directory.
     int listings() const { return listings_; }
 
     // A trailing separator does not matter, as on a real file system.
@@ -62,12 +55,9 @@ public:
         ++listings_;
         const std::string real = resolve(directory);
         const auto found = children_.find(real);
-        if (found == children_.end() || unreadable_.contains(real)) {
-            DirectoryListing listing;  // NotADirectory
-            if (found != children_.end())
-                listing.status = DirectoryListing::Status::Unreadable;
-            return listing;
-        }
+        if (found == children_.end() || unreadable_.contains(real))
+            return {found == children_.end() ? DirectoryListing::Status::NotADirectory
+                                             : DirectoryListing::Status::Unreadable, {}, {}, {}};
         std::vector<FoundSubdirectory> names;
         for (const std::string& name : found->second)
             names.push_back({name, links_.contains(joinPath(real, name, style_))});
@@ -80,15 +70,13 @@ private:
     // Follows links until the path names a real directory.
     std::string resolve(std::string path) const
     {
-        const char separator = separatorOf(style_);
         for (bool changed = true; changed;) {
             changed = false;
-            for (const auto& [link, target] : links_) {
-                if (path == link || (path.starts_with(link) && path[link.size()] == separator)) {
+            for (const auto& [link, target] : links_)
+                if (path == link || (path.starts_with(link) && path[link.size()] == separatorOf(style_))) {
                     path = target + path.substr(link.size());
                     changed = true;
                 }
-            }
         }
         return path;
     }
@@ -100,8 +88,7 @@ private:
     mutable std::atomic<int> listings_{0};
 };
 
-// Another lister's directories, but the listing of one of them waits until
-// released: a walk that starts there is held.
+// Another lister's directories, but the listing of one of them waits until released: a walk from there is held.
 class HeldLister final : public DirectoryLister {
 public:
     explicit HeldLister(const DirectoryLister& lister) : lister_(lister), released_(release_.get_future().share()) {}

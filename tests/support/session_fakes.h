@@ -1,5 +1,4 @@
-// In-memory stand-ins for what a session talks to: the settings store, the
-// list files, the drive table and the user's answers.
+// In-memory stand-ins for what a session talks to: the settings store, list files, drives and the user's answers.
 #pragma once
 
 #include <deque>
@@ -19,8 +18,7 @@ namespace dirnal::testing {
 struct MemorySettings final : SettingsStore {
     std::string read(const std::string& key, const std::string& fallback) const override
     {
-        const auto found = values.find(key);
-        return found == values.end() ? fallback : found->second;
+        return values.contains(key) ? values.at(key) : fallback;
     }
     void write(const std::string& key, const std::string& value) override
     {
@@ -58,8 +56,7 @@ struct MemoryFiles final : FileStorage {
     std::map<std::string, FileError> failing;
 };
 
-// Drives in the platform's order ("X:"), each with the share behind it
-// ("" for a local drive).
+// Drives in the platform's order ("X:"), each with the share behind it ("" for a local drive).
 struct FakeDrives final : DriveTable {
     explicit FakeDrives(std::vector<std::pair<std::string, std::string>> table) : drives(std::move(table)) {}
     std::vector<std::string> driveRoots() const override
@@ -79,8 +76,7 @@ struct FakeDrives final : DriveTable {
     std::vector<std::pair<std::string, std::string>> drives;
 };
 
-// Answers questions from a script (No once it runs out) and records every
-// text shown.
+// Answers questions from a script (No once it runs out) and records every text shown.
 struct ScriptedDialogs final : Dialogs {
     bool askYesNo(const std::string& text) override
     {

@@ -15,8 +15,7 @@ inline constexpr char kSeparator = std::filesystem::path::preferred_separator;
 // Paths are UTF-8, as everywhere in the program; POSIX takes the bytes as they are.
 inline std::filesystem::path nativePath(const std::string& path)
 {
-    const auto* bytes = reinterpret_cast<const char8_t*>(path.data());
-    return std::filesystem::path(bytes, bytes + path.size());
+    return std::filesystem::path(std::u8string(path.begin(), path.end()));
 }
 
 // A real directory tree below a fresh temporary folder, removed afterwards with all it holds.

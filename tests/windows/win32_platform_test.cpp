@@ -27,31 +27,28 @@ using testing::TempTree;
 using Entries = std::vector<std::string>;
 using Kind = FileError::Kind;
 
-TEST(Win32PathQueries, DirExistsAndFileExistsTellFoldersRootsFilesAndNothingApartAndFindThisProgram)
-{
-    const std::tuple<std::string, bool, bool> cases[] = {  // path, a folder, a file
-        {"C:\\windows", true, false}, {"C:\\windows\\", true, false}, {"c:\\WINDOWS", true, false},
-        {"C:\\", true, false}, {"C:\\windows\\win.ini", false, true}, {"C:\\gibt\\es\\nicht", false, false},
-        {"", false, false}, {"C:\\a|b", false, false}, {executableDirectory() + "\\platform_tests.exe", false, true}};
-    for (const auto& [path, isFolder, isFile] : cases)
-        EXPECT_EQ(std::pair(DirExists(path), FileExists(path)), std::pair(isFolder, isFile)) << path;
-}
-
-TEST(Win32Lister, ListsInDisplayOrderWithoutHiddenOrSystemDirectories)
+TEST(Win32Folders, AreToldFromFilesAndListedInDisplayOrderWithoutHiddenOrSystemOnesAndTheirLongNamesTurnShortAndBack)
 {
     TempTree tree;
-    for (const char* name : {"beta", "Alpha", "gamma dir", "Ärger", "zulu", "versteckt", "system"})
+    for (const char* name : {"beta", "Alpha", "gamma dir", "Ärger", "zulu", "versteckt", "system", "Teile Ärger"})
         tree.mkdir(name);
     ::SetFileAttributesW(win32::widen(tree.path("versteckt")).c_str(), FILE_ATTRIBUTE_HIDDEN);
     ::SetFileAttributesW(win32::widen(tree.path("system")).c_str(), FILE_ATTRIBUTE_SYSTEM);
     const std::string file = tree.touch("file.txt", "x");
+    const std::tuple<std::string, bool, bool> queries[] = {  // path, a folder, a file (DirExists, FileExists)
+        {"C:\\windows", true, false}, {"C:\\windows\\", true, false}, {"c:\\WINDOWS", true, false},
+        {"C:\\", true, false}, {"C:\\windows\\win.ini", false, true}, {"C:\\gibt\\es\\nicht", false, false},
+        {"", false, false}, {"C:\\a|b", false, false}, {executableDirectory() + "\\platform_tests.exe", false, true},
+        {file, false, true}, {tree.path("versteckt"), true, false}};
+    for (const auto& [path, isFolder, isFile] : queries)
+        EXPECT_EQ(std::pair(DirExists(path), FileExists(path)), std::pair(isFolder, isFile)) << path;
 
     const Win32DirectoryLister lister;
     const DirectoryListing listing = lister.list(tree.root());
-    ASSERT_EQ(listing.status, DirectoryListing::Status::Listed);
-    EXPECT_EQ(listing.subdirectories, (Entries{tree.path("Alpha"), tree.path("beta"), tree.path("gamma dir"),
-                                               tree.path("zulu"), tree.path("Ärger")}));
-    EXPECT_EQ(listing.throughLink, (std::vector<char>{0, 0, 0, 0, 0}));
+    EXPECT_EQ(std::tuple(listing.status, listing.subdirectories, listing.throughLink),
+              std::tuple(DirectoryListing::Status::Listed,
+                         Entries{tree.path("Alpha"), tree.path("beta"), tree.path("gamma dir"), tree.path("Teile Ärger"),
+                                 tree.path("zulu"), tree.path("Ärger")}, std::vector<char>(6, 0)));
     EXPECT_NE(lister.identityOf(tree.path("beta")), lister.identityOf(tree.path("zulu")));
     EXPECT_EQ(lister.list(tree.root() + "\\").subdirectories, listing.subdirectories);
     EXPECT_EQ(lister.list(file).status, DirectoryListing::Status::NotADirectory);
@@ -59,6 +56,13 @@ TEST(Win32Lister, ListsInDisplayOrderWithoutHiddenOrSystemDirectories)
     const std::vector<std::string> atRoot = lister.list("C:\\").subdirectories;
     ASSERT_FALSE(atRoot.empty());
     EXPECT_TRUE(atRoot.front().starts_with("C:\\") && atRoot.front()[3] != '\\') << "a root joins with one separator";
+
+    // A long name turns short and back, and keeps its umlaut.
+    const std::string longPath = tree.path("Teile Ärger"), shortPath = ShortPathName(longPath);
+    EXPECT_NE(shortPath.find('~'), std::string::npos) << shortPath;
+    EXPECT_EQ(LongPathName(shortPath), LongPathName(longPath));
+    EXPECT_NE(LongPathName(shortPath).find("Teile Ärger"), std::string::npos);
+    EXPECT_EQ(ShortPathName(tree.path("gibt es nicht")), "");
 }
 
 TEST(Win32Drives, LocalDrivesConvertNothingButTheSeparator)
@@ -67,16 +71,6 @@ TEST(Win32Drives, LocalDrivesConvertNothingButTheSeparator)
     EXPECT_EQ(std::ranges::count(GetDriveList(table), "C:"), 1);
     EXPECT_EQ(DriveToUNC("C:\\windows", table, PathStyle::Windows), "C:\\windows\\");
     EXPECT_EQ(UNCToDrive("c:\\windows", table, PathStyle::Windows), "C:\\windows\\");
-}
-
-TEST(Win32Names, ALongNameTurnsShortAndBackAndKeepsItsUmlaut)
-{
-    TempTree tree;
-    const std::string longPath = tree.mkdir("Konstruktionsdaten Ärger"), shortPath = ShortPathName(longPath);
-    EXPECT_NE(shortPath.find('~'), std::string::npos) << shortPath;
-    EXPECT_EQ(LongPathName(shortPath), LongPathName(longPath));
-    EXPECT_NE(LongPathName(shortPath).find("Konstruktionsdaten Ärger"), std::string::npos);
-    EXPECT_EQ(ShortPathName(tree.path("gibt es nicht")), "");
 }
 
 TEST(Win32ListFile, WritesTheAnsiCodePageReadsItBackAndFailuresKeepTheOldFile)
@@ -105,14 +99,14 @@ TEST(Win32ListFile, WritesTheAnsiCodePageReadsItBackAndFailuresKeepTheOldFile)
     ASSERT_FALSE(replaceFileContent(other, "neu\r\n\r\n"));
     EXPECT_EQ(contentOf(file), "neu\r\n\r\n");
     ASSERT_TRUE(::DeleteFileW(win32::widen(other).c_str()));
-    EXPECT_EQ(replaceFileContent("NUL", "x").value().kind, Kind::NotRegularFile);
-    EXPECT_EQ(replaceFileContent("\\\\.\\pipe\\dirnal", "x").value().kind, Kind::NotRegularFile);
 
     ::SetFileAttributesW(wideFile.c_str(), FILE_ATTRIBUTE_READONLY);
-    EXPECT_EQ(replaceFileContent(file, "alt\r\n").value().kind, Kind::AccessDenied);
+    const std::pair<std::string, Kind> failures[] = {  // where, why; the read-only file keeps its content
+        {"NUL", Kind::NotRegularFile}, {"\\\\.\\pipe\\dirnal", Kind::NotRegularFile}, {file, Kind::AccessDenied},
+        {tree.path("fehlt\\dirnal.lst"), Kind::MissingDirectory}, {tree.mkdir("ordner.lst"), Kind::IsDirectory}};
+    for (const auto& [path, kind] : failures)
+        EXPECT_EQ(replaceFileContent(path, "alt\r\n").value_or(FileError{}).kind, kind) << path;
     EXPECT_EQ(contentOf(file), "neu\r\n\r\n");
-    EXPECT_EQ(replaceFileContent(tree.path("fehlt\\dirnal.lst"), "x").value().kind, Kind::MissingDirectory);
-    EXPECT_EQ(replaceFileContent(tree.mkdir("ordner.lst"), "x").value().kind, Kind::IsDirectory);
     EXPECT_EQ(readFileContent(tree.path("fehlt.lst"), 1000).error.value().kind, Kind::NotFound);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(testing::nativePath(tree.root())), {}), 2)
         << "no temporary file is left";
