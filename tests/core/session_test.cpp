@@ -20,10 +20,9 @@ namespace keys = settings_keys;
 struct Recorder final : SessionListener {
     void listChanged(const ListChange& c) override
     {
-        const char* const kinds[] = {"Rebuilt", "Rewritten", "Appended", "Selection", "Current"};
+        const std::string kinds[] = {"list Rebuilt", "list Rewritten", "list Appended", "list Selection", "list Current"};
         const bool range = c.kind != ListChange::Kind::Rebuilt;
-        said(std::string("list ") + kinds[static_cast<int>(c.kind)] +
-             (range ? " " + std::to_string(c.first) + "-" + std::to_string(c.last) : ""));
+        said(kinds[static_cast<int>(c.kind)] + (range ? " " + std::to_string(c.first) + "-" + std::to_string(c.last) : ""));
     }
     void startPositionChanged() override { said("start"); }
     void storageLocationChanged() override { said("storage"); }
@@ -84,9 +83,8 @@ TEST_F(SessionTest, StartUpAppliesTheStoredFoldersThatExistInOrderAndShutDownAnd
         EXPECT_TRUE(std::is_sorted(applied.begin(), applied.end()));
         EXPECT_EQ((Entries{s.storageLocation(), s.startPosition()}), (Entries{c.storageLocation, c.folders[0]}));
         s.shutDown();  // what it stores is what the panels show
-        EXPECT_EQ((Entries{settings.values[keys::kStartDirectory], settings.values[keys::kStartDrive],
-                           settings.values[keys::kListFileDirectory], settings.values[keys::kListFileDrive]}),
-                  c.folders);
+        auto& v = settings.values;
+        EXPECT_EQ((Entries{v[keys::kStartDirectory], v[keys::kStartDrive], v[keys::kListFileDirectory], v[keys::kListFileDrive]}), c.folders);
     }
     settings.unusable = "/home/u/.config/x.conf";
     session.startUp({}, &dialogs);
