@@ -160,20 +160,19 @@ TEST_F(SessionTest, WhileTheWalkRunsTheSessionIsBusyAndNeitherWalksAgainNorSaves
         EXPECT_EQ(session.generate(false, dialogs).total, 0);
         EXPECT_FALSE(session.writeListFile("/in/dirnal.lst", dialogs));
         session.reportWalkProgress(7);
-        EXPECT_EQ(session.status(), "7 Verzeichnisse gefunden...");
-        EXPECT_EQ(recorder.heard.back(), "status") << "told at once, while the walk goes on";
+        EXPECT_TRUE(session.status() == "7 Verzeichnisse gefunden..." && recorder.heard.back() == "status")
+            << "told at once, while the walk goes on";
         return walk();
     });
     session.removeListener(recorder);
-    EXPECT_FALSE(session.busy());
     EXPECT_EQ(dialogs.questions, Entries{"Wollen Sie die bestehende Liste löschen ?"});  // No: the old list stays
-    EXPECT_TRUE(entries() == (Entries{"/r/a", "/r/b", "/old"}) && session.status() == "Total: 2");
+    EXPECT_TRUE(!session.busy() && entries() == (Entries{"/r/a", "/r/b", "/old"}) && session.status() == "Total: 2");
     EXPECT_EQ(dialogs.notices, Messages().walkNotices({2, 1, 0, 1, false}));
     EXPECT_EQ(files.files["/in/dirnal.lst"], "/old\r\n") << "not saved during the walk";
-    // The limit comes first; one unreadable folder is worded apart.
+    // The limit comes first; one unreadable folder is worded apart; a placeholder without its value stays.
     EXPECT_NE(Messages().walkNotices({9, 3, 0, 2, true}).at(0).find("32767"), std::string::npos);
-    EXPECT_NE(Messages().walkNotices({9, 1, 0, 0, false}).at(0).find("1 Verzeichnis konnte"), std::string::npos);
-    EXPECT_EQ(substitute("%1 und %2, %3", {"a", "b"}), "a und b, %3");
+    EXPECT_TRUE(Messages().walkNotices({9, 1, 0, 0, false}).at(0).starts_with("1 Verzeichnis konnte") &&
+                substitute("%1 und %2, %3", {"a", "b"}) == "a und b, %3");
 }
 
 TEST_F(SessionTest, SearchSelectsCaseSensitivelyDeleteBlanksOnlyOnceClickedAndTheSinglePathBoxTakesAFind)
