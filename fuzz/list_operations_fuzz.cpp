@@ -54,7 +54,7 @@ struct Shown {
     std::vector<bool> selected;
     int current = -1;
 
-    void follow(const PathList& list)
+    void follow(PathList& list)
     {
         using Kind = dirnal::ListChange::Kind;
         for (const dirnal::ListChange& change : list.takeChanges()) {
