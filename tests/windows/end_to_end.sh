@@ -10,7 +10,7 @@
 # Runs in the environment scripts/windows-tests.sh sets up: DISPLAY names a
 # virtual display without a window manager, WINEPREFIX a prefix with Wine's
 # desktop running. The window is driven with xdotool by clicking its
-# controls, whose positions come from ui/form1_layout.cpp (twips, 15 to the
+# controls, whose positions come from ui/form1_ui.cpp (twips, 15 to the
 # pixel, below the menu bar). If WINDIRNAL_SCREENSHOT names a file, a
 # screenshot of the window with the generated list is written there.
 set -eu
