@@ -1,6 +1,7 @@
 #include "cli/command_line.h"
 
 #include <algorithm>
+#include <optional>
 #include <ostream>
 #include <string>
 
@@ -102,16 +103,21 @@ void generate(Session& session, const Options& options, Dialogs& dialogs, std::o
 
 int writeList(Session& session, const std::string& output, std::ostream& out, Dialogs& dialogs)
 {
+    std::optional<UnheldEntries> unheld;
     if (output == "-") {
-        const std::string bytes = session.listFileBytes();
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        EncodedList list = session.listFileBytes();
+        out.write(list.bytes.data(), static_cast<std::streamsize>(list.bytes.size()));
         out.flush();
-        if (out)
-            return kSuccess;
-        dialogs.reportError(session.messages().standardOutputFailed());
+        if (!out) {
+            dialogs.reportError(session.messages().standardOutputFailed());
+            return kCannotWrite;
+        }
+        unheld = std::move(list.unheld);
+    } else if (!(unheld = session.writeListFile(session.listFileFor(output), dialogs))) {
         return kCannotWrite;
     }
-    return session.writeListFile(session.listFileFor(output), dialogs) ? kSuccess : kCannotWrite;
+    session.tellUnheldEntries(*unheld, dialogs);
+    return unheld->leftOut.empty() ? kSuccess : kIncomplete;
 }
 
 }  // namespace

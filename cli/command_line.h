@@ -13,6 +13,7 @@ enum ExitCode : int {
     kNoRoot = 3,         // the root is not a directory
     kCannotRead = 4,     // the list to keep cannot be read
     kCannotWrite = 5,    // the output cannot be written (nothing was)
+    kIncomplete = 6,     // written, but entries are missing from it
 };
 
 // Runs dirnal-lst with its arguments (without the program name). Writes

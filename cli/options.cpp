@@ -37,7 +37,10 @@ Weiteres:
   -V, --version         die Version
 
 Rückgabewerte: 0 geschrieben, 2 falscher Aufruf, 3 Startverzeichnis fehlt,
-4 Listendatei zum Behalten nicht lesbar, 5 Ausgabe nicht schreibbar.
+4 Listendatei zum Behalten nicht lesbar, 5 Ausgabe nicht schreibbar,
+6 geschrieben, aber unvollständig: Einträge, die die Codepage der
+Listendatei nicht fasst und für die es keinen kurzen Namen gibt, fehlen in
+der Datei (Windows; sie werden auf der Standardfehlerausgabe genannt).
 )";
 
 const std::map<std::string, Step> kSteps = {

@@ -23,9 +23,13 @@ public:
     virtual std::optional<FileError> replace(const std::string& path, std::string_view content) = 0;
     // The folder that holds the running program, without a trailing separator.
     virtual std::string executableDirectory() const = 0;
-    // The list file's 8-bit encoding of an entry (UTF-8 inside), and back.
-    virtual std::string toListFileEncoding(std::string_view entry) const = 0;
+    // The list file's 8-bit encoding of an entry (UTF-8 inside), nothing
+    // when the encoding cannot hold it exactly; and back.
+    virtual std::optional<std::string> toListFileEncoding(std::string_view entry) const = 0;
     virtual std::string fromListFileEncoding(std::string_view bytes) const = 0;
+    // The code page list files are written in; none where they hold the
+    // names' own bytes (UTF-8).
+    virtual std::optional<unsigned> listFileCodePage() const = 0;
 };
 
 }  // namespace dirnal

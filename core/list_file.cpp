@@ -23,10 +23,13 @@ DecodedListFile decodeListFile(std::string_view bytes, std::size_t maxEntries)
     while (start < bytes.size()) {
         const std::size_t end = bytes.find_first_of("\r\n", start);
         const std::size_t lineEnd = end == std::string_view::npos ? bytes.size() : end;
-        if (lineEnd - start > kMaxEntryLength)
+        const std::string_view line = bytes.substr(start, lineEnd - start);
+        if (line.size() > kMaxEntryLength)
             ++file.linesTooLong;
+        else if (line.find('\0') != std::string_view::npos)
+            ++file.linesWithNul;
         else if (file.entries.size() < maxEntries)
-            file.entries.emplace_back(bytes.substr(start, lineEnd - start));
+            file.entries.emplace_back(line);
         else
             ++file.linesLeftOut;
         if (end == std::string_view::npos)

@@ -80,6 +80,11 @@ std::string Messages::fileSavedStatus() const
     return translate("Messages", "file saved");
 }
 
+std::string Messages::fileNotSavedStatus() const
+{
+    return translate("Messages", "Liste nicht gespeichert");
+}
+
 std::string Messages::readingFile() const
 {
     return translate("Messages", "Datei lesen...");
@@ -222,11 +227,72 @@ std::vector<std::string> Messages::readNotices(const DecodedListFile& file, bool
         notices.push_back(substitute(
             translate("Messages", "Die Liste fasst höchstens %1 Einträge: %2 Zeilen der Datei wurden nicht gelesen."),
             {std::to_string(PathList::kMaxEntries), std::to_string(file.linesLeftOut)}));
+    if (file.linesWithNul > 0)
+        notices.push_back(
+            substitute(translate("Messages", "%1 Zeile(n) der Datei enthalten ein Nullzeichen, das kein Pfad enthält, "
+                                             "und wurden nicht gelesen."),
+                       {std::to_string(file.linesWithNul)}));
     if (cutShort)
         notices.push_back(substitute(translate("Messages", "Die Datei geht über das hinaus, was die Liste mit höchstens "
                                                            "%1 Einträgen fassen kann; ihr Rest wurde nicht gelesen."),
                                      {std::to_string(PathList::kMaxEntries)}));
     return notices;
+}
+
+std::string Messages::encodingName(TextEncoding encoding, unsigned codePage) const
+{
+    switch (encoding) {
+    case TextEncoding::Utf8:
+        return "UTF-8";
+    case TextEncoding::Utf8WithMark:
+        return translate("Messages", "UTF-8 mit Byte-Reihenfolge-Markierung (BOM)");
+    case TextEncoding::Utf16LE:
+        return "UTF-16 LE";
+    case TextEncoding::Utf16BE:
+        return "UTF-16 BE";
+    case TextEncoding::ListFile:
+        break;
+    }
+    if (codePage == 0)
+        return translate("Messages", "UTF-8 ohne Byte-Reihenfolge-Markierung");
+    return substitute(translate("Messages", "ANSI-Codepage %1"), {std::to_string(codePage)});
+}
+
+std::string Messages::readInOtherEncoding(TextEncoding found, unsigned codePage) const
+{
+    return substitute(translate("Messages", "Die Datei ist in %1 geschrieben und wurde so gelesen. Gespeichert wird "
+                                            "die Liste in der Form der Listendatei: %2."),
+                      {encodingName(found, codePage), encodingName(TextEncoding::ListFile, codePage)});
+}
+
+std::string Messages::firstEntries(const std::vector<std::string>& entries) const
+{
+    constexpr std::size_t kNamed = 5;
+    std::string names;
+    for (std::size_t i = 0; i < entries.size() && i < kNamed; ++i)
+        names += '\n' + entries[i];
+    if (entries.size() > kNamed)
+        names += '\n' + substitute(translate("Messages", "und %1 weitere"), {std::to_string(entries.size() - kNamed)});
+    return names;
+}
+
+std::string Messages::writtenAsShortNames(const std::vector<std::string>& entries, unsigned codePage) const
+{
+    return substitute(translate("Messages", "Die Listendatei wird in der %1 geschrieben, die nicht jeden Namen "
+                                            "fassen kann. %2 Eintrag/Einträge wurde(n) deshalb mit dem kurzen Namen "
+                                            "(8.3) geschrieben; in der Liste bleiben sie, wie sie sind:%3"),
+                      {encodingName(TextEncoding::ListFile, codePage), std::to_string(entries.size()),
+                       firstEntries(entries)});
+}
+
+std::string Messages::leftOutOfListFile(const std::vector<std::string>& entries, unsigned codePage) const
+{
+    return substitute(translate("Messages", "Die Listendatei wird in der %1 geschrieben, die nicht jeden Namen "
+                                            "fassen kann. %2 Eintrag/Einträge wurde(n) nicht in die Datei "
+                                            "geschrieben, da es keinen kurzen Namen (8.3) gibt, den sie fasst; in "
+                                            "der Liste bleiben sie:%3"),
+                      {encodingName(TextEncoding::ListFile, codePage), std::to_string(entries.size()),
+                       firstEntries(entries)});
 }
 
 std::string Messages::startFolderMissing(const std::string& path) const

@@ -7,6 +7,7 @@
 #include "core/file_error.h"
 #include "core/generator.h"
 #include "core/list_file.h"
+#include "core/list_file_text.h"
 #include "core/text_catalog.h"
 
 namespace dirnal {
@@ -34,6 +35,7 @@ public:
     std::string noContent() const;
     std::string deletingDoubles() const;
     std::string fileSavedStatus() const;
+    std::string fileNotSavedStatus() const;
     std::string readingFile() const;
     std::string driveUnavailable() const;
     std::string directoriesFound(int count) const;
@@ -51,6 +53,13 @@ public:
     std::string fileSaved(const std::string& directory) const;
     // What reading left out; `cutShort`: the file went on past what was read.
     std::vector<std::string> readNotices(const DecodedListFile& file, bool cutShort) const;
+    // A file found in another encoding than the list file's own, which is
+    // the code page `codePage` (0: UTF-8, the names' own bytes).
+    std::string readInOtherEncoding(TextEncoding found, unsigned codePage) const;
+    // Entries the code page cannot hold, written by their short names or
+    // left out; the first few are named.
+    std::string writtenAsShortNames(const std::vector<std::string>& entries, unsigned codePage) const;
+    std::string leftOutOfListFile(const std::vector<std::string>& entries, unsigned codePage) const;
 
     // The command-line tool's start folder and its standard output.
     std::string startFolderMissing(const std::string& path) const;
@@ -65,6 +74,8 @@ public:
 private:
     std::string translate(const char* context, const char* german) const;
     std::string reasonFor(FileError::Kind kind) const;
+    std::string encodingName(TextEncoding encoding, unsigned codePage) const;
+    std::string firstEntries(const std::vector<std::string>& entries) const;
 
     const TextCatalog* catalog_;
 };

@@ -45,6 +45,13 @@ std::string joinPath(std::string_view directory, std::string_view name, PathStyl
     return joined;
 }
 
+bool isAbsolutePath(std::string_view path, PathStyle style)
+{
+    if (style == PathStyle::Posix)
+        return path.starts_with('/');
+    return (path.size() >= 2 && path[1] == ':') || path.starts_with('\\') || path.starts_with('/');
+}
+
 std::string directoryPathForm(const std::string& path, PathStyle style)
 {
     const char separator = separatorOf(style);

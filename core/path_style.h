@@ -16,6 +16,10 @@ constexpr char separatorOf(PathStyle style) { return style == PathStyle::Windows
 // added when the directory already ends with one (a drive root).
 std::string joinPath(std::string_view directory, std::string_view name, PathStyle style);
 
+// True for a path from a root: "C:..." or "\\..." on Windows (also with
+// "/"), "/..." on POSIX; false for one relative to some folder.
+bool isAbsolutePath(std::string_view path, PathStyle style);
+
 // The file name every list file has.
 inline constexpr std::string_view kListFileName = "dirnal.lst";
 

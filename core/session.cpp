@@ -6,6 +6,7 @@
 #include "core/delete_double.h"
 #include "core/list_editing.h"
 #include "core/list_file.h"
+#include "core/list_file_text.h"
 #include "core/messages.h"
 #include "core/network_shares.h"
 
@@ -431,13 +432,46 @@ void Session::reportDriveUnavailable()
 
 // --- list files -----------------------------------------------------------
 
-std::string Session::listFileBytes() const
+EncodedList Session::listFileBytes() const
 {
+    EncodedList list;
     std::vector<std::string> lines;
     lines.reserve(list_.entries().size());
-    for (const std::string& entry : list_.entries())
-        lines.push_back(services_.files->toListFileEncoding(entry));
-    return encodeListFile(lines);
+    for (const std::string& entry : list_.entries()) {
+        if (auto bytes = services_.files->toListFileEncoding(entry)) {
+            lines.push_back(std::move(*bytes));
+        } else if (auto shortForm = shortFormInListFileEncoding(entry)) {
+            lines.push_back(std::move(*shortForm));
+            list.unheld.asShortNames.push_back(entry);
+        } else {
+            list.unheld.leftOut.push_back(entry);
+        }
+    }
+    list.bytes = encodeListFile(lines);
+    return list;
+}
+
+std::optional<std::string> Session::shortFormInListFileEncoding(const std::string& entry) const
+{
+    const bool quoted = entry.size() >= 2 && entry.front() == '"' && entry.back() == '"';
+    const std::string path = quoted ? entry.substr(1, entry.size() - 2) : entry;
+    // A path relative to the start position is shortened as a whole and
+    // keeps its relative part.
+    const bool relative = !path.empty() && !isAbsolutePath(path, services_.style);
+    const std::string full = relative ? join(startPosition_, path) : path;
+    if (!services_.shortName || !services_.lister->dirExists(full))
+        return std::nullopt;
+    std::string shortForm = services_.shortName(full);
+    if (relative) {
+        const std::string shortStart = services_.shortName(startPosition_);
+        const std::string base = join(shortStart, "");
+        if (shortStart.empty() || !shortForm.starts_with(base))
+            return std::nullopt;
+        shortForm.erase(0, base.size());
+    }
+    if (shortForm.empty())
+        return std::nullopt;
+    return services_.files->toListFileEncoding(quoted ? '"' + shortForm + '"' : shortForm);
 }
 
 std::string Session::listFileFor(const std::string& output) const
@@ -445,18 +479,30 @@ std::string Session::listFileFor(const std::string& output) const
     return services_.lister->dirExists(output) ? join(output, kListFileName) : output;
 }
 
-bool Session::writeListFile(const std::string& path, Dialogs& dialogs)
+std::optional<UnheldEntries> Session::writeListFile(const std::string& path, Dialogs& dialogs)
 {
     // Nothing is saved while a walk makes the list: it would save the
     // emptied list over the user's file.
     if (busy_)
-        return false;
+        return std::nullopt;
     const Operation operation(*this);
-    if (const auto error = services_.files->replace(path, listFileBytes())) {
+    EncodedList list = listFileBytes();
+    if (const auto error = services_.files->replace(path, list.bytes)) {
+        setStatus(messages_.fileNotSavedStatus());
         warn(dialogs, messages_.saveFailed(path, *error));
-        return false;
+        return std::nullopt;
     }
-    return true;
+    return std::move(list.unheld);
+}
+
+void Session::tellUnheldEntries(const UnheldEntries& unheld, Dialogs& dialogs)
+{
+    const Operation operation(*this);
+    const unsigned codePage = services_.files->listFileCodePage().value_or(0);
+    if (!unheld.asShortNames.empty())
+        tell(dialogs, messages_.writtenAsShortNames(unheld.asShortNames, codePage));
+    if (!unheld.leftOut.empty())
+        warn(dialogs, messages_.leftOutOfListFile(unheld.leftOut, codePage));
 }
 
 bool Session::save(Dialogs& dialogs)
@@ -474,11 +520,13 @@ bool Session::saveInto(const std::string& directory, Dialogs& dialogs)
 bool Session::saveTo(const std::string& location, Dialogs& dialogs)
 {
     const Operation operation(*this);
-    if (!writeListFile(location, dialogs))
+    const auto unheld = writeListFile(location, dialogs);
+    if (!unheld)
         return false;
     storageLocation_ = location;
     setStatus(messages_.fileSavedStatus());
     tell(dialogs, messages_.fileSaved(folders_.listFileDirectory));
+    tellUnheldEntries(*unheld, dialogs);
     return true;
 }
 
@@ -506,16 +554,22 @@ bool Session::readListFile(const std::string& path, Dialogs& dialogs)
     storageLocation_ = path;
     setStatus(messages_.readingFile());
 
-    // Cut short, the last line read may be the start of a longer one: it
-    // goes with the rest.
-    std::string_view bytes = content.bytes;
+    // Text from an editor (UTF-16, UTF-8) is taken as such, anything else
+    // in the list file's own encoding. Cut short, the last line read may be
+    // the start of a longer one: it goes with the rest.
+    const std::optional<unsigned> codePage = services_.files->listFileCodePage();
+    const ListFileText text = decodeListFileText(content.bytes, codePage.has_value(), content.cutShort);
+    std::string_view lines = text.text;
     if (content.cutShort)
-        bytes = bytes.substr(0, bytes.find_last_of("\r\n") + 1);
-    const DecodedListFile file = decodeListFile(bytes, room);
+        lines = lines.substr(0, lines.find_last_of("\r\n") + 1);
+    const DecodedListFile file = decodeListFile(lines, room);
+    const bool ownEncoding = text.encoding == TextEncoding::ListFile;
     for (const std::string& line : file.entries)
-        (void)list_.append(services_.files->fromListFileEncoding(line));
+        (void)list_.append(ownEncoding ? services_.files->fromListFileEncoding(line) : line);
     for (const std::string& notice : messages_.readNotices(file, content.cutShort))
         tell(dialogs, notice);
+    if (!ownEncoding)
+        tell(dialogs, messages_.readInOtherEncoding(text.encoding, codePage.value_or(0)));
     return true;
 }
 

@@ -165,13 +165,19 @@ public:
     void deleteDoubleEntries();
     void reportDriveUnavailable();
 
-    // The list as a list file's bytes.
-    std::string listFileBytes() const;
+    // The list as a list file's bytes. An entry the file's encoding cannot
+    // hold is written as its short name where the directory has one that
+    // it holds, otherwise left out; the list itself stays as it is.
+    EncodedList listFileBytes() const;
     // The file an output path means: a folder gets a dirnal.lst.
     std::string listFileFor(const std::string& output) const;
-    // Writes the list to the path; a failure is reported and changes
-    // nothing. Never while a walk runs: the list is being made then.
-    bool writeListFile(const std::string& path, Dialogs& dialogs);
+    // Writes the list to the path and gives what became of the entries its
+    // encoding cannot hold; a failure is reported and changes nothing but
+    // the status line. Never while a walk runs: the list is being made then.
+    std::optional<UnheldEntries> writeListFile(const std::string& path, Dialogs& dialogs);
+    // Tells the user which entries went into the file by their short
+    // names, and warns of those left out.
+    void tellUnheldEntries(const UnheldEntries& unheld, Dialogs& dialogs);
     // "Speichern": to the storage location (the program's folder when there
     // is none), then "file saved" and a notice.
     bool save(Dialogs& dialogs);
@@ -211,6 +217,9 @@ private:
     void tell(Dialogs& dialogs, const std::string& notice);
     void warn(Dialogs& dialogs, const std::string& failure);
 
+    // The entry's short form in the list file's encoding, for an existing
+    // directory whose short name that encoding holds.
+    std::optional<std::string> shortFormInListFileEncoding(const std::string& entry) const;
     // The storage location becomes the file once it is written.
     bool saveTo(const std::string& location, Dialogs& dialogs);
     void setStatus(std::string text);

@@ -20,11 +20,15 @@ public:
         return replaceFileContent(path, content);
     }
     std::string executableDirectory() const override { return dirnal::executableDirectory(); }
-    std::string toListFileEncoding(std::string_view entry) const override { return dirnal::toListFileEncoding(entry); }
+    std::optional<std::string> toListFileEncoding(std::string_view entry) const override
+    {
+        return dirnal::toListFileEncoding(entry);
+    }
     std::string fromListFileEncoding(std::string_view bytes) const override
     {
         return dirnal::fromListFileEncoding(bytes);
     }
+    std::optional<unsigned> listFileCodePage() const override { return dirnal::listFileCodePage(); }
 };
 
 }  // namespace dirnal

@@ -446,5 +446,41 @@ The author accepts no liability for damage from its use.
         <source>Die Einstellungsdatei %1 ist keine gewöhnliche Datei. Das Programm beginnt mit den Voreinstellungen und speichert keine Einstellungen.</source>
         <translation>The settings file %1 is not an ordinary file. The program starts with the default settings and stores no settings.</translation>
     </message>
+    <message>
+        <source>Liste nicht gespeichert</source>
+        <translation>list not saved</translation>
+    </message>
+    <message>
+        <source>%1 Zeile(n) der Datei enthalten ein Nullzeichen, das kein Pfad enthält, und wurden nicht gelesen.</source>
+        <translation>%1 line(s) of the file hold a NUL character, which no path holds, and were not read.</translation>
+    </message>
+    <message>
+        <source>UTF-8 mit Byte-Reihenfolge-Markierung (BOM)</source>
+        <translation>UTF-8 with a byte order mark (BOM)</translation>
+    </message>
+    <message>
+        <source>UTF-8 ohne Byte-Reihenfolge-Markierung</source>
+        <translation>UTF-8 without a byte order mark</translation>
+    </message>
+    <message>
+        <source>ANSI-Codepage %1</source>
+        <translation>ANSI code page %1</translation>
+    </message>
+    <message>
+        <source>Die Datei ist in %1 geschrieben und wurde so gelesen. Gespeichert wird die Liste in der Form der Listendatei: %2.</source>
+        <translation>The file is written in %1 and was read as such. The list is saved in the list file&apos;s own form: %2.</translation>
+    </message>
+    <message>
+        <source>und %1 weitere</source>
+        <translation>and %1 more</translation>
+    </message>
+    <message>
+        <source>Die Listendatei wird in der %1 geschrieben, die nicht jeden Namen fassen kann. %2 Eintrag/Einträge wurde(n) deshalb mit dem kurzen Namen (8.3) geschrieben; in der Liste bleiben sie, wie sie sind:%3</source>
+        <translation>The list file is written in the %1, which cannot hold every name. %2 entry/entries were therefore written by their short (8.3) name; in the list they stay as they are:%3</translation>
+    </message>
+    <message>
+        <source>Die Listendatei wird in der %1 geschrieben, die nicht jeden Namen fassen kann. %2 Eintrag/Einträge wurde(n) nicht in die Datei geschrieben, da es keinen kurzen Namen (8.3) gibt, den sie fasst; in der Liste bleiben sie:%3</source>
+        <translation>The list file is written in the %1, which cannot hold every name. %2 entry/entries were not written to the file, as there is no short (8.3) name it can hold; they stay in the list:%3</translation>
+    </message>
 </context>
 </TS>

@@ -2,7 +2,7 @@
 
 namespace dirnal {
 
-std::string toListFileEncoding(std::string_view entry)
+std::optional<std::string> toListFileEncoding(std::string_view entry)
 {
     return std::string(entry);
 }
@@ -10,6 +10,11 @@ std::string toListFileEncoding(std::string_view entry)
 std::string fromListFileEncoding(std::string_view bytes)
 {
     return std::string(bytes);
+}
+
+std::optional<unsigned> listFileCodePage()
+{
+    return std::nullopt;
 }
 
 }  // namespace dirnal

@@ -72,9 +72,9 @@ TEST_F(CliTest, KeepsAnExistingListAfterTheGeneratedEntriesTellsWhatItLeftOutAnd
     EXPECT_TRUE(dirnalLst({"--relative", "--quotes", root()}).out.starts_with("\"Normteile\"\r\n\"Projekte\"\r\n"));
     // Without drive letters or short names here these change nothing, but run.
     EXPECT_EQ(dirnalLst({"--unc", "--no-unc", "--long", "--short", "--short", "--long", root()}).out, listOfRoot());
-    const std::string old = tree.touch("out/kurz.lst", "Normteile\r\n");
+    const std::string old = tree.touch("out/kurz.lst", std::string("\xFF\xFEN\0o\0r\0m\0t\0e\0i\0l\0e\0\r\0\n\0", 24));
     EXPECT_EQ(dirnalLst({"-k", old, "--relative", "--remove-duplicates", root()}).out, listOfRoot(""))
-        << "made relative, the kept entry repeats a generated one";
+        << "read as the UTF-16 it is and made relative, the kept entry repeats a generated one";
 }
 
 TEST_F(CliTest, BadInputIsRefusedWithAClearMessageAndTheOldFileStays)

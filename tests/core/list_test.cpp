@@ -7,6 +7,7 @@
 
 #include "core/delete_double.h"
 #include "core/list_file.h"
+#include "core/list_file_text.h"
 #include "core/name_order.h"
 #include "core/path_list.h"
 
@@ -99,6 +100,19 @@ TEST(ListFileFormat, EveryEntryEndsWithCrLfAndOnReadingEachLineEndingEndsALineUp
     for (const auto& [bytes, room, lines, leftOut] : cases) {
         const DecodedListFile file = decodeListFile(bytes, room);
         EXPECT_EQ(std::pair(file.entries, file.linesLeftOut), std::pair(lines, leftOut)) << bytes;
+    }
+    // Where reading stopped early a character cut in two is dropped, elsewhere it is U+FFFD.
+    const std::tuple<std::string, bool, TextEncoding, std::string> texts[] = {  // bytes, cut short, found, text
+        {std::string("\xFF\xFE" "a\0\x3D", 5), true, TextEncoding::Utf16LE, "a"},
+        {std::string("\xFF\xFE" "a\0\x3D", 5), false, TextEncoding::Utf16LE, "a\xEF\xBF\xBD"},
+        {std::string("\xFF\xFE" "a\0\x3D\xD8", 6), true, TextEncoding::Utf16LE, "a"},
+        {"\xC3\xA4\xC3", true, TextEncoding::Utf8, "\xC3\xA4\xC3"}, {"\xC3\xA4\xC3", false, TextEncoding::ListFile, "\xC3\xA4\xC3"},
+        {"a\xC0\xAF", false, TextEncoding::ListFile, "a\xC0\xAF"}, {"ascii", false, TextEncoding::ListFile, "ascii"},
+        {"\xF4\x90\x80\x80", false, TextEncoding::ListFile, "\xF4\x90\x80\x80"},  // past U+10FFFF
+    };
+    for (const auto& [bytes, cutShort, found, text] : texts) {
+        const ListFileText decoded = decodeListFileText(bytes, /*recogniseUtf8=*/true, cutShort);
+        EXPECT_EQ(std::pair(decoded.encoding, decoded.text), std::pair(found, text)) << bytes;
     }
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <optional>
 
 #include "core/list_file.h"
 #include "core/messages.h"
@@ -42,7 +43,11 @@ protected:
 
     SessionServices services(PathStyle style)
     {
-        return {&fs, &settings, &files, &drives, [](const std::string& p) { return p + "~1"; },
+        const auto shortName = [this](const std::string& p) {
+            const auto known = shortNames.find(p);
+            return known != shortNames.end() ? known->second : p + "~1";
+        };
+        return {&fs, &settings, &files, &drives, shortName,
                 [](const std::string& p) { return p.ends_with("~1") ? p.substr(0, p.size() - 2) : p; }, style};
     }
     // Reads the entries in as a list file; it becomes the storage location.
@@ -58,6 +63,7 @@ protected:
     testing::FakeLister fs;
     testing::MemorySettings settings;
     testing::MemoryFiles files;
+    std::map<std::string, std::string> shortNames;  // others: the path and "~1"
     testing::ScriptedDialogs dialogs;
     testing::FakeDrives drives{{{"C:", ""}, {"X:", "\\\\srv\\data"}}};
     Session session;
@@ -135,7 +141,7 @@ TEST_F(SessionTest, EachOperationAnnouncesWhatItChangedOnceItIsDoneAndBeforeItAs
         {"typed", [&] { session.typeSinglePath("w"); }, {"single path"}},
         {"start", [&] { session.confirmStartPosition(); }, {"start"}},
         {"delete", [&] { session.deleteSelected(); }, {"list Rebuilt", "status"}},
-        {"failed save", [&] { session.saveInto("/ro", dialogs); }, {}},
+        {"failed save", [&] { session.saveInto("/ro", dialogs); }, {"status"}},
         {"generate", [&] { session.generate(/*keepExisting=*/false, dialogs); }, walked},
         // Asked with the state it is about in view: nothing is pending then.
         {"generate after the question", [&] { session.generate(dialogs); }, walked},
@@ -296,7 +302,8 @@ TEST_F(SessionTest, SavingWritesTheListOrSaysWhyAndChangesNothing)
     files.failing = {{"/ro/dirnal.lst", denied}, {"/cad/dirnal.lst", tooLarge}};
     EXPECT_FALSE(session.saveInto("/ro", dialogs));
     EXPECT_FALSE(session.writeListFile("/cad/dirnal.lst", dialogs));
-    EXPECT_EQ(session.storageLocation(), "/opt/dirnal/dirnal.lst");
+    EXPECT_EQ(Entries({session.storageLocation(), session.status()}),
+              Entries({"/opt/dirnal/dirnal.lst", "Liste nicht gespeichert"}));
     EXPECT_EQ(dialogs.errors, (Entries{Messages().saveFailed("/ro/dirnal.lst", denied),
                                        Messages().saveFailed("/cad/dirnal.lst", tooLarge)}));
     EXPECT_EQ(dialogs.errors[1], "Die Datei /cad/dirnal.lst konnte nicht gespeichert werden.\nDie Datei wäre größer, "
@@ -334,6 +341,69 @@ TEST_F(SessionTest, ReadingAppendsWhatFitsAndAnUnreadableFileChangesNothing)
     EXPECT_EQ(session.storageLocation(), "/l/endless.lst") << "the last file read, not the missing one";
     EXPECT_FALSE(session.readChosenListFile("/l", "", dialogs));
     EXPECT_EQ(dialogs.notices.back(), "Zuerst Datei auswählen !");
+}
+
+TEST_F(SessionTest, EntriesTheCodePageCannotHoldGoInByTheirShortNamesOrAreLeftOutAndTheListStays)
+{
+    files.codePage = 1252;  // the fake's holds ASCII alone
+    fs.addPaths({"/r/Ωmega", "/r/日本", "/r/a"});
+    shortNames = {{"/r", "/r"}, {"/r/Ωmega", "/r/OMEGA~1"}};
+    startAt("/r", session);
+    const Entries list{"/r/Ωmega", "\"/r/Ωmega\"", "Ωmega", "/r/日本", "/r/a", "/weg/Ω1", "/weg/Ω2", "/weg/Ω3",
+                       "/weg/Ω4", "/weg/Ω5", ""};
+    fill(list);
+    dialogs.notices.clear();
+    session.setFolder(StoredFolder::ListFileDirectory, "/out");
+    ASSERT_TRUE(session.saveInto("/out", dialogs));
+    EXPECT_EQ(files.files["/out/dirnal.lst"], "/r/OMEGA~1\r\n\"/r/OMEGA~1\"\r\nOMEGA~1\r\n/r/a\r\n\r\n");
+    EXPECT_TRUE(entries() == list && session.status() == "file saved");
+    EXPECT_EQ(dialogs.notices, (Entries{"Datei dirnal.lst wurde unter /out gespeichert",
+                                        Messages().writtenAsShortNames({"/r/Ωmega", "\"/r/Ωmega\"", "Ωmega"}, 1252)}));
+    EXPECT_EQ(dialogs.errors, Entries{"Die Listendatei wird in der ANSI-Codepage 1252 geschrieben, die nicht jeden "
+                                      "Namen fassen kann. 6 Eintrag/Einträge wurde(n) nicht in die Datei geschrieben, "
+                                      "da es keinen kurzen Namen (8.3) gibt, den sie fasst; in der Liste bleiben sie:"
+                                      "\n/r/日本\n/weg/Ω1\n/weg/Ω2\n/weg/Ω3\n/weg/Ω4\nund 1 weitere"});
+}
+
+TEST_F(SessionTest, ListFilesFromEditorsAreReadInTheirEncodingAndNoEntryHoldsANul)
+{
+    using E = TextEncoding;
+    const std::string ae = "/\xC3\xA4";  // "/ä"
+    const struct {
+        std::string bytes;
+        std::optional<unsigned> codePage;
+        Entries read;
+        std::optional<TextEncoding> found;  // none: the list file's own
+        long long linesWithNul = 0;
+    } cases[] = {
+        {std::string("\xFF\xFE/\0\xE4\0\r\0\n\0/\0b\0", 14), 1252, {ae, "/b"}, E::Utf16LE},
+        {std::string("\xFE\xFF\0/\0\xE4\0\n\0a\0\0\0b\0\n\xD8\x3D\xDE\x00\xDC\x00", 22), std::nullopt,
+         {ae, "\xF0\x9F\x98\x80\xEF\xBF\xBD"}, E::Utf16BE, 1},  // a NUL line out; a pair, a lone surrogate
+        {"\xEF\xBB\xBF/\xC3\xA4\r\n", 1252, {ae}, E::Utf8WithMark},
+        {"/\xC3\xA4\r\n/b", 1252, {ae, "/b"}, E::Utf8},
+        {"/\xC3\xA4\r\n", std::nullopt, {ae}, std::nullopt},
+        {"/\xE4\r\n/b", 1252, {"/\xE4", "/b"}, std::nullopt},           // no UTF-8: the code page
+        {"/b\r\n/\xED\xA0\x80", 1252, {"/b", "/\xED\xA0\x80"}, std::nullopt},  // a surrogate is no UTF-8
+        {std::string("/a\0b\r\n/c", 8), 1252, {"/c"}, std::nullopt, 1},
+    };
+    for (const auto& c : cases) {
+        files.codePage = c.codePage;
+        Session reader(services(PathStyle::Posix));
+        files.files["/l/dirnal.lst"] = c.bytes;
+        dialogs.notices.clear();
+        ASSERT_TRUE(reader.readListFile("/l/dirnal.lst", dialogs));
+        EXPECT_EQ(reader.list().entries(), c.read) << c.bytes;
+        Entries told = Messages().readNotices({{}, 0, 0, c.linesWithNul}, false);
+        if (c.found)
+            told.push_back(Messages().readInOtherEncoding(*c.found, c.codePage.value_or(0)));
+        EXPECT_EQ(dialogs.notices, told) << c.bytes;
+        files.codePage.reset();  // written as the names' bytes, without a mark
+        ASSERT_TRUE(reader.saveInto("/out", dialogs));
+        EXPECT_EQ(files.files["/out/dirnal.lst"], encodeListFile(c.read)) << c.bytes;
+    }
+    EXPECT_EQ(Messages().readInOtherEncoding(E::Utf16LE, 1252), "Die Datei ist in UTF-16 LE geschrieben und wurde so "
+                                                                "gelesen. Gespeichert wird die Liste in der Form der "
+                                                                "Listendatei: ANSI-Codepage 1252.");
 }
 
 }  // namespace

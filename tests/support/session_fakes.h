@@ -1,6 +1,7 @@
 // In-memory stand-ins for what a session talks to: the settings store, list files, drives and the user's answers.
 #pragma once
 
+#include <algorithm>
 #include <deque>
 #include <map>
 #include <string>
@@ -50,8 +51,16 @@ struct MemoryFiles final : FileStorage {
         return std::nullopt;
     }
     std::string executableDirectory() const override { return "/opt/dirnal"; }
-    std::string toListFileEncoding(std::string_view entry) const override { return std::string(entry); }
+    // With a code page, one that holds ASCII alone.
+    std::optional<std::string> toListFileEncoding(std::string_view entry) const override
+    {
+        if (codePage && std::ranges::any_of(entry, [](char c) { return static_cast<unsigned char>(c) >= 0x80; }))
+            return std::nullopt;
+        return std::string(entry);
+    }
     std::string fromListFileEncoding(std::string_view bytes) const override { return std::string(bytes); }
+    std::optional<unsigned> listFileCodePage() const override { return codePage; }
+    std::optional<unsigned> codePage;
     std::map<std::string, std::string> files;
     std::map<std::string, FileError> failing;
 };
