@@ -19,6 +19,12 @@ if [ "${1:-}" != "--on-virtual-display" ]; then
     exec xvfb-run -a -s "-screen 0 1024x768x24" "$PWD/scripts/windows-tests.sh" --on-virtual-display
 fi
 
+# Wine reads the Linux file names in the locale's character set: without a
+# UTF-8 locale every name beyond ASCII would reach the programs mangled.
+case $(locale charmap 2>/dev/null) in
+UTF-8) ;;
+*) export LC_ALL=C.UTF-8 ;;
+esac
 WINEPREFIX=$(mktemp -d)
 export WINEPREFIX WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 trap 'wineserver_kill; rm -rf "$WINEPREFIX"' EXIT

@@ -80,8 +80,12 @@ TEST(Win32ListFile, WritesTheAnsiCodePageReadsItBackAndFailuresKeepTheOldFile)
     const std::string file = tree.path("dirnal.lst");
     const Entries entries{"C:\\Größe", "", "\\\\srv\\cad", ""};
     Entries lines(entries.size());
-    std::ranges::transform(entries, lines.begin(), toListFileEncoding);
+    std::ranges::transform(entries, lines.begin(), [](const std::string& e) { return toListFileEncoding(e).value(); });
     ASSERT_FALSE(replaceFileContent(file, encodeListFile(lines)));
+    // Exactly or not at all: no look-alike "O" for the Omega, no "?".
+    for (const char* unheld : {"C:\\cad\\\xCE\xA9mega", "C:\\cad\\\xE6\x97\xA5\xE6\x9C\xAC", "\xEF\xBF\xBD"})
+        EXPECT_EQ(toListFileEncoding(unheld), std::nullopt) << unheld;
+    EXPECT_EQ(listFileCodePage(), 1252u);
     EXPECT_EQ(contentOf(file), "C:\\Gr\xF6\xDF" "e\r\n\r\n\\\\srv\\cad\r\n\r\n");
 
     Entries back = decodeListFile(readFileContent(file, 1000).bytes, 100).entries;
