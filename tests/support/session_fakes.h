@@ -3,6 +3,7 @@
 
 #include <deque>
 #include <map>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -49,11 +50,13 @@ struct MemoryFiles final : FileStorage {
         files[path] = std::string(content);
         return std::nullopt;
     }
+    bool canCreateFileIn(const std::string& directory) const override { return !readOnly.contains(directory); }
     std::string executableDirectory() const override { return "/opt/dirnal"; }
     std::string toListFileEncoding(std::string_view entry) const override { return std::string(entry); }
     std::string fromListFileEncoding(std::string_view bytes) const override { return std::string(bytes); }
     std::map<std::string, std::string> files;
     std::map<std::string, FileError> failing;
+    std::set<std::string> readOnly;  // folders that take no new file
 };
 
 // Drives in the platform's order ("X:"), each with the share behind it ("" for a local drive).
