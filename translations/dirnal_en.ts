@@ -446,5 +446,11 @@ The author accepts no liability for damage from its use.
         <source>Die Einstellungsdatei %1 ist keine gewöhnliche Datei. Das Programm beginnt mit den Voreinstellungen und speichert keine Einstellungen.</source>
         <translation>The settings file %1 is not an ordinary file. The program starts with the default settings and stores no settings.</translation>
     </message>
+    <message>
+        <source>Im Programmordner %1 kann keine Datei angelegt werden. Die Liste wurde deshalb in Ihrem Ordner Dokumente gespeichert:
+%2</source>
+        <translation>No file can be created in the program folder %1. The list was therefore saved in your Documents folder:
+%2</translation>
+    </message>
 </context>
 </TS>

@@ -65,22 +65,32 @@ protected:
 
 TEST_F(SessionTest, StartUpAppliesTheStoredFoldersThatExistInOrderAndShutDownAndRestoreKeepTheFiveKeys)
 {
-    fs.addPaths({"/tmp", "/srv/cad"});
+    fs.addPaths({"/tmp", "/srv/cad", "/home/u/Dokumente"});
+    using enum StoredFolder;
     const struct {
         std::map<std::string, std::string> stored;
+        std::optional<std::string> documents;
         Entries folders;  // start directory and drive, list-file directory and drive
         std::string storageLocation;
+        std::vector<StoredFolder> applied;  // in this order
     } cases[] = {
-        {{}, {"/tmp/", "/", "/tmp/", "/"}, "/tmp/dirnal.lst"},  // first run: the defaults
+        {{}, "/home/u/Dokumente", {"/tmp/", "/", "/tmp/", "/"}, "/tmp/dirnal.lst",  // first run: the defaults
+         {StartDirectory, StartDrive, ListFileDirectory, ListFileDrive}},
         {{{keys::kStartDirectory, "/gone"}, {keys::kListFileDirectory, "/srv/cad"}, {keys::kListFileDrive, "/no"}},
-         {"", "/", "/srv/cad", ""}, "/srv/cad/dirnal.lst"},
+         "/home/u/fehlt", {"", "/", "/srv/cad", ""}, "/srv/cad/dirnal.lst", {StartDrive, ListFileDirectory}},
+        // Documents for the folders that are gone, after the drives, which would move them away.
+        {{{keys::kStartDirectory, "/gone"}, {keys::kListFileDirectory, "/gone"}}, "/home/u/Dokumente",
+         {"/home/u/Dokumente", "/", "/home/u/Dokumente", "/"}, "/home/u/Dokumente/dirnal.lst",
+         {StartDrive, ListFileDrive, StartDirectory, ListFileDirectory}},
     };
     for (const auto& c : cases) {
         settings.values = c.stored;
-        Session s(services(PathStyle::Posix));
+        SessionServices with = services(PathStyle::Posix);
+        with.documents = c.documents;
+        Session s(with);
         std::vector<StoredFolder> applied;
         s.startUp([&](StoredFolder f, const std::string& path) { applied.push_back(f), s.setFolder(f, path); });
-        EXPECT_TRUE(std::is_sorted(applied.begin(), applied.end()));
+        EXPECT_EQ(applied, c.applied);
         EXPECT_EQ((Entries{s.storageLocation(), s.startPosition()}), (Entries{c.storageLocation, c.folders[0]}));
         s.shutDown();  // what it stores is what the panels show
         auto& v = settings.values;
@@ -285,10 +295,32 @@ TEST_F(SessionTest, SavingWritesTheListOrSaysWhyAndChangesNothing)
     session.setFolder(StoredFolder::ListFileDirectory, "/cfg");
     settings.values[keys::kListFile] = "";
     session.restorePreviousInput();
+    files.readOnly = {"/opt/dirnal"};  // without a Documents folder, it is tried all the same
     ASSERT_TRUE(session.save(dialogs));  // no storage location: the program's folder
     EXPECT_EQ((Entries{files.files["/opt/dirnal/dirnal.lst"], session.storageLocation(), session.status()}),
               (Entries{"/a\r\n\r\n", "/opt/dirnal/dirnal.lst", "file saved"}));
     EXPECT_EQ(dialogs.notices, Entries{"Datei dirnal.lst wurde unter /cfg gespeichert"});
+    // Or the Documents folder, where the program's folder takes no file, and a notice names it.
+    fs.addDirectory("/home/u/Dokumente");
+    const std::string inDocuments = "/home/u/Dokumente/dirnal.lst";
+    const struct {
+        std::string documents, readOnly, savedTo;
+    } fallbacks[] = {{"/home/u/Dokumente", "", "/opt/dirnal/dirnal.lst"},
+                     {"/home/u/fehlt", "/opt/dirnal", "/opt/dirnal/dirnal.lst"},
+                     {"/home/u/Dokumente", "/opt/dirnal", inDocuments}};
+    for (const auto& c : fallbacks) {
+        SessionServices with = services(PathStyle::Posix);
+        with.documents = c.documents;
+        Session s(with);
+        files.readOnly = {c.readOnly};
+        s.setFolder(StoredFolder::ListFileDirectory, "/cfg");
+        s.restorePreviousInput();
+        dialogs.notices.clear();
+        ASSERT_TRUE(s.save(dialogs));
+        EXPECT_EQ(s.storageLocation(), c.savedTo) << c.documents << " " << c.readOnly;
+    }
+    EXPECT_EQ(dialogs.notices, (Entries{"Datei dirnal.lst wurde unter /cfg gespeichert",
+                                        Messages().savedInDocuments("/opt/dirnal", inDocuments)}));
 
     // The system's code in brackets, and what became of the old file.
     const FileError denied{FileError::Kind::AccessDenied, 13}, tooLarge{FileError::Kind::FileTooLarge, 27,
