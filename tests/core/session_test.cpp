@@ -40,10 +40,11 @@ class SessionTest : public ::testing::Test {
 protected:
     explicit SessionTest(PathStyle style = PathStyle::Posix) : fs(style), session(services(style)) {}
 
-    SessionServices services(PathStyle style)
+    SessionServices services(PathStyle style, std::optional<std::string> documents = std::nullopt)
     {
         return {&fs, &settings, &files, &drives, [](const std::string& p) { return p + "~1"; },
-                [](const std::string& p) { return p.ends_with("~1") ? p.substr(0, p.size() - 2) : p; }, style};
+                [](const std::string& p) { return p.ends_with("~1") ? p.substr(0, p.size() - 2) : p; }, style,
+                nullptr, std::move(documents)};
     }
     // Reads the entries in as a list file; it becomes the storage location.
     void fill(const Entries& entries, Session& into)
@@ -85,9 +86,7 @@ TEST_F(SessionTest, StartUpAppliesTheStoredFoldersThatExistInOrderAndShutDownAnd
     };
     for (const auto& c : cases) {
         settings.values = c.stored;
-        SessionServices with = services(PathStyle::Posix);
-        with.documents = c.documents;
-        Session s(with);
+        Session s(services(PathStyle::Posix, c.documents));
         std::vector<StoredFolder> applied;
         s.startUp([&](StoredFolder f, const std::string& path) { applied.push_back(f), s.setFolder(f, path); });
         EXPECT_EQ(applied, c.applied);
@@ -309,9 +308,7 @@ TEST_F(SessionTest, SavingWritesTheListOrSaysWhyAndChangesNothing)
                      {"/home/u/fehlt", "/opt/dirnal", "/opt/dirnal/dirnal.lst"},
                      {"/home/u/Dokumente", "/opt/dirnal", inDocuments}};
     for (const auto& c : fallbacks) {
-        SessionServices with = services(PathStyle::Posix);
-        with.documents = c.documents;
-        Session s(with);
+        Session s(services(PathStyle::Posix, c.documents));
         files.readOnly = {c.readOnly};
         s.setFolder(StoredFolder::ListFileDirectory, "/cfg");
         s.restorePreviousInput();
