@@ -21,6 +21,10 @@ public:
     // Replaces the file's content as a whole; on failure the old content
     // stays.
     virtual std::optional<FileError> replace(const std::string& path, std::string_view content) = 0;
+    // True when this user can make a new file in the directory now; false
+    // for a folder they may only read (a program's folder installed for
+    // every user) and for one that is missing.
+    virtual bool canCreateFileIn(const std::string& directory) const = 0;
     // The folder that holds the running program, without a trailing separator.
     virtual std::string executableDirectory() const = 0;
     // The list file's 8-bit encoding of an entry (UTF-8 inside), nothing

@@ -216,6 +216,13 @@ std::string Messages::fileSaved(const std::string& directory) const
     return substitute(translate("Messages", "Datei dirnal.lst wurde unter %1 gespeichert"), {directory});
 }
 
+std::string Messages::savedInDocuments(const std::string& programFolder, const std::string& file) const
+{
+    return substitute(translate("Messages", "Im Programmordner %1 kann keine Datei angelegt werden. Die Liste wurde "
+                                            "deshalb in Ihrem Ordner Dokumente gespeichert:\n%2"),
+                      {programFolder, file});
+}
+
 std::vector<std::string> Messages::readNotices(const DecodedListFile& file, bool cutShort) const
 {
     std::vector<std::string> notices;

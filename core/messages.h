@@ -51,6 +51,8 @@ public:
     std::string readFailed(const std::string& path, const FileError& error) const;
     std::string saveFailed(const std::string& path, const FileError& error) const;
     std::string fileSaved(const std::string& directory) const;
+    // Saved into the Documents folder, as the program's folder took no file.
+    std::string savedInDocuments(const std::string& programFolder, const std::string& file) const;
     // What reading left out; `cutShort`: the file went on past what was read.
     std::vector<std::string> readNotices(const DecodedListFile& file, bool cutShort) const;
     // A file found in another encoding than the list file's own, which is

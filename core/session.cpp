@@ -155,12 +155,26 @@ bool Session::chooseStartDirectory(const std::string& given)
 
 // --- start-up and shutdown ------------------------------------------------
 
-void Session::applyStoredFolders(const ApplyFolder& apply)
+void Session::applyFolder(const ApplyFolder& apply, StoredFolder folder, const std::string& path)
+{
+    if (apply)
+        apply(folder, path);
+    else
+        setFolder(folder, path);
+}
+
+std::optional<std::string> Session::documentsFolder() const
+{
+    const auto& documents = services_.documents;
+    return documents && services_.lister->dirExists(*documents) ? documents : std::nullopt;
+}
+
+std::vector<StoredFolder> Session::applyStoredFolders(const ApplyFolder& apply)
 {
     // Each value is applied only when it still names a directory, and in
     // this order: a panel's change handling may move what came before.
     if (!services_.settings)
-        return;
+        return {};
     namespace keys = settings_keys;
     const SettingsDefaults defaults = settingsDefaults(services_.style);
     const struct {
@@ -173,15 +187,15 @@ void Session::applyStoredFolders(const ApplyFolder& apply)
         {StoredFolder::ListFileDirectory, keys::kListFileDirectory, defaults.directory},
         {StoredFolder::ListFileDrive, keys::kListFileDrive, defaults.drive},
     };
+    std::vector<StoredFolder> gone;
     for (const auto& [folder, key, fallback] : stored) {
         const std::string value = services_.settings->read(key, fallback);
-        if (!services_.lister->dirExists(value))
-            continue;
-        if (apply)
-            apply(folder, value);
-        else
-            setFolder(folder, value);
+        if (services_.lister->dirExists(value))
+            applyFolder(apply, folder, value);
+        else if (folder == StoredFolder::StartDirectory || folder == StoredFolder::ListFileDirectory)
+            gone.push_back(folder);
     }
+    return gone;
 }
 
 void Session::startUp(const ApplyFolder& apply, Dialogs* notices)
@@ -190,7 +204,14 @@ void Session::startUp(const ApplyFolder& apply, Dialogs* notices)
     if (notices && services_.settings)
         if (const auto file = services_.settings->unusableFile())
             tell(*notices, messages_.settingsNotStored(*file));
-    applyStoredFolders(apply);
+    // A panel whose folder is gone opens the Documents folder, not the one
+    // the program was started in: on Windows the Start menu starts it in
+    // its own folder, which only an administrator may write. Last, as a
+    // drive applied after it would move the panel away again.
+    const std::vector<StoredFolder> gone = applyStoredFolders(apply);
+    if (const auto documents = documentsFolder())
+        for (const StoredFolder folder : gone)
+            applyFolder(apply, folder, *documents);
     storageLocation_ = join(folders_.listFileDirectory, kListFileName);
     startPosition_ = folders_.startDirectory;
 }
@@ -507,9 +528,21 @@ void Session::tellUnheldEntries(const UnheldEntries& unheld, Dialogs& dialogs)
 
 bool Session::save(Dialogs& dialogs)
 {
-    return saveTo(storageLocation_.empty() ? join(services_.files->executableDirectory(), kListFileName)
-                                           : storageLocation_,
-                  dialogs);
+    if (!storageLocation_.empty())
+        return saveTo(storageLocation_, dialogs);
+    // No storage location: the program's folder, unless it takes no file
+    // from this user (installed for every user) and the user has a
+    // Documents folder. The usual notice names the list-file panel's
+    // folder, so a second one says where the file went.
+    const std::string programFolder = services_.files->executableDirectory();
+    const auto documents = documentsFolder();
+    if (!documents || services_.files->canCreateFileIn(programFolder))
+        return saveTo(join(programFolder, kListFileName), dialogs);
+    const Operation operation(*this);
+    if (!saveTo(join(*documents, kListFileName), dialogs))
+        return false;
+    tell(dialogs, messages_.savedInDocuments(programFolder, storageLocation_));
+    return true;
 }
 
 bool Session::saveInto(const std::string& directory, Dialogs& dialogs)

@@ -59,6 +59,12 @@ struct SessionServices {
     PathConverter longName = {};
     PathStyle style = PathStyle::Posix;
     const TextCatalog* texts = nullptr;  // null: the German texts as written
+    // The user's Documents folder, where the platform has one (Windows):
+    // the directory panels open there when no stored folder exists, and a
+    // save without a storage location goes there when the program's folder
+    // takes no file. None: the folder the program was started in, and the
+    // program's folder.
+    std::optional<std::string> documents = std::nullopt;
 };
 
 // One user's work on a list: the path list, the start position, the
@@ -109,8 +115,9 @@ public:
     using ApplyFolder = std::function<void(StoredFolder folder, const std::string& path)>;
 
     // Start-up: the stored folders that still name a directory are applied
-    // in order; then the storage location is built from the list-file
-    // directory and the start position taken from the start directory.
+    // in order, the Documents folder to a panel whose directory is gone;
+    // then the storage location is built from the list-file directory and
+    // the start position taken from the start directory.
     // When nothing can be stored, the notices say so.
     void startUp(const ApplyFolder& apply = {}, Dialogs* notices = nullptr);
     // Shutdown: writes the five stored values.
@@ -178,8 +185,9 @@ public:
     // Tells the user which entries went into the file by their short
     // names, and warns of those left out.
     void tellUnheldEntries(const UnheldEntries& unheld, Dialogs& dialogs);
-    // "Speichern": to the storage location (the program's folder when there
-    // is none), then "file saved" and a notice.
+    // "Speichern": to the storage location, then "file saved" and a notice.
+    // With none, to the program's folder, or to the Documents folder if the
+    // program's folder takes no file, which a second notice then names.
     bool save(Dialogs& dialogs);
     // Saves into a folder; the storage location changes only on success.
     bool saveInto(const std::string& directory, Dialogs& dialogs);
@@ -225,7 +233,12 @@ private:
     void setStatus(std::string text);
     // Makes an entry current and tells in the status line whether it exists.
     void checkEntry(int index);
-    void applyStoredFolders(const ApplyFolder& apply);
+    // Applies the stored folders that exist and gives the panels'
+    // directories whose stored folder does not.
+    std::vector<StoredFolder> applyStoredFolders(const ApplyFolder& apply);
+    void applyFolder(const ApplyFolder& apply, StoredFolder folder, const std::string& path);
+    // The Documents folder, if there is one and it exists.
+    std::optional<std::string> documentsFolder() const;
     std::string join(std::string_view directory, std::string_view name) const;
 
     SessionServices services_;

@@ -9,9 +9,9 @@
 namespace dirnal {
 
 // This machine as a session works with it: its file system and list files,
-// its drives and network shares, its short names and its path style, with
-// the settings store the front end keeps (the window's, on Qt; none for the
-// command-line tool).
+// its drives and network shares, its short names, its path style and the
+// user's Documents folder (on Windows), with the settings store the front
+// end keeps (the window's, on Qt; none for the command-line tool).
 class NativeServices {
 public:
     explicit NativeServices(SettingsStore* settings = nullptr) : settings_(settings) {}

@@ -479,6 +479,12 @@ The author accepts no liability for damage from its use.
         <translation>The list file is written in the %1, which cannot hold every name. %2 entry/entries were therefore written by their short (8.3) name; in the list they stay as they are:%3</translation>
     </message>
     <message>
+        <source>Im Programmordner %1 kann keine Datei angelegt werden. Die Liste wurde deshalb in Ihrem Ordner Dokumente gespeichert:
+%2</source>
+        <translation>No file can be created in the program folder %1. The list was therefore saved in your Documents folder:
+%2</translation>
+    </message>
+    <message>
         <source>Die Listendatei wird in der %1 geschrieben, die nicht jeden Namen fassen kann. %2 Eintrag/Einträge wurde(n) nicht in die Datei geschrieben, da es keinen kurzen Namen (8.3) gibt, den sie fasst; in der Liste bleiben sie:%3</source>
         <translation>The list file is written in the %1, which cannot hold every name. %2 entry/entries were not written to the file, as there is no short (8.3) name it can hold; they stay in the list:%3</translation>
     </message>

@@ -41,14 +41,15 @@ class SessionTest : public ::testing::Test {
 protected:
     explicit SessionTest(PathStyle style = PathStyle::Posix) : fs(style), session(services(style)) {}
 
-    SessionServices services(PathStyle style)
+    SessionServices services(PathStyle style, std::optional<std::string> documents = std::nullopt)
     {
         const auto shortName = [this](const std::string& p) {
             const auto known = shortNames.find(p);
             return known != shortNames.end() ? known->second : p + "~1";
         };
         return {&fs, &settings, &files, &drives, shortName,
-                [](const std::string& p) { return p.ends_with("~1") ? p.substr(0, p.size() - 2) : p; }, style};
+                [](const std::string& p) { return p.ends_with("~1") ? p.substr(0, p.size() - 2) : p; }, style,
+                nullptr, std::move(documents)};
     }
     // Reads the entries in as a list file; it becomes the storage location.
     void fill(const Entries& entries, Session& into)
@@ -71,22 +72,30 @@ protected:
 
 TEST_F(SessionTest, StartUpAppliesTheStoredFoldersThatExistInOrderAndShutDownAndRestoreKeepTheFiveKeys)
 {
-    fs.addPaths({"/tmp", "/srv/cad"});
+    fs.addPaths({"/tmp", "/srv/cad", "/home/u/Dokumente"});
+    using enum StoredFolder;
     const struct {
         std::map<std::string, std::string> stored;
+        std::optional<std::string> documents;
         Entries folders;  // start directory and drive, list-file directory and drive
         std::string storageLocation;
+        std::vector<StoredFolder> applied;  // in this order
     } cases[] = {
-        {{}, {"/tmp/", "/", "/tmp/", "/"}, "/tmp/dirnal.lst"},  // first run: the defaults
+        {{}, "/home/u/Dokumente", {"/tmp/", "/", "/tmp/", "/"}, "/tmp/dirnal.lst",  // first run: the defaults
+         {StartDirectory, StartDrive, ListFileDirectory, ListFileDrive}},
         {{{keys::kStartDirectory, "/gone"}, {keys::kListFileDirectory, "/srv/cad"}, {keys::kListFileDrive, "/no"}},
-         {"", "/", "/srv/cad", ""}, "/srv/cad/dirnal.lst"},
+         "/home/u/fehlt", {"", "/", "/srv/cad", ""}, "/srv/cad/dirnal.lst", {StartDrive, ListFileDirectory}},
+        // Documents for the folders that are gone, after the drives, which would move them away.
+        {{{keys::kStartDirectory, "/gone"}, {keys::kListFileDirectory, "/gone"}}, "/home/u/Dokumente",
+         {"/home/u/Dokumente", "/", "/home/u/Dokumente", "/"}, "/home/u/Dokumente/dirnal.lst",
+         {StartDrive, ListFileDrive, StartDirectory, ListFileDirectory}},
     };
     for (const auto& c : cases) {
         settings.values = c.stored;
-        Session s(services(PathStyle::Posix));
+        Session s(services(PathStyle::Posix, c.documents));
         std::vector<StoredFolder> applied;
         s.startUp([&](StoredFolder f, const std::string& path) { applied.push_back(f), s.setFolder(f, path); });
-        EXPECT_TRUE(std::is_sorted(applied.begin(), applied.end()));
+        EXPECT_EQ(applied, c.applied);
         EXPECT_EQ((Entries{s.storageLocation(), s.startPosition()}), (Entries{c.storageLocation, c.folders[0]}));
         s.shutDown();  // what it stores is what the panels show
         auto& v = settings.values;
@@ -291,10 +300,30 @@ TEST_F(SessionTest, SavingWritesTheListOrSaysWhyAndChangesNothing)
     session.setFolder(StoredFolder::ListFileDirectory, "/cfg");
     settings.values[keys::kListFile] = "";
     session.restorePreviousInput();
+    files.readOnly = {"/opt/dirnal"};  // without a Documents folder, it is tried all the same
     ASSERT_TRUE(session.save(dialogs));  // no storage location: the program's folder
     EXPECT_EQ((Entries{files.files["/opt/dirnal/dirnal.lst"], session.storageLocation(), session.status()}),
               (Entries{"/a\r\n\r\n", "/opt/dirnal/dirnal.lst", "file saved"}));
     EXPECT_EQ(dialogs.notices, Entries{"Datei dirnal.lst wurde unter /cfg gespeichert"});
+    // Or the Documents folder, where the program's folder takes no file, and a notice names it.
+    fs.addDirectory("/home/u/Dokumente");
+    const std::string inDocuments = "/home/u/Dokumente/dirnal.lst";
+    const struct {
+        std::string documents, readOnly, savedTo;
+    } fallbacks[] = {{"/home/u/Dokumente", "", "/opt/dirnal/dirnal.lst"},
+                     {"/home/u/fehlt", "/opt/dirnal", "/opt/dirnal/dirnal.lst"},
+                     {"/home/u/Dokumente", "/opt/dirnal", inDocuments}};
+    for (const auto& c : fallbacks) {
+        Session s(services(PathStyle::Posix, c.documents));
+        files.readOnly = {c.readOnly};
+        s.setFolder(StoredFolder::ListFileDirectory, "/cfg");
+        s.restorePreviousInput();
+        dialogs.notices.clear();
+        ASSERT_TRUE(s.save(dialogs));
+        EXPECT_EQ(s.storageLocation(), c.savedTo) << c.documents << " " << c.readOnly;
+    }
+    EXPECT_EQ(dialogs.notices, (Entries{"Datei dirnal.lst wurde unter /cfg gespeichert",
+                                        Messages().savedInDocuments("/opt/dirnal", inDocuments)}));
 
     // The system's code in brackets, and what became of the old file.
     const FileError denied{FileError::Kind::AccessDenied, 13}, tooLarge{FileError::Kind::FileTooLarge, 27,

@@ -19,6 +19,7 @@
 #include "platform/file_exists.h"
 #include "platform/file_io.h"
 #include "platform/posix/posix_directory_lister.h"
+#include "platform/user_folders.h"
 #include "support/temp_tree.h"
 
 namespace dirnal {
@@ -100,10 +101,12 @@ TEST(ReplaceFileContent, ReplacesByRenameKeepingModeOwnerAndLinksElseInPlaceForH
     EXPECT_EQ(contentOf(other), "new\r\n") << "both names show the new list";
 
     // A folder where the user may not make a file, with a file the user may write.
+    EXPECT_TRUE(canCreateFileIn(tree.path("shared")) && !canCreateFileIn(linked) && !documentsDirectory());
     if (kRoot)
         return;  // root makes files in any folder
     ::unlink(other.c_str());
     ::chmod(tree.path("shared").c_str(), 0555);
+    EXPECT_FALSE(canCreateFileIn(tree.path("shared")));
     ASSERT_FALSE(replaceFileContent(linked, "in place\r\n"));
     EXPECT_EQ(contentOf(linked), "in place\r\n");
     EXPECT_EQ(replaceFileContent(tree.path("shared/new.lst"), "x").value().kind, Kind::FolderNotWritable);

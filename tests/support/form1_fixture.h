@@ -34,7 +34,8 @@ struct DuringWalk final : SessionListener {
 // answers; controls are reached by objectName, as a user or a screen reader finds them.
 class Form1Fixture : public ::testing::Test {
 protected:
-    Form1Fixture() { services.session.settings = &settings; }
+    // Without a Documents folder, the panels open where a test says, on Windows too.
+    Form1Fixture() { services.session.settings = &settings, services.session.documents.reset(); }
 
     void open(const std::string& initial)
     {

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <deque>
 #include <map>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -50,6 +51,7 @@ struct MemoryFiles final : FileStorage {
         files[path] = std::string(content);
         return std::nullopt;
     }
+    bool canCreateFileIn(const std::string& directory) const override { return !readOnly.contains(directory); }
     std::string executableDirectory() const override { return "/opt/dirnal"; }
     // With a code page, one that holds ASCII alone.
     std::optional<std::string> toListFileEncoding(std::string_view entry) const override
@@ -63,6 +65,7 @@ struct MemoryFiles final : FileStorage {
     std::optional<unsigned> codePage;
     std::map<std::string, std::string> files;
     std::map<std::string, FileError> failing;
+    std::set<std::string> readOnly;  // folders that take no new file
 };
 
 // Drives in the platform's order ("X:"), each with the share behind it ("" for a local drive).

@@ -4,7 +4,9 @@
 # must be exactly what the CAD system reads: every directory below the start
 # directory, level by level, each level's names in alphabetical order
 # without regard to case, as C:\ paths, CR LF after each line, in the ANSI
-# code page (Windows-1252 in the western locale the tests run in).
+# code page (Windows-1252 in the western locale the tests run in). Before
+# that, a first start with nothing stored must open the user's Documents
+# folder, not the program's own folder it was started in.
 #
 # Usage: end_to_end.sh BUILD_DIR
 # Runs in the environment scripts/windows-tests.sh sets up: DISPLAY names a
@@ -21,7 +23,8 @@ manager_exe="$build_dir/app/dirnal-lst-manager.exe"
 cli_exe="$build_dir/cli/dirnal-lst.exe"
 
 fail() {
-    echo "end_to_end: FAIL: $*" >&2
+    # printf, not echo: dash's echo takes the \r in C:\users\root for an escape.
+    printf 'end_to_end: FAIL: %s\n' "$*" >&2
     exit 1
 }
 
@@ -136,22 +139,19 @@ short='C:\CAD_~NC3'
 # The umlauts must be single bytes (ö = 0xF6, Ü = 0xDC) in what we expect.
 od -An -tx1 "$work/expected" | grep -q ' f6' || fail "the expected list is not in Windows-1252"
 
-# --- the window ---------------------------------------------------------------
+# --- driving the window -------------------------------------------------------
 
 key='HKCU\Software\dirnal_lst_generator\Optionen'
-for value in Dir1.Path Dir_file.Path; do
-    "$wine64" reg add "$key" /v "$value" /t REG_SZ /d "$root_win" /f >/dev/null 2>&1 ||
-        fail "could not set $value in the registry"
-done
 
-"$wine64" "$manager_exe" </dev/null >"$work/manager.log" 2>&1 &
-app_pid=$!
+# The value NAME under the registry KEY, as reg query shows it.
+reg_value() {
+    "$wine64" reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | sed -n "s/^ *$2 *REG_[A-Z_]* *//p"
+}
 
 find_window() {
     window=$(xdotool search --all --onlyvisible --pid "$app_pid" --name 'dirnal\.lst-Manager' 2>/dev/null | head -n 1)
     [ -n "$window" ]
 }
-wait_for 60 find_window || fail "the window dirnal.lst-Manager did not appear within 60 s"
 
 # The client area begins at the window's top left (no window manager, no
 # frame); the controls lie below the menu bar, whose height depends on the
@@ -162,7 +162,6 @@ menu_bar_height() {
         awk 'NR == 2 { first = $3 } NR > 2 && $3 != first { print NR - 2; exit }')
     [ -n "$menu_bar" ] && [ "$menu_bar" -ge 10 ] && [ "$menu_bar" -le 40 ]
 }
-wait_for 20 menu_bar_height || fail "the window was not drawn within 20 s (no menu bar found)"
 
 # Clicks the middle of a control given in twips relative to the client area
 # below the menu bar.
@@ -171,6 +170,54 @@ click_twips() {
     y=$((menu_bar + ($2 + $4 / 2) / 15))
     xdotool mousemove --window "$window" "$x" "$y" click 1
 }
+
+app_ended() { ! app_running; }
+
+# --- the first start ----------------------------------------------------------
+
+# Nothing stored, no C:\temp, and started as the installed shortcut starts
+# it, in the program's own folder: both panels open the user's Documents
+# folder instead (the one Windows names in the registry), and closing the
+# window stores them there.
+[ ! -e "$drive_c/temp" ] || fail "C:\\temp exists, so this is no first start without it"
+"$wine64" reg delete 'HKCU\Software\dirnal_lst_generator' /f >/dev/null 2>&1 || true
+documents=$(reg_value 'HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\Shell Folders' Personal)
+[ -n "$documents" ] || fail "the Wine prefix names no Documents folder"
+
+(cd "$(dirname "$manager_exe")" && exec "$wine64" "$manager_exe") </dev/null >"$work/first-start.log" 2>&1 &
+app_pid=$!
+wait_for 60 find_window || fail "the window dirnal.lst-Manager did not appear within 60 s at the first start"
+wait_for 20 menu_bar_height || fail "the window was not drawn within 20 s at the first start"
+if [ -n "${WINDIRNAL_SCREENSHOT:-}" ]; then
+    first_start_shot="${WINDIRNAL_SCREENSHOT%.png}-first-start.png"
+    import -window "$window" "$first_start_shot" || fail "could not write the screenshot $first_start_shot"
+    echo "end_to_end: screenshot of the first start written to $first_start_shot"
+fi
+# The exit image img_Exit: (6840, 540), 480 x 480, in Frame3 at (120, 3960).
+# With an empty list nothing is asked.
+click_twips $((120 + 6840)) $((3960 + 540)) 480 480
+wait_for 20 app_ended || fail "the window did not close within 20 s at the first start"
+wait "$app_pid" || fail "dirnal-lst-manager.exe ended with an error at the first start"
+app_pid=""
+for value in Dir1.Path Dir_file.Path; do
+    stored=$(reg_value "$key" "$value")
+    [ "$stored" = "$documents" ] || fail "at the first start $value was $stored, not the Documents folder $documents"
+done
+stored=$(reg_value "$key" lbl_file.Caption)
+[ "$stored" = "$documents\\dirnal.lst" ] || fail "at the first start the storage location was $stored"
+printf 'end_to_end: ok: the first start opens the Documents folder %s\n' "$documents"
+
+# --- the window ---------------------------------------------------------------
+
+for value in Dir1.Path Dir_file.Path; do
+    "$wine64" reg add "$key" /v "$value" /t REG_SZ /d "$root_win" /f >/dev/null 2>&1 ||
+        fail "could not set $value in the registry"
+done
+
+"$wine64" "$manager_exe" </dev/null >"$work/manager.log" 2>&1 &
+app_pid=$!
+wait_for 60 find_window || fail "the window dirnal.lst-Manager did not appear within 60 s"
+wait_for 20 menu_bar_height || fail "the window was not drawn within 20 s (no menu bar found)"
 
 # "2. Liste erstellen": Command1 at (2220, 480) in Frame1 at (3000, 0).
 click_twips $((3000 + 2220)) $((0 + 480)) 2055 255
@@ -221,7 +268,6 @@ wait_for 20 closed_or_asked || fail "the window neither closed nor asked anythin
 if app_running; then
     xdotool key Escape
 fi
-app_ended() { ! app_running; }
 wait_for 20 app_ended ||
     fail "the window did not close within 20 s"
 status=0

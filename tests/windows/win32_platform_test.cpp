@@ -15,6 +15,7 @@
 #include "platform/list_file_encoding.h"
 #include "platform/platform_drives.h"
 #include "platform/short_names.h"
+#include "platform/user_folders.h"
 #include "platform/win32/wide.h"
 #include "platform/win32/win32_directory_lister.h"
 #include "support/temp_tree.h"
@@ -42,6 +43,9 @@ TEST(Win32Folders, AreToldFromFilesAndListedInDisplayOrderWithoutHiddenOrSystemO
         {file, false, true}, {tree.path("versteckt"), true, false}};
     for (const auto& [path, isFolder, isFile] : queries)
         EXPECT_EQ(std::pair(DirExists(path), FileExists(path)), std::pair(isFolder, isFile)) << path;
+    const std::string documents = documentsDirectory().value_or("none");
+    EXPECT_TRUE(DirExists(documents) && canCreateFileIn(documents)) << documents;
+    EXPECT_FALSE(canCreateFileIn(file) || canCreateFileIn(tree.path("gibt es nicht")));
 
     const Win32DirectoryLister lister;
     const DirectoryListing listing = lister.list(tree.root());
@@ -112,6 +116,7 @@ TEST(Win32ListFile, WritesTheAnsiCodePageReadsItBackAndFailuresKeepTheOldFile)
         EXPECT_EQ(replaceFileContent(path, "alt\r\n").value_or(FileError{}).kind, kind) << path;
     EXPECT_EQ(contentOf(file), "neu\r\n\r\n");
     EXPECT_EQ(readFileContent(tree.path("fehlt.lst"), 1000).error.value().kind, Kind::NotFound);
+    EXPECT_TRUE(canCreateFileIn(tree.root()));  // and the file it tried with is gone
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(testing::nativePath(tree.root())), {}), 2)
         << "no temporary file is left";
 }
