@@ -131,12 +131,19 @@ public:
     // "2. Liste erstellen": asks whether an existing list goes (No keeps its
     // entries after the new ones), walks the start directory and reports.
     // Busy from the walk's start until its notices have been shown.
+    // Walks end with the list or with one of these: the start folder could
+    // not be listed (the user is told why) or the walk was cancelled. Either
+    // way the list stays as it was before, also when the user had agreed to
+    // delete it. A walk given a cancel of its own in the options stops on
+    // that, else on cancelWalk().
     GenerationReport generate(Dialogs& dialogs, const WalkOptions& options = {}, const WalkRunner& run = {});
     // The same without the question.
     GenerationReport generate(bool keepExisting, Dialogs& dialogs, const WalkOptions& options = {},
                               const WalkRunner& run = {});
     // While the walk runs: the status line tells how far it got.
     void reportWalkProgress(int directoriesFound);
+    // Stops the walk that runs, at once; nothing otherwise.
+    void cancelWalk();
 
     // A click on an entry: it becomes current, the status line tells
     // whether it exists, and its text goes into the single-path box.
@@ -258,6 +265,8 @@ private:
     bool singlePathTyped_ = false;
     NameForm nameForm_ = NameForm::Long;
     bool busy_ = false;
+    WalkCancel ownCancel_;
+    WalkCancel* activeCancel_ = nullptr;  // the running walk's
     StoredFolders folders_;
 };
 
