@@ -1,6 +1,7 @@
 #include "cli/command_line.h"
 
 #include <algorithm>
+#include <chrono>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -86,19 +87,24 @@ private:
 // Walks the start folder, keeping the list read before when asked to.
 // "Total: N" comes before the walk's notices, as the window shows it
 // before its message boxes; progress only on a terminal.
-void generate(Session& session, const Options& options, Dialogs& dialogs, std::ostream& err, bool errIsTerminal)
+GenerationReport generate(Session& session, const Options& options, Dialogs& dialogs, std::ostream& err,
+                          bool errIsTerminal, WalkCancel* cancel)
 {
     WalkOptions walk;
     if (options.jobs > 0)
         walk.concurrentListings = options.jobs;
+    if (options.timeoutSeconds > 0)
+        walk.listingTimeout = std::chrono::seconds(options.timeoutSeconds);
+    walk.cancel = cancel;
     ProgressLine progress(err);
     if (errIsTerminal && !options.quiet)
         walk.progress = [&progress](int found) { progress.show(found); };
     StatusLines status(session, progress, err);
     if (!options.quiet)
         session.addListener(status);
-    session.generate(/*keepExisting=*/options.keep.has_value(), dialogs, walk);
+    const GenerationReport report = session.generate(/*keepExisting=*/options.keep.has_value(), dialogs, walk);
     session.removeListener(status);
+    return report;
 }
 
 int writeList(Session& session, const std::string& output, std::ostream& out, Dialogs& dialogs)
@@ -122,7 +128,8 @@ int writeList(Session& session, const std::string& output, std::ostream& out, Di
 
 }  // namespace
 
-int run(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err, bool errIsTerminal)
+int run(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err, bool errIsTerminal,
+        WalkCancel* cancel)
 {
     Options options;
     if (const auto problem = parseArguments(arguments, options)) {
@@ -151,10 +158,15 @@ int run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
     }
     if (options.keep && !session.readListFile(*options.keep, dialogs))
         return kCannotRead;
-    generate(session, options, dialogs, err, errIsTerminal);
+    const GenerationReport report = generate(session, options, dialogs, err, errIsTerminal, cancel);
+    if (report.outcome == GenerationReport::Outcome::RootUnreadable)
+        return kNoRoot;
+    if (report.outcome == GenerationReport::Outcome::Cancelled || (cancel && cancel->cancelled()))
+        return kCancelled;
     for (const Step step : options.steps)
         apply(step, session);
-    return writeList(session, options.output, out, dialogs);
+    const int written = writeList(session, options.output, out, dialogs);
+    return written == kSuccess && report.incomplete() ? kIncomplete : written;
 }
 
 }  // namespace dirnal::cli

@@ -4,21 +4,26 @@
 #include <string>
 #include <vector>
 
+#include "core/walk_cancel.h"
+
 namespace dirnal::cli {
 
 // Exit codes of dirnal-lst.
 enum ExitCode : int {
     kSuccess = 0,
     kUsage = 2,          // unknown option, missing or surplus argument
-    kNoRoot = 3,         // the root is not a directory
+    kNoRoot = 3,         // the root is not a directory, or could not be read (nothing was written)
     kCannotRead = 4,     // the list to keep cannot be read
     kCannotWrite = 5,    // the output cannot be written (nothing was)
     kIncomplete = 6,     // written, but entries are missing from it
+    kCancelled = 130,    // cancelled (nothing was written); 143 for SIGTERM
 };
 
 // Runs dirnal-lst with its arguments (without the program name). Writes
 // the list to `out` when asked to, messages to `err`; progress only when
-// `errIsTerminal`.
-int run(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err, bool errIsTerminal);
+// `errIsTerminal`. The walk stops, and nothing is written, once `cancel`
+// (if given) is cancelled.
+int run(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err, bool errIsTerminal,
+        WalkCancel* cancel = nullptr);
 
 }  // namespace dirnal::cli

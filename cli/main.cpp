@@ -6,6 +6,7 @@
 
 #include "cli/command_line.h"
 #include "cli/error_output.h"
+#include "cli/interrupts.h"
 #include "core/messages.h"
 #include "platform/file_io.h"
 
@@ -102,7 +103,11 @@ int main(int argc, char* argv[])
     [[maybe_unused]] const ClosedStandardStreamsKeptTaken standardStreams;
 #endif
     dirnal::ignoreFileSizeSignal();
-    int code = dirnal::cli::run(processArguments(argc, argv), std::cout, std::cerr, errorOutputIsTerminal());
+    dirnal::cli::Interrupts interrupts;
+    int code = dirnal::cli::run(processArguments(argc, argv), std::cout, std::cerr, errorOutputIsTerminal(),
+                                &interrupts.cancel());
+    if (code == dirnal::cli::kCancelled)
+        code = interrupts.exitCode();
     // Some file systems report a failed write only when the file is closed.
     if (std::fclose(stdout) != 0 && errno != EBADF && code == dirnal::cli::kSuccess) {
         dirnal::cli::ErrorOutput(std::cerr, false).reportError(dirnal::Messages().standardOutputFailed());

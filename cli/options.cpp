@@ -32,15 +32,27 @@ Umwandlungen, in der angegebenen Reihenfolge angewandt:
 
 Weiteres:
   -j, --jobs N          so viele Verzeichnisse gleichzeitig lesen (Standard 32)
+  -t, --timeout SEKUNDEN
+                        so lange höchstens auf das Lesen eines Verzeichnisses
+                        warten (Standard 30); eines, das nicht antwortet,
+                        fehlt samt seinen Unterverzeichnissen und wird genannt
   -q, --quiet           keine Hinweise auf der Standardfehlerausgabe
   -h, --help            diese Hilfe
   -V, --version         die Version
 
-Rückgabewerte: 0 geschrieben, 2 falscher Aufruf, 3 Startverzeichnis fehlt,
-4 Listendatei zum Behalten nicht lesbar, 5 Ausgabe nicht schreibbar,
-6 geschrieben, aber unvollständig: Einträge, die die Codepage der
-Listendatei nicht fasst und für die es keinen kurzen Namen gibt, fehlen in
-der Datei (Windows; sie werden auf der Standardfehlerausgabe genannt).
+Strg+C (SIGINT) und SIGTERM brechen die Suche sofort ab; dann wird nichts
+geschrieben, und eine alte Datei bleibt.
+
+Rückgabewerte: 0 geschrieben, 2 falscher Aufruf, 3 Startverzeichnis fehlt
+oder ist nicht lesbar (nichts geschrieben), 4 Listendatei zum Behalten nicht
+lesbar, 5 Ausgabe nicht schreibbar, 6 geschrieben, aber unvollständig:
+Verzeichnisse, die nicht gelesen werden konnten, während der Suche
+verschwanden oder nicht rechtzeitig antworteten, fehlen samt ihren
+Unterverzeichnissen, die Höchstzahl der Einträge wurde erreicht, oder
+Einträge, die die Codepage der Listendatei nicht fasst und für die es keinen
+kurzen Namen gibt, fehlen in der Datei (Windows); die Hinweise auf der
+Standardfehlerausgabe nennen sie. 130 mit Strg+C abgebrochen, 143 mit
+SIGTERM beendet (nichts geschrieben).
 )";
 
 const std::map<std::string, Step> kSteps = {
@@ -49,13 +61,13 @@ const std::map<std::string, Step> kSteps = {
     {"--remove-duplicates", Step::RemoveDuplicates},
 };
 
-std::optional<int> jobCount(const std::string& text)
+std::optional<int> numberFrom(const std::string& text, int lowest, int highest)
 {
     try {
         std::size_t used = 0;
-        const int jobs = std::stoi(text, &used);
-        if (used == text.size() && jobs >= 1 && jobs <= 256)
-            return jobs;
+        const int number = std::stoi(text, &used);
+        if (used == text.size() && number >= lowest && number <= highest)
+            return number;
     } catch (const std::exception&) {
     }
     return std::nullopt;
@@ -97,10 +109,18 @@ std::optional<std::string> parseArguments(const std::vector<std::string>& argume
             const auto jobs = value();
             if (!jobs)
                 return "Bei " + argument + " fehlt die Zahl.";
-            const auto count = jobCount(*jobs);
+            const auto count = numberFrom(*jobs, 1, 256);
             if (!count)
                 return "--jobs erwartet eine Zahl von 1 bis 256, nicht \"" + *jobs + "\".";
             options.jobs = *count;
+        } else if (argument == "-t" || argument == "--timeout") {
+            const auto seconds = value();
+            if (!seconds)
+                return "Bei " + argument + " fehlt die Zahl der Sekunden.";
+            const auto count = numberFrom(*seconds, 1, 86400);
+            if (!count)
+                return "--timeout erwartet Sekunden von 1 bis 86400, nicht \"" + *seconds + "\".";
+            options.timeoutSeconds = *count;
         } else if (const auto step = kSteps.find(argument); step != kSteps.end()) {
             options.steps.push_back(step->second);
         } else if (argument.size() > 1 && argument[0] == '-') {

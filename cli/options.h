@@ -14,7 +14,8 @@ struct Options {
     std::string output = "-";
     std::optional<std::string> keep;
     std::vector<Step> steps;
-    int jobs = 0;  // 0: the generator's default
+    int jobs = 0;            // 0: the generator's default
+    int timeoutSeconds = 0;  // 0: the generator's default
     bool quiet = false;
     bool help = false;
     bool version = false;
