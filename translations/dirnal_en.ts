@@ -206,6 +206,14 @@
         <source>Wählen Sie hier das Haupt-Verzeichnis deren Unterverzeichnisse in die Datei dirnal.lst eingetragen werden sollen !</source>
         <translation>Choose the main directory here whose subdirectories are to be entered in the file dirnal.lst !</translation>
     </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Listenerstellung abbrechen (Esc)</source>
+        <translation>Cancel making the list (Esc)</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>
@@ -487,6 +495,40 @@ The author accepts no liability for damage from its use.
     <message>
         <source>Die Listendatei wird in der %1 geschrieben, die nicht jeden Namen fassen kann. %2 Eintrag/Einträge wurde(n) nicht in die Datei geschrieben, da es keinen kurzen Namen (8.3) gibt, den sie fasst; in der Liste bleiben sie:%3</source>
         <translation>The list file is written in the %1, which cannot hold every name. %2 entry/entries were not written to the file, as there is no short (8.3) name it can hold; they stay in the list:%3</translation>
+    </message>
+    <message>
+        <source>%1 Verzeichnis(se) haben nicht innerhalb von %2 Sekunden geantwortet und wurden übergangen; ihre Unterverzeichnisse fehlen in der Liste:%3</source>
+        <translation>%1 directory(ies) did not answer within %2 seconds and were passed over; their subdirectories are missing from the list:%3</translation>
+    </message>
+    <message>
+        <source>%1 Verzeichnis(se) sind während der Suche verschwunden (gelöscht, umbenannt, oder ihr Laufwerk wurde getrennt); sie stehen in der Liste, ihre Unterverzeichnisse fehlen:%2</source>
+        <translation>%1 directory(ies) vanished during the search (deleted, renamed, or their drive was disconnected); they are in the list, their subdirectories are missing:%2</translation>
+    </message>
+    <message>
+        <source>Es hat nicht innerhalb von %1 Sekunden geantwortet.</source>
+        <translation>It did not answer within %1 seconds.</translation>
+    </message>
+    <message>
+        <source>Es existiert nicht mehr, oder es ist kein Verzeichnis.</source>
+        <translation>It no longer exists, or it is not a directory.</translation>
+    </message>
+    <message>
+        <source>Keine Berechtigung, es zu lesen</source>
+        <translation>No permission to read it</translation>
+    </message>
+    <message>
+        <source>Das Startverzeichnis &quot;%1&quot; konnte nicht gelesen werden. %2
+Es wurde keine Liste erstellt; die bisherige Liste bleibt, wie sie war.</source>
+        <translation>The start directory &quot;%1&quot; could not be read. %2
+No list was made; the list stays as it was.</translation>
+    </message>
+    <message>
+        <source>Listenerstellung abgebrochen</source>
+        <translation>Making the list cancelled</translation>
+    </message>
+    <message>
+        <source>Liste nicht erstellt</source>
+        <translation>List not made</translation>
     </message>
 </context>
 </TS>
