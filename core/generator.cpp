@@ -45,7 +45,7 @@ public:
         for (std::size_t levelBegin = 0; levelBegin < paths_.size() && !report_.limitReached;) {
             const std::size_t levelEnd = paths_.size();
             std::optional<std::vector<DirectoryListing>> listings =
-                pool.listAll(paths_, parents_, root_, levelBegin, levelEnd);
+                pool.listAll(paths_, parents_, belowLink_, root_, levelBegin, levelEnd);
             if (!listings)
                 return cancelled();
             for (std::size_t j = levelBegin; j < levelEnd && !report_.limitReached; ++j)
@@ -92,7 +92,8 @@ private:
             identityKnown_[j] = 1;
         }
         // A directory can be its own ancestor only where a link lies on its
-        // path; only directories at or below a link are checked.
+        // path; only directories at or below a link are checked, and their
+        // listings carry their identities.
         if (belowLink_[j]) {
             switch (ancestry(j)) {
             case Ancestry::Own:

@@ -30,10 +30,12 @@ public:
 
     // The listings of paths[begin..end), in that order; none once the walk
     // is cancelled. parents[i] is the index of path i's parent in `paths`,
-    // or -1 when it is `root`; children of one parent stand together.
+    // or -1 when it is `root`; children of one parent stand together. The
+    // listing of path i carries its identity where withIdentity[i] is set.
     std::optional<std::vector<DirectoryListing>> listAll(const std::vector<std::string>& paths,
-                                                         const std::vector<int>& parents, const std::string& root,
-                                                         std::size_t begin, std::size_t end);
+                                                         const std::vector<int>& parents,
+                                                         const std::vector<char>& withIdentity,
+                                                         const std::string& root, std::size_t begin, std::size_t end);
     // One directory on its own.
     std::optional<DirectoryListing> listOne(const std::string& directory);
 

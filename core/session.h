@@ -72,7 +72,8 @@ struct SessionServices {
 // line, with every operation a user can trigger. Front ends show this
 // state, hear of every change as a SessionListener, and forward the
 // user's actions; questions and notices go through the Dialogs they pass.
-// While a walk runs the session is busy: front ends let nothing act then.
+// While a walk runs the session is busy: front ends let nothing act then
+// but a cancel of the walk.
 class Session {
 public:
     explicit Session(SessionServices services);
