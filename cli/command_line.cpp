@@ -88,21 +88,26 @@ private:
 // "Total: N" comes before the walk's notices, as the window shows it
 // before its message boxes; progress only on a terminal.
 GenerationReport generate(Session& session, const Options& options, Dialogs& dialogs, std::ostream& err,
-                          bool errIsTerminal, WalkCancel* cancel)
+                          bool errIsTerminal, Interrupts* interrupts)
 {
     WalkOptions walk;
     if (options.jobs > 0)
         walk.concurrentListings = options.jobs;
     if (options.timeoutSeconds > 0)
         walk.listingTimeout = std::chrono::seconds(options.timeoutSeconds);
-    walk.cancel = cancel;
+    if (interrupts)
+        walk.cancel = &interrupts->cancel();
     ProgressLine progress(err);
     if (errIsTerminal && !options.quiet)
         walk.progress = [&progress](int found) { progress.show(found); };
     StatusLines status(session, progress, err);
     if (!options.quiet)
         session.addListener(status);
-    const GenerationReport report = session.generate(/*keepExisting=*/options.keep.has_value(), dialogs, walk);
+    GenerationReport report;
+    {
+        const Interrupts::DuringWalk signalsCancel(interrupts);
+        report = session.generate(/*keepExisting=*/options.keep.has_value(), dialogs, walk);
+    }
     session.removeListener(status);
     return report;
 }
@@ -129,7 +134,7 @@ int writeList(Session& session, const std::string& output, std::ostream& out, Di
 }  // namespace
 
 int run(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err, bool errIsTerminal,
-        WalkCancel* cancel)
+        Interrupts* interrupts)
 {
     Options options;
     if (const auto problem = parseArguments(arguments, options)) {
@@ -158,10 +163,10 @@ int run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
     }
     if (options.keep && !session.readListFile(*options.keep, dialogs))
         return kCannotRead;
-    const GenerationReport report = generate(session, options, dialogs, err, errIsTerminal, cancel);
+    const GenerationReport report = generate(session, options, dialogs, err, errIsTerminal, interrupts);
     if (report.outcome == GenerationReport::Outcome::RootUnreadable)
         return kNoRoot;
-    if (report.outcome == GenerationReport::Outcome::Cancelled || (cancel && cancel->cancelled()))
+    if (report.outcome == GenerationReport::Outcome::Cancelled)
         return kCancelled;
     for (const Step step : options.steps)
         apply(step, session);

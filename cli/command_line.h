@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "core/walk_cancel.h"
+#include "cli/interrupts.h"
 
 namespace dirnal::cli {
 
@@ -21,9 +21,9 @@ enum ExitCode : int {
 
 // Runs dirnal-lst with its arguments (without the program name). Writes
 // the list to `out` when asked to, messages to `err`; progress only when
-// `errIsTerminal`. The walk stops, and nothing is written, once `cancel`
-// (if given) is cancelled.
+// `errIsTerminal`. With `interrupts`, a signal during the walk cancels it,
+// and nothing is written.
 int run(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err, bool errIsTerminal,
-        WalkCancel* cancel = nullptr);
+        Interrupts* interrupts = nullptr);
 
 }  // namespace dirnal::cli

@@ -40,14 +40,18 @@ BOOL WINAPI onConsoleControl(DWORD event)
 }
 }  // namespace
 
-Interrupts::Interrupts()
+Interrupts::DuringWalk::DuringWalk(Interrupts* interrupts) : interrupts_(interrupts)
 {
-    cancelling = &cancel_;
+    if (!interrupts_)
+        return;
+    cancelling = &interrupts_->cancel_;
     ::SetConsoleCtrlHandler(onConsoleControl, TRUE);
 }
 
-Interrupts::~Interrupts()
+Interrupts::DuringWalk::~DuringWalk()
 {
+    if (!interrupts_)
+        return;
     ::SetConsoleCtrlHandler(onConsoleControl, FALSE);
     cancelling = nullptr;
 }
@@ -55,8 +59,9 @@ Interrupts::~Interrupts()
 #else
 
 namespace {
-// The signals are blocked in every thread and taken by one that waits for
-// them, where cancelling is allowed (no signal handler could lock a mutex).
+// The signals are blocked on the walking thread, and so on every listing
+// thread it starts, and taken by one that waits for them, where cancelling
+// is allowed (a signal handler could lock no mutex).
 std::thread listener;
 std::atomic<bool> stopping{false};
 
@@ -70,9 +75,12 @@ sigset_t endingSignals()
 }
 }  // namespace
 
-Interrupts::Interrupts()
+Interrupts::DuringWalk::DuringWalk(Interrupts* interrupts) : interrupts_(interrupts)
 {
-    cancelling = &cancel_;
+    if (!interrupts_)
+        return;
+    cancelling = &interrupts_->cancel_;
+    stopping = false;
     const sigset_t set = endingSignals();
     ::pthread_sigmask(SIG_BLOCK, &set, nullptr);
     listener = std::thread([set] {
@@ -83,12 +91,17 @@ Interrupts::Interrupts()
     });
 }
 
-Interrupts::~Interrupts()
+Interrupts::DuringWalk::~DuringWalk()
 {
+    if (!interrupts_)
+        return;
     stopping = true;
-    ::pthread_kill(listener.native_handle(), SIGTERM);
+    ::pthread_kill(listener.native_handle(), SIGTERM);  // to the listener alone
     listener.join();
     cancelling = nullptr;
+    // A signal that came since acts now, as it would have.
+    const sigset_t set = endingSignals();
+    ::pthread_sigmask(SIG_UNBLOCK, &set, nullptr);
 }
 
 #endif

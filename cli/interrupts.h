@@ -4,16 +4,24 @@
 
 namespace dirnal::cli {
 
-// Ctrl+C and a request to end (SIGINT and SIGTERM; on Windows Ctrl+C and
-// Ctrl+Break) cancel the walk, so that the program ends at once and writes
-// nothing, also while a listing hangs. Made before any other thread starts,
-// so that no thread but its own takes the signals.
+// During the walk, Ctrl+C and a request to end (SIGINT and SIGTERM; on
+// Windows Ctrl+C and Ctrl+Break) cancel it, so that the program ends at once
+// and writes nothing, also while a listing hangs. At any other time they act
+// as they would without this.
 class Interrupts {
 public:
-    Interrupts();
-    ~Interrupts();
-    Interrupts(const Interrupts&) = delete;
-    Interrupts& operator=(const Interrupts&) = delete;
+    // Signals are taken instead of acting while one lives; made on the
+    // thread that walks, before the walk starts a thread.
+    class DuringWalk {
+    public:
+        explicit DuringWalk(Interrupts* interrupts);
+        ~DuringWalk();
+        DuringWalk(const DuringWalk&) = delete;
+        DuringWalk& operator=(const DuringWalk&) = delete;
+
+    private:
+        Interrupts* interrupts_;
+    };
 
     WalkCancel& cancel() { return cancel_; }
     // The exit code for what came, as shells give it: 130 for SIGINT (and

@@ -105,7 +105,7 @@ int main(int argc, char* argv[])
     dirnal::ignoreFileSizeSignal();
     dirnal::cli::Interrupts interrupts;
     int code = dirnal::cli::run(processArguments(argc, argv), std::cout, std::cerr, errorOutputIsTerminal(),
-                                &interrupts.cancel());
+                                &interrupts);
     if (code == dirnal::cli::kCancelled)
         code = interrupts.exitCode();
     // Some file systems report a failed write only when the file is closed.
