@@ -72,13 +72,29 @@ TEST_F(WindowTest, TheStoredFoldersOpenThePanelsWhichSetStartAndListFileAndClose
     EXPECT_EQ(text("lblStatus"), Messages().driveUnavailable());
 }
 
+// The disk, but while locked the start folder cannot be read.
+struct LockableDisk final : DirectoryLister {
+    LockableDisk(const DirectoryLister& d, std::string r) : disk(d), root(std::move(r)) {}
+    bool dirExists(const std::string& path) const override { return disk.dirExists(path); }
+    DirectoryListing list(const std::string& directory) const override
+    {
+        if (locked && directory == root)
+            return {DirectoryListing::Status::Unreadable, {}, {}, {}, FileError{FileError::Kind::AccessDenied, 13}};
+        return disk.list(directory);
+    }
+    const DirectoryLister& disk;
+    const std::string root;
+    bool locked = false;
+};
+
 TEST_F(WindowTest, DuringAWalkNothingActsButItsCancelByButtonEscapeOrCloseWhichLeavesTheListAsItWas)
 {
     tree.mkdir("root/B/x");
     tree.mkdir("root/A");
     tree.touch("dirnal.lst", "read\r\n");
     settings.values[keys::kStartDirectory] = tree.path("root");
-    testing::HeldLister held(disk);
+    LockableDisk lockable(disk, tree.path("root"));
+    testing::HeldLister held(lockable);
     services.session.lister = &held;
     open(tree.root());
     form->show();  // the walk's event loop lays the emptied list out
@@ -120,6 +136,13 @@ TEST_F(WindowTest, DuringAWalkNothingActsButItsCancelByButtonEscapeOrCloseWhichL
                 form->focusWidget() == find("cmd_del") && text("Command1") == "2. Liste erstellen")
         << "on again, and the focus back where it was";
 
+    // A start folder that cannot be read makes no list: the list stays, after Yes to deleting it too.
+    lockable.locked = true;
+    dialogs.answers = {true};
+    click("Command1");
+    EXPECT_TRUE(entries() == made && dialogs.errors.size() == 1 &&
+                dialogs.errors[0].find("Keine Berechtigung, es zu lesen (Fehlercode 13).") != std::string::npos);
+    lockable.locked = false;
     // A listing that never answers: its walk is cancelled, after Yes to deleting the list too, and the list stays.
     const std::function<void()> cancels[] = {[&] { click("Command1"); },
                                              [&] { QTest::keyClick(form->windowHandle(), Qt::Key_Escape); },
@@ -133,7 +156,7 @@ TEST_F(WindowTest, DuringAWalkNothingActsButItsCancelByButtonEscapeOrCloseWhichL
     }
     EXPECT_TRUE(QTest::qWaitFor([&] { return !form->isVisible(); }, 5000)) << "closed once the walk had ended";
     EXPECT_EQ(dialogs.questions.back(), Messages().offerToSave(text("lbl_file"))) << "to save the list as it was";
-    EXPECT_TRUE(dialogs.notices.empty() && dialogs.errors.empty()) << "nothing saved or read during the walk";
+    EXPECT_TRUE(dialogs.notices.empty() && dialogs.errors.size() == 1) << "nothing saved or read during the walk";
 }
 
 TEST_F(WindowTest, AClickedEntryIsCheckedAndEditedAndASearchKeepsWhatTheUserTypedButFindsWhatDeleteRemoves)
