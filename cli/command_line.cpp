@@ -122,7 +122,8 @@ int writeList(Session& session, const std::string& output, std::ostream& out, Di
 
 }  // namespace
 
-int run(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err, bool errIsTerminal)
+int run(const std::vector<std::string>& arguments, std::ostream& list, std::ostream& text, std::ostream& err,
+        bool errIsTerminal)
 {
     Options options;
     if (const auto problem = parseArguments(arguments, options)) {
@@ -131,11 +132,11 @@ int run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
         return kUsage;
     }
     if (options.help) {
-        out << helpText();
+        text << helpText();
         return kSuccess;
     }
     if (options.version) {
-        out << "dirnal-lst " << DIRNAL_VERSION << "\n";
+        text << "dirnal-lst " << DIRNAL_VERSION << "\n";
         return kSuccess;
     }
 
@@ -154,7 +155,7 @@ int run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
     generate(session, options, dialogs, err, errIsTerminal);
     for (const Step step : options.steps)
         apply(step, session);
-    return writeList(session, options.output, out, dialogs);
+    return writeList(session, options.output, list, dialogs);
 }
 
 }  // namespace dirnal::cli

@@ -17,8 +17,9 @@ enum ExitCode : int {
 };
 
 // Runs dirnal-lst with its arguments (without the program name). Writes
-// the list to `out` when asked to, messages to `err`; progress only when
-// `errIsTerminal`.
-int run(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err, bool errIsTerminal);
+// the list's bytes to `list` when asked to, the help and the version to
+// `text`, messages to `err`; progress only when `errIsTerminal`.
+int run(const std::vector<std::string>& arguments, std::ostream& list, std::ostream& text, std::ostream& err,
+        bool errIsTerminal);
 
 }  // namespace dirnal::cli

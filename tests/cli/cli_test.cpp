@@ -28,7 +28,7 @@ struct Result {
 Result dirnalLst(const std::vector<std::string>& arguments)
 {
     std::ostringstream out, err;
-    return {run(arguments, out, err, false), out.str(), err.str()};  // in this order: run first
+    return {run(arguments, out, out, err, false), out.str(), err.str()};  // in this order: run first
 }
 
 class CliTest : public ::testing::Test {
