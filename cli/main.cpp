@@ -1,4 +1,5 @@
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <iostream>
 #include <string>
@@ -80,6 +81,13 @@ struct ClosedStandardStreamsKeptTaken {
     }
 };
 
+// A reader that quits early (`dirnal-lst /srv/cad | head`) makes the
+// write fail with EPIPE, reported with exit code 5, instead of ending the
+// program by SIGPIPE without a word.
+struct BrokenPipeIsAWriteFailure {
+    BrokenPipeIsAWriteFailure() { std::signal(SIGPIPE, SIG_IGN); }
+};
+
 std::vector<std::string> processArguments(int argc, char* argv[])
 {
     return std::vector<std::string>(argv + 1, argv + argc);
@@ -100,6 +108,7 @@ int main(int argc, char* argv[])
     [[maybe_unused]] const Utf8ConsoleOutputForThisRun utf8Console;
 #else
     [[maybe_unused]] const ClosedStandardStreamsKeptTaken standardStreams;
+    [[maybe_unused]] const BrokenPipeIsAWriteFailure brokenPipe;
 #endif
     dirnal::ignoreFileSizeSignal();
     int code = dirnal::cli::run(processArguments(argc, argv), std::cout, std::cerr, errorOutputIsTerminal());
