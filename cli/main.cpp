@@ -1,4 +1,5 @@
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <iostream>
 #include <string>
@@ -96,6 +97,13 @@ struct ClosedStandardStreamsKeptTaken {
     }
 };
 
+// A reader that quits early (`dirnal-lst /srv/cad | head`) makes the
+// write fail with EPIPE, reported with exit code 5, instead of ending the
+// program by SIGPIPE without a word.
+struct BrokenPipeIsAWriteFailure {
+    BrokenPipeIsAWriteFailure() { std::signal(SIGPIPE, SIG_IGN); }
+};
+
 std::vector<std::string> processArguments(int argc, char* argv[])
 {
     return std::vector<std::string>(argv + 1, argv + argc);
@@ -119,6 +127,7 @@ int main(int argc, char* argv[])
     const bool errIsTerminal = texts.errorIsConsole();
 #else
     [[maybe_unused]] const ClosedStandardStreamsKeptTaken standardStreams;
+    [[maybe_unused]] const BrokenPipeIsAWriteFailure brokenPipe;
     std::ostream& text = std::cout;
     const bool errIsTerminal = ::isatty(2) != 0;
 #endif
@@ -127,7 +136,7 @@ int main(int argc, char* argv[])
     const bool written = textWritten(text);
     // Some file systems report a failed write only when the file is closed.
     const bool closed = std::fclose(stdout) == 0 || errno == EBADF;
-    if (!(written && closed) && code == dirnal::cli::kSuccess) {
+    if (!(written && closed) && (code == dirnal::cli::kSuccess || code == dirnal::cli::kIncomplete)) {
         dirnal::cli::ErrorOutput(std::cerr, false).reportError(dirnal::Messages().standardOutputFailed());
         code = dirnal::cli::kCannotWrite;
     }

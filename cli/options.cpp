@@ -71,6 +71,7 @@ const char* helpText()
 std::optional<std::string> parseArguments(const std::vector<std::string>& arguments, Options& options)
 {
     bool rootGiven = false;
+    bool optionsEnded = false;  // after "--" every argument is a start directory
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
         const auto value = [&]() -> std::optional<std::string> {
@@ -78,6 +79,17 @@ std::optional<std::string> parseArguments(const std::vector<std::string>& argume
                 return std::nullopt;
             return arguments[++i];
         };
+        if (!optionsEnded && argument == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        if (optionsEnded || argument.size() < 2 || argument[0] != '-') {
+            if (rootGiven)
+                return "Nur ein Startverzeichnis, bitte; zu viel: " + argument;
+            options.root = argument;
+            rootGiven = true;
+            continue;
+        }
         if (argument == "-h" || argument == "--help") {
             options.help = true;
         } else if (argument == "-V" || argument == "--version") {
@@ -88,7 +100,9 @@ std::optional<std::string> parseArguments(const std::vector<std::string>& argume
             const auto output = value();
             if (!output)
                 return "Bei " + argument + " fehlt der Pfad.";
-            options.output = *output;
+            // The names of standard output mean it, also where it is a pipe,
+            // which cannot be reopened by name.
+            options.output = *output == "/dev/stdout" || *output == "/dev/fd/1" ? "-" : *output;
         } else if (argument == "-k" || argument == "--keep") {
             options.keep = value();
             if (!options.keep)
@@ -103,13 +117,8 @@ std::optional<std::string> parseArguments(const std::vector<std::string>& argume
             options.jobs = *count;
         } else if (const auto step = kSteps.find(argument); step != kSteps.end()) {
             options.steps.push_back(step->second);
-        } else if (argument.size() > 1 && argument[0] == '-') {
-            return "Unbekannte Option: " + argument;
-        } else if (!rootGiven) {
-            options.root = argument;
-            rootGiven = true;
         } else {
-            return "Nur ein Startverzeichnis, bitte; zu viel: " + argument;
+            return "Unbekannte Option: " + argument;
         }
     }
     if (!rootGiven && !options.help && !options.version)

@@ -47,9 +47,11 @@ public:
 
     // Reading and saving a list file.
     std::string chooseFileFirst() const;
-    std::string fileErrorReason(const FileError& error) const;
+    // Why a file could not be used; `reading`: it was to be read.
+    std::string fileErrorReason(const FileError& error, bool reading = false) const;
     std::string readFailed(const std::string& path, const FileError& error) const;
-    std::string saveFailed(const std::string& path, const FileError& error) const;
+    // `fileExisted`: there was a file at the path before the save.
+    std::string saveFailed(const std::string& path, const FileError& error, bool fileExisted = true) const;
     std::string fileSaved(const std::string& directory) const;
     // Saved into the Documents folder, as the program's folder took no file.
     std::string savedInDocuments(const std::string& programFolder, const std::string& file) const;

@@ -508,9 +508,10 @@ std::optional<UnheldEntries> Session::writeListFile(const std::string& path, Dia
         return std::nullopt;
     const Operation operation(*this);
     EncodedList list = listFileBytes();
+    const bool fileExisted = services_.files->isFile(path);
     if (const auto error = services_.files->replace(path, list.bytes)) {
         setStatus(messages_.fileNotSavedStatus());
-        warn(dialogs, messages_.saveFailed(path, *error));
+        warn(dialogs, messages_.saveFailed(path, *error, fileExisted));
         return std::nullopt;
     }
     return std::move(list.unheld);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <cstring>
@@ -65,7 +66,7 @@ TEST_F(CliTest, KeepsAnExistingListAfterTheGeneratedEntriesTellsWhatItLeftOutAnd
                                                            std::string(40000, 'x') + "\r\n");
     EXPECT_EQ(dirnalLst({"-q", "-k", list, root()}).err, "");
     EXPECT_EQ(dirnalLst({"-k", list, "-o", list, root()}),
-              (Result{kSuccess, "", "1 Zeile(n) der Datei sind länger als 32767 Zeichen und wurden nicht gelesen.\n"
+              (Result{kSuccess, "", "1 Zeile der Datei ist länger als 32767 Zeichen und wurde nicht gelesen.\n"
                                     "Total: 5\n"})) << "the file is read before the walk";
     EXPECT_EQ(contentOf(list), listOfRoot() + "C:\\alt\r\n\r\n") << "a kept repeat goes, the empty entry stays";
 
@@ -119,18 +120,26 @@ TEST_F(CliTest, TheProgramAnswersLikeTheFunctionAndNoFailedWriteEndsItOrPassesAs
     const std::string program = DIRNAL_LST_PROGRAM, errors = tree.path("out/errors.txt");
     const std::string keep = tree.touch("out/keep.lst", std::string(4000, 'k') + "\r\n");
     const std::string stdoutFailed = "dirnal-lst: Die Standardausgabe kann nicht geschrieben werden.\n";
+    int pipe[2];  // a pipe whose reader has gone
+    ASSERT_EQ(::pipe(pipe), 0);
+    ::close(pipe[0]);
     const std::tuple<std::string, int, std::string> runs[] = {
         {program + " " + tree.path("fehlt"), kNoRoot, "existiert nicht"},
         {"cd " + root() + " && " + program + " -q -j 1 -o ../out .", kSuccess, ""},
         {"ulimit -f 2; " + program + " -q -k " + keep + " -o " + tree.touch("out/saved.lst", "alt\r\n") + " " + root(),
          kCannotWrite, "Die alte Datei ist unverändert."},
         {program + " -q " + root() + " > /dev/full", kCannotWrite, stdoutFailed},
-        {program + " -q " + root() + " >&-", kCannotWrite, stdoutFailed}};
+        {program + " -q " + root() + " >&-", kCannotWrite, stdoutFailed},
+        {program + " -q " + root() + " >&" + std::to_string(pipe[1]), kCannotWrite, stdoutFailed},
+        {program + " -q -o /dev/stdout -- " + root() + " > " + tree.path("out/stdout.lst"), kSuccess, ""},
+        {program + " -q -- -x", kNoRoot, "\"-x\" existiert nicht"}};
     for (const auto& [command, code, message] : runs) {
         EXPECT_EQ(WEXITSTATUS(std::system((command + " 2> " + errors).c_str())), code) << command;
         EXPECT_NE(contentOf(errors).find(message), std::string::npos) << command;
     }
+    ::close(pipe[1]);
     EXPECT_EQ(contentOf(tree.path("out/dirnal.lst")), listOfRoot());
+    EXPECT_EQ(contentOf(tree.path("out/stdout.lst")), listOfRoot()) << "-o /dev/stdout is standard output";
 }
 
 }  // namespace

@@ -333,7 +333,7 @@ TEST_F(SessionTest, SavingWritesTheListOrSaysWhyAndChangesNothing)
     EXPECT_FALSE(session.writeListFile("/cad/dirnal.lst", dialogs));
     EXPECT_EQ(Entries({session.storageLocation(), session.status()}),
               Entries({"/opt/dirnal/dirnal.lst", "Liste nicht gespeichert"}));
-    EXPECT_EQ(dialogs.errors, (Entries{Messages().saveFailed("/ro/dirnal.lst", denied),
+    EXPECT_EQ(dialogs.errors, (Entries{Messages().saveFailed("/ro/dirnal.lst", denied, /*fileExisted=*/false),
                                        Messages().saveFailed("/cad/dirnal.lst", tooLarge)}));
     EXPECT_EQ(dialogs.errors[1], "Die Datei /cad/dirnal.lst konnte nicht gespeichert werden.\nDie Datei wäre größer, "
                                  "als das System erlaubt (Fehlercode 27).\nDie Datei wurde beim Schreiben unterbrochen; "
@@ -353,7 +353,8 @@ TEST_F(SessionTest, ReadingAppendsWhatFitsAndAnUnreadableFileChangesNothing)
     EXPECT_TRUE(session.list().count() == PathList::kMaxEntries && entries().back() == "/b");
     const Messages m;
     EXPECT_EQ(dialogs.notices, m.readNotices({{}, /*linesLeftOut=*/1, /*linesTooLong=*/1}, false));
-    EXPECT_EQ(dialogs.notices[0], "1 Zeile(n) der Datei sind länger als 32767 Zeichen und wurden nicht gelesen.");
+    EXPECT_EQ(dialogs.notices, (Entries{"1 Zeile der Datei ist länger als 32767 Zeichen und wurde nicht gelesen.",
+                                        "Die Liste fasst höchstens 32767 Einträge: 1 Zeile der Datei wurde nicht gelesen."}));
     // With the list full, a file of endless lines is read no further than one line of the longest length.
     files.files["/l/endless.lst"] = std::string(10 * kMaxEntryLength, '\n');
     dialogs.notices.clear();
@@ -389,7 +390,7 @@ TEST_F(SessionTest, EntriesTheCodePageCannotHoldGoInByTheirShortNamesOrAreLeftOu
     EXPECT_EQ(dialogs.notices, (Entries{"Datei dirnal.lst wurde unter /out gespeichert",
                                         Messages().writtenAsShortNames({"/r/Ωmega", "\"/r/Ωmega\"", "Ωmega"}, 1252)}));
     EXPECT_EQ(dialogs.errors, Entries{"Die Listendatei wird in der ANSI-Codepage 1252 geschrieben, die nicht jeden "
-                                      "Namen fassen kann. 6 Eintrag/Einträge wurde(n) nicht in die Datei geschrieben, "
+                                      "Namen fassen kann. 6 Einträge wurden nicht in die Datei geschrieben, "
                                       "da es keinen kurzen Namen (8.3) gibt, den sie fasst; in der Liste bleiben sie:"
                                       "\n/r/日本\n/weg/Ω1\n/weg/Ω2\n/weg/Ω3\n/weg/Ω4\nund 1 weitere"});
 }
