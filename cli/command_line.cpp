@@ -150,6 +150,12 @@ int run(const std::vector<std::string>& arguments, std::ostream& list, std::ostr
         dialogs.reportError(session.messages().startFolderMissing(options.root));
         return kNoRoot;
     }
+    // A list file whose last save was cut off is left as it is until the
+    // user has put it right or chosen to keep it.
+    if (options.keep && session.reportInterruptedSave(*options.keep, dialogs))
+        return kCannotRead;
+    if (options.output != "-" && session.reportInterruptedSave(session.listFileFor(options.output), dialogs))
+        return kCannotWrite;
     if (options.keep && !session.readListFile(*options.keep, dialogs))
         return kCannotRead;
     generate(session, options, dialogs, err, errIsTerminal);

@@ -197,8 +197,12 @@ std::string Messages::saveFailed(const std::string& path, const FileError& error
     std::string oldFile;
     switch (error.oldContent) {
     case FileError::OldContent::Untouched:
-        oldFile = fileExisted ? translate("Messages", "Die alte Datei ist unverändert.")
-                              : translate("Messages", "Es wurde keine Datei angelegt.");
+        if (error.noRecoveryCopy)
+            oldFile = translate("Messages", "Ihr alter Inhalt ließ sich vor dem Schreiben nicht sichern; die alte "
+                                            "Datei ist deshalb unverändert.");
+        else
+            oldFile = fileExisted ? translate("Messages", "Die alte Datei ist unverändert.")
+                                  : translate("Messages", "Es wurde keine Datei angelegt.");
         break;
     case FileError::OldContent::WrittenBack:
         oldFile = translate("Messages", "Die Datei wurde beim Schreiben unterbrochen; ihr alter Inhalt wurde Byte "
@@ -208,10 +212,56 @@ std::string Messages::saveFailed(const std::string& path, const FileError& error
         oldFile = translate("Messages", "Die Datei wurde beim Schreiben unterbrochen, und ihr alter Inhalt konnte "
                                         "nicht zurückgeschrieben werden: sie ist jetzt unvollständig. Speichern Sie "
                                         "die Liste bitte an einem anderen Ort.");
+        if (!error.recoveryCopy.empty())
+            oldFile += ' ' + substitute(translate("Messages", "Ihr alter Inhalt liegt in %1."), {error.recoveryCopy});
         break;
     }
     return substitute(translate("Messages", "Die Datei %1 konnte nicht gespeichert werden.\n%2\n%3"),
                       {path, fileErrorReason(error), oldFile});
+}
+
+std::string Messages::interruptedSave(const std::string& file, const std::string& copy) const
+{
+    return substitute(translate("Messages", "Das Speichern der Datei %1 wurde unterbrochen, bevor sie ganz geschrieben "
+                                            "war; sie kann Teile der alten und der neuen Liste enthalten. Ihr alter "
+                                            "Inhalt wurde vorher in %2 gesichert."),
+                      {file, copy});
+}
+
+std::string Messages::offerToRestore(const std::string& file, const std::string& copy) const
+{
+    return interruptedSave(file, copy) + '\n' +
+           translate("Messages", "Soll der alte Inhalt zurückgeschrieben werden? Bei Nein bleiben die Datei und "
+                                 "die Sicherung, wie sie sind.");
+}
+
+namespace {
+
+// A path as one word of a command for the user's shell.
+std::string quotedForShell(const std::string& path, PathStyle style)
+{
+    if (style == PathStyle::Windows)
+        return '"' + path + '"';
+    std::string quoted = "'";
+    for (const char c : path)
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
+}  // namespace
+
+std::string Messages::howToRestore(const std::string& file, const std::string& copy, PathStyle style) const
+{
+    const std::string from = quotedForShell(copy, style), to = quotedForShell(file, style);
+    const bool windows = style == PathStyle::Windows;
+    return interruptedSave(file, copy) + '\n' +
+           substitute(translate("Messages", "Den alten Inhalt zurückholen: %1\nDie Datei lassen, wie sie ist: %2"),
+                      {(windows ? "copy /Y " : "cp -- ") + from + ' ' + to, (windows ? "del " : "rm -- ") + from});
+}
+
+std::string Messages::restored(const std::string& file) const
+{
+    return substitute(translate("Messages", "Der alte Inhalt der Datei %1 wurde zurückgeschrieben."), {file});
 }
 
 std::string Messages::fileSaved(const std::string& directory) const

@@ -8,6 +8,7 @@
 #include "core/generator.h"
 #include "core/list_file.h"
 #include "core/list_file_text.h"
+#include "core/path_style.h"
 #include "core/text_catalog.h"
 
 namespace dirnal {
@@ -53,6 +54,12 @@ public:
     // `fileExisted`: there was a file at the path before the save.
     std::string saveFailed(const std::string& path, const FileError& error, bool fileExisted = true) const;
     std::string fileSaved(const std::string& directory) const;
+    // A save in place that was cut off, with the copy of the old content:
+    // the window asks whether to put it back, the command-line tool tells
+    // the commands that do it or keep the file as it is.
+    std::string offerToRestore(const std::string& file, const std::string& copy) const;
+    std::string howToRestore(const std::string& file, const std::string& copy, PathStyle style) const;
+    std::string restored(const std::string& file) const;
     // Saved into the Documents folder, as the program's folder took no file.
     std::string savedInDocuments(const std::string& programFolder, const std::string& file) const;
     // What reading left out; `cutShort`: the file went on past what was read.
@@ -80,6 +87,7 @@ private:
     std::string reasonFor(FileError::Kind kind) const;
     std::string encodingName(TextEncoding encoding, unsigned codePage) const;
     std::string firstEntries(const std::vector<std::string>& entries) const;
+    std::string interruptedSave(const std::string& file, const std::string& copy) const;
 
     const TextCatalog* catalog_;
 };

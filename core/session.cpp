@@ -214,6 +214,8 @@ void Session::startUp(const ApplyFolder& apply, Dialogs* notices)
             applyFolder(apply, folder, *documents);
     storageLocation_ = join(folders_.listFileDirectory, kListFileName);
     startPosition_ = folders_.startDirectory;
+    if (notices)
+        offerToRestore(storageLocation_, *notices);
 }
 
 void Session::shutDown()
@@ -605,6 +607,31 @@ bool Session::readListFile(const std::string& path, Dialogs& dialogs)
     if (!ownEncoding)
         tell(dialogs, messages_.readInOtherEncoding(text.encoding, codePage.value_or(0)));
     return true;
+}
+
+bool Session::reportInterruptedSave(const std::string& file, Dialogs& dialogs)
+{
+    const auto interrupted = RecoveryCopy(services_.files->recoveryFiles(), file, services_.style).findInterrupted();
+    if (interrupted)
+        dialogs.reportError(messages_.howToRestore(interrupted->file, interrupted->copy, services_.style));
+    return interrupted.has_value();
+}
+
+void Session::offerToRestore(const std::string& file, Dialogs& dialogs)
+{
+    const Operation operation(*this);
+    RecoveryFiles& recovery = services_.files->recoveryFiles();
+    const auto interrupted = RecoveryCopy(recovery, file, services_.style).findInterrupted();
+    if (!interrupted || !ask(dialogs, messages_.offerToRestore(interrupted->file, interrupted->copy)))
+        return;
+    const auto error = restoreInterruptedSave(*interrupted, recovery, [this](const std::string& path,
+                                                                             std::string_view old) {
+        return services_.files->replace(path, old);
+    });
+    if (error)
+        warn(dialogs, messages_.saveFailed(file, *error));
+    else
+        tell(dialogs, messages_.restored(file));
 }
 
 bool Session::readChosenListFile(const std::string& directory, const std::string& name, Dialogs& dialogs)

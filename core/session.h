@@ -118,7 +118,8 @@ public:
     // in order, the Documents folder to a panel whose directory is gone;
     // then the storage location is built from the list-file directory and
     // the start position taken from the start directory.
-    // When nothing can be stored, the notices say so.
+    // When nothing can be stored, the notices say so; when the storage
+    // location's last save was cut off, they offer to put it right.
     void startUp(const ApplyFolder& apply = {}, Dialogs* notices = nullptr);
     // Shutdown: writes the five stored values.
     void shutDown();
@@ -198,6 +199,13 @@ public:
     // makes it the storage location. A file that cannot be read changes
     // nothing.
     bool readListFile(const std::string& path, Dialogs& dialogs);
+    // A list file whose last save in place was cut off before the file was
+    // whole (the program killed, the power gone), and the copy of its old
+    // content. The command-line tool: the error says how to put the old
+    // content back or keep the file as it is; true when so. The window (at
+    // start-up, for the storage location): asks, and Yes puts it back.
+    bool reportInterruptedSave(const std::string& file, Dialogs& dialogs);
+    void offerToRestore(const std::string& file, Dialogs& dialogs);
     // The file chosen in a folder; none chosen is said so.
     bool readChosenListFile(const std::string& directory, const std::string& name, Dialogs& dialogs);
 

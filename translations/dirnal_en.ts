@@ -516,5 +516,31 @@ The author accepts no liability for damage from its use.
         <source>Die Einstellungsdatei %1 ist keine gewöhnliche Datei, die das Programm schreiben kann (ein Gerät, eine Pipe, eine Verknüpfung ins Leere oder schreibgeschützt). Das Programm speichert keine Einstellungen.</source>
         <translation>The settings file %1 is not an ordinary file the program can write (a device, a pipe, a link to nothing, or write-protected). The program stores no settings.</translation>
     </message>
+    <message>
+        <source>Ihr alter Inhalt ließ sich vor dem Schreiben nicht sichern; die alte Datei ist deshalb unverändert.</source>
+        <translation>Its old content could not be backed up before writing, so the old file is unchanged.</translation>
+    </message>
+    <message>
+        <source>Ihr alter Inhalt liegt in %1.</source>
+        <translation>Its old content is in %1.</translation>
+    </message>
+    <message>
+        <source>Das Speichern der Datei %1 wurde unterbrochen, bevor sie ganz geschrieben war; sie kann Teile der alten und der neuen Liste enthalten. Ihr alter Inhalt wurde vorher in %2 gesichert.</source>
+        <translation>Saving the file %1 was interrupted before it was completely written; it may hold parts of the old and the new list. Its old content was backed up to %2 beforehand.</translation>
+    </message>
+    <message>
+        <source>Soll der alte Inhalt zurückgeschrieben werden? Bei Nein bleiben die Datei und die Sicherung, wie sie sind.</source>
+        <translation>Write the old content back? With No, the file and the backup stay as they are.</translation>
+    </message>
+    <message>
+        <source>Den alten Inhalt zurückholen: %1
+Die Datei lassen, wie sie ist: %2</source>
+        <translation>To get the old content back: %1
+To leave the file as it is: %2</translation>
+    </message>
+    <message>
+        <source>Der alte Inhalt der Datei %1 wurde zurückgeschrieben.</source>
+        <translation>The old content of the file %1 has been written back.</translation>
+    </message>
 </context>
 </TS>

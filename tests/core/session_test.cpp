@@ -4,6 +4,7 @@
 
 #include <map>
 #include <optional>
+#include <tuple>
 
 #include "core/list_file.h"
 #include "core/messages.h"
@@ -120,6 +121,33 @@ TEST_F(SessionTest, StartUpAppliesTheStoredFoldersThatExistInOrderAndShutDownAnd
     session.shutDown();
     EXPECT_EQ((Entries{session.storageLocation(), settings.values[keys::kStartDirectory], session.startPosition()}),
               (Entries{"/elsewhere/list.lst", "/srv/cad", "/start"}));
+}
+
+TEST_F(SessionTest, AStorageLocationWhoseSaveWasCutOffIsOfferedItsOldListBackTheCommandLineToolSaysHow)
+{
+    fs.addPaths({"/tmp"});
+    const std::string file = "/tmp/dirnal.lst", mix = "/new\r\nld\r\n";
+    const struct { std::string content; bool yes; std::size_t asked; std::string after; std::size_t copiesLeft; } cases[] = {
+        {"/new\r\n", true, 0, "/new\r\n", 0},  // the save ended, its copy did not go
+        {"/old\r\n", true, 0, "/old\r\n", 0},  // cut off before the first write
+        {mix, false, 1, mix, 1},
+        {mix, true, 1, "/old\r\n", 0},
+    };
+    for (const auto& c : cases) {
+        files.files.clear();
+        ASSERT_FALSE(RecoveryCopy(files, file, PathStyle::Posix).keep("/old\r\n", "/new\r\n"));
+        files.files[file] = c.content;
+        const std::string copy = files.ownFilesStartingWith("/tmp", ".dirnal.lst.").at(0);
+        EXPECT_EQ(session.reportInterruptedSave(file, dialogs), c.asked == 1);
+        EXPECT_TRUE(!c.asked || dialogs.errors.back().find("cp -- '" + copy + "' '" + file + "'") != std::string::npos);
+        dialogs.answers = {c.yes};
+        dialogs.questions.clear();
+        Session s(services(PathStyle::Posix));
+        s.startUp({}, &dialogs);
+        EXPECT_EQ(std::tuple(dialogs.questions.size(), files.files[file], files.files.size() - 1),
+                  std::tuple(c.asked, c.after, c.copiesLeft)) << c.content;
+    }
+    EXPECT_EQ(dialogs.notices.back(), Messages().restored(file));
 }
 
 TEST_F(SessionTest, EachOperationAnnouncesWhatItChangedOnceItIsDoneAndBeforeItAsks)
