@@ -42,8 +42,10 @@ for program in dirnal-lst dirnal-lst-manager; do
         echo "$page" | grep -q -- "$option" || { echo "MISSING in man $program: $option"; status=1; }
     done
 done
-MANWIDTH=200 man -l "$out/root/usr/share/man/man1/dirnal-lst.1.gz" | grep -q "6 geschrieben, aber unvollständig" ||
-    { echo "MISSING in man dirnal-lst: the exit codes"; status=1; }
+exit_codes=$(MANWIDTH=200 man -l "$out/root/usr/share/man/man1/dirnal-lst.1.gz" | tr -s ' \n' '  ')
+for code in "2 falscher Aufruf" "6 geschrieben, aber unvollständig" "7 bei --check"; do
+    echo "$exit_codes" | grep -q -- "$code" || { echo "MISSING in man dirnal-lst: the exit code $code"; status=1; }
+done
 # No address in a domain reserved for examples, in the programs, the documents or the package's fields.
 { grep -rlaE '[@/.][a-z0-9.-]*\.(example|invalid)\b' "$out/root"; dpkg-deb -f "$deb" | grep -E '\.(example|invalid)\b'; } &&
     { echo "a placeholder address is left"; status=1; }

@@ -542,5 +542,21 @@ To leave the file as it is: %2</translation>
         <source>Der alte Inhalt der Datei %1 wurde zurückgeschrieben.</source>
         <translation>The old content of the file %1 has been written back.</translation>
     </message>
+    <message>
+        <source>Gegenüber der alten Datei: %1 Einträge neu, %2 entfallen.</source>
+        <translation>Compared with the old file: %1 entries new, %2 gone.</translation>
+    </message>
+    <message>
+        <source>%1: alle %2 Einträge nennen ein vorhandenes Verzeichnis.</source>
+        <translation>%1: all %2 entries name an existing directory.</translation>
+    </message>
+    <message>
+        <source>%1: %2 von %3 Einträgen nennen kein vorhandenes Verzeichnis.</source>
+        <translation>%1: %2 of %3 entries name no existing directory.</translation>
+    </message>
+    <message>
+        <source>Relative Einträge wurden unter %1 gesucht, dem Ordner der Datei.</source>
+        <translation>Relative entries were looked for in %1, the file&apos;s folder.</translation>
+    </message>
 </context>
 </TS>
