@@ -389,7 +389,7 @@ std::string Messages::standardOutputFailed() const
 
 std::string Messages::changesAgainstOldFile(long long added, long long gone) const
 {
-    return substitute(translate("Messages", "Gegenüber der alten Datei: %1 Einträge neu, %2 entfallen."),
+    return substitute(translate("Messages", "Einträge gegenüber der alten Datei: %1 neu, %2 entfallen."),
                       {std::to_string(added), std::to_string(gone)});
 }
 

@@ -543,8 +543,8 @@ To leave the file as it is: %2</translation>
         <translation>The old content of the file %1 has been written back.</translation>
     </message>
     <message>
-        <source>Gegenüber der alten Datei: %1 Einträge neu, %2 entfallen.</source>
-        <translation>Compared with the old file: %1 entries new, %2 gone.</translation>
+        <source>Einträge gegenüber der alten Datei: %1 neu, %2 entfallen.</source>
+        <translation>Entries compared with the old file: %1 new, %2 gone.</translation>
     </message>
     <message>
         <source>%1: alle %2 Einträge nennen ein vorhandenes Verzeichnis.</source>

@@ -67,7 +67,7 @@ TEST_F(CliTest, KeepsAnExistingListAfterTheGeneratedEntriesTellsWhatItLeftOutAnd
     EXPECT_EQ(dirnalLst({"-q", "-k", list, root()}).err, "");
     EXPECT_EQ(dirnalLst({"-k", list, "-o", list, root()}),
               (Result{kSuccess, "", "1 Zeile der Datei ist länger als 32767 Zeichen und wurde nicht gelesen.\n"
-                                    "Total: 5\nGegenüber der alten Datei: 4 Einträge neu, 0 entfallen.\n"}))
+                                    "Total: 5\nEinträge gegenüber der alten Datei: 4 neu, 0 entfallen.\n"}))
         << "the file is read before the walk, and compared with before it is replaced";
     EXPECT_EQ(contentOf(list), listOfRoot() + "C:\\alt\r\n\r\n") << "a kept repeat goes, the empty entry stays";
 
@@ -107,7 +107,7 @@ TEST_F(CliTest, PrunesChecksAndComparesAsAScheduledJobNeedsAndTakesItsArgumentsT
     for (const auto& [arguments, code, output, errors] : runs)
         EXPECT_EQ(dirnalLst(arguments), (Result{code, output, errors})) << arguments.front() << " " << arguments.back();
     tree.touch("out/dirnal.lst", "/weg\r\n" + root() + "/Normteile\r\n");
-    EXPECT_EQ(dirnalLst({"-o" + out, "--", root()}).err, "Total: 5\nGegenüber der alten Datei: 4 Einträge neu, 1 entfallen.\n");
+    EXPECT_EQ(dirnalLst({"-o" + out, "--", root()}).err, "Total: 5\nEinträge gegenüber der alten Datei: 4 neu, 1 entfallen.\n");
     EXPECT_EQ(contentOf(out), listOfRoot());
 }
 
