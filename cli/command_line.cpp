@@ -16,9 +16,9 @@ namespace dirnal::cli {
 
 namespace {
 
-void apply(Step step, Session& session)
+void apply(const Step& step, Session& session, int jobs)
 {
-    switch (step) {
+    switch (step.kind) {
     case Step::Relative:
         session.relativeToStartPosition();
         break;
@@ -39,6 +39,14 @@ void apply(Step step, Session& session)
         break;
     case Step::RemoveDuplicates:
         session.deleteDoubleEntries();
+        break;
+    case Step::Exclude:
+        // As "selection" and the delete image do it in the window.
+        if (session.selectBySearchText(step.text) >= 0)
+            session.deleteSelected();
+        break;
+    case Step::RemoveMissing:
+        session.removeMissingEntries(jobs > 0 ? jobs : kDefaultConcurrentListings);
         break;
     }
 }
@@ -84,6 +92,26 @@ private:
     std::ostream& err_;
 };
 
+// --check: the entries of the list file that name no directory on the
+// output, as the file holds them, and a summary on the error output.
+int checkListFile(Session& session, const Options& options, std::ostream& out, Dialogs& dialogs, std::ostream& err)
+{
+    const auto check = session.checkListFile(*options.check, dialogs, options.jobs > 0 ? options.jobs : kDefaultConcurrentListings);
+    if (!check)
+        return kCannotRead;
+    const std::string lines = session.listFileLines(check->missing);
+    out.write(lines.data(), static_cast<std::streamsize>(lines.size()));
+    out.flush();
+    if (!out) {
+        dialogs.reportError(session.messages().standardOutputFailed());
+        return kCannotWrite;
+    }
+    if (!options.quiet)
+        err << session.messages().checkSummary(*options.check, check->checked, check->missing.size(), check->relativeBase)
+            << '\n';
+    return check->missing.empty() ? kSuccess : kEntriesMissing;
+}
+
 // Walks the start folder, keeping the list read before when asked to.
 // "Total: N" comes before the walk's notices, as the window shows it
 // before its message boxes; progress only on a terminal.
@@ -115,6 +143,7 @@ GenerationReport generate(Session& session, const Options& options, Dialogs& dia
 int writeList(Session& session, const std::string& output, std::ostream& out, Dialogs& dialogs)
 {
     std::optional<UnheldEntries> unheld;
+    std::optional<std::vector<std::string>> old;
     if (output == "-") {
         EncodedList list = session.listFileBytes();
         out.write(list.bytes.data(), static_cast<std::streamsize>(list.bytes.size()));
@@ -124,17 +153,22 @@ int writeList(Session& session, const std::string& output, std::ostream& out, Di
             return kCannotWrite;
         }
         unheld = std::move(list.unheld);
-    } else if (!(unheld = session.writeListFile(session.listFileFor(output), dialogs))) {
-        return kCannotWrite;
+    } else {
+        const std::string file = session.listFileFor(output);
+        old = session.entriesOfExistingFile(file);
+        if (!(unheld = session.writeListFile(file, dialogs)))
+            return kCannotWrite;
     }
+    if (old)
+        session.tellChangesAgainst(*old, dialogs);
     session.tellUnheldEntries(*unheld, dialogs);
     return unheld->leftOut.empty() ? kSuccess : kIncomplete;
 }
 
 }  // namespace
 
-int run(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err, bool errIsTerminal,
-        Interrupts* interrupts)
+int run(const std::vector<std::string>& arguments, std::ostream& list, std::ostream& text, std::ostream& err,
+        bool errIsTerminal, Interrupts* interrupts)
 {
     Options options;
     if (const auto problem = parseArguments(arguments, options)) {
@@ -143,17 +177,19 @@ int run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
         return kUsage;
     }
     if (options.help) {
-        out << helpText();
+        text << helpText();
         return kSuccess;
     }
     if (options.version) {
-        out << "dirnal-lst " << DIRNAL_VERSION << "\n";
+        text << "dirnal-lst " << DIRNAL_VERSION << "\n";
         return kSuccess;
     }
 
     NativeServices native;
     Session session(native.forSession());
     ErrorOutput dialogs(err, options.quiet);
+    if (options.check)
+        return checkListFile(session, options, list, dialogs, err);
 
     // The start folder in the form the window's directory panel reports
     // it, so that both write the same list.
@@ -161,6 +197,12 @@ int run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
         dialogs.reportError(session.messages().startFolderMissing(options.root));
         return kNoRoot;
     }
+    // A list file whose last save was cut off is left as it is until the
+    // user has put it right or chosen to keep it.
+    if (options.keep && session.reportInterruptedSave(*options.keep, dialogs))
+        return kCannotRead;
+    if (options.output != "-" && session.reportInterruptedSave(session.listFileFor(options.output), dialogs))
+        return kCannotWrite;
     if (options.keep && !session.readListFile(*options.keep, dialogs))
         return kCannotRead;
     const GenerationReport report = generate(session, options, dialogs, err, errIsTerminal, interrupts);
@@ -168,9 +210,9 @@ int run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
         return kNoRoot;
     if (report.outcome == GenerationReport::Outcome::Cancelled)
         return kCancelled;
-    for (const Step step : options.steps)
-        apply(step, session);
-    const int written = writeList(session, options.output, out, dialogs);
+    for (const Step& step : options.steps)
+        apply(step, session, options.jobs);
+    const int written = writeList(session, options.output, list, dialogs);
     return written == kSuccess && report.incomplete() ? kIncomplete : written;
 }
 

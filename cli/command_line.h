@@ -16,14 +16,15 @@ enum ExitCode : int {
     kCannotRead = 4,     // the list to keep cannot be read
     kCannotWrite = 5,    // the output cannot be written (nothing was)
     kIncomplete = 6,     // written, but entries are missing from it
+    kEntriesMissing = 7, // --check: entries name no existing directory
     kCancelled = 130,    // cancelled (nothing was written); 143 for SIGTERM
 };
 
 // Runs dirnal-lst with its arguments (without the program name). Writes
-// the list to `out` when asked to, messages to `err`; progress only when
-// `errIsTerminal`. With `interrupts`, a signal during the walk cancels it,
-// and nothing is written.
-int run(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err, bool errIsTerminal,
-        Interrupts* interrupts = nullptr);
+// the list's bytes to `list` when asked to, the help and the version to
+// `text`, messages to `err`; progress only when `errIsTerminal`. With
+// `interrupts`, a signal during the walk cancels it, and nothing is written.
+int run(const std::vector<std::string>& arguments, std::ostream& list, std::ostream& text, std::ostream& err,
+        bool errIsTerminal, Interrupts* interrupts = nullptr);
 
 }  // namespace dirnal::cli

@@ -1,4 +1,5 @@
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <iostream>
 #include <string>
@@ -18,6 +19,7 @@
 #include <fcntl.h>
 #include <io.h>
 
+#include "platform/win32/text_output_buffer.h"
 #include "platform/win32/wide.h"
 
 namespace {
@@ -27,21 +29,35 @@ struct BinaryStandardOutput {
     BinaryStandardOutput() { ::_setmode(::_fileno(stdout), _O_BINARY); }
 };
 
-// The console shows the German notices in UTF-8 while the program runs; the
-// user's code page comes back at the end.
-class Utf8ConsoleOutputForThisRun {
+// Help, notices and errors reach a console as the user's characters and a
+// file or pipe as UTF-8 with CR LF; the list still goes through std::cout,
+// as bytes. std::cerr writes through the error handle's buffer while the
+// program runs.
+class StandardTexts {
 public:
-    Utf8ConsoleOutputForThisRun() : codePage_(::GetConsoleOutputCP()) { ::SetConsoleOutputCP(CP_UTF8); }
-    ~Utf8ConsoleOutputForThisRun()
+    StandardTexts()
+        : out_(::GetStdHandle(STD_OUTPUT_HANDLE)),
+          err_(::GetStdHandle(STD_ERROR_HANDLE)),
+          outStream_(&out_),
+          runtimeErr_(std::cerr.rdbuf(&err_))
     {
-        if (codePage_ != 0)
-            ::SetConsoleOutputCP(codePage_);
     }
-    Utf8ConsoleOutputForThisRun(const Utf8ConsoleOutputForThisRun&) = delete;
-    Utf8ConsoleOutputForThisRun& operator=(const Utf8ConsoleOutputForThisRun&) = delete;
+    ~StandardTexts()
+    {
+        std::cerr.flush();
+        std::cerr.rdbuf(runtimeErr_);
+    }
+    StandardTexts(const StandardTexts&) = delete;
+    StandardTexts& operator=(const StandardTexts&) = delete;
+
+    std::ostream& out() { return outStream_; }
+    bool errorIsConsole() const { return err_.isConsole(); }
 
 private:
-    const UINT codePage_;
+    dirnal::win32::TextOutputBuffer out_;
+    dirnal::win32::TextOutputBuffer err_;
+    std::ostream outStream_;
+    std::streambuf* const runtimeErr_;
 };
 
 // The program keeps its strings in UTF-8; Windows hands over the arguments
@@ -57,9 +73,10 @@ std::vector<std::string> processArguments(int, char*[])
     return arguments;
 }
 
-bool errorOutputIsTerminal()
+// The help and version are written only when flushed.
+bool textWritten(std::ostream& text)
 {
-    return ::_isatty(2) != 0;
+    return static_cast<bool>(text.flush());
 }
 
 }  // namespace
@@ -81,14 +98,22 @@ struct ClosedStandardStreamsKeptTaken {
     }
 };
 
+// A reader that quits early (`dirnal-lst /srv/cad | head`) makes the
+// write fail with EPIPE, reported with exit code 5, instead of ending the
+// program by SIGPIPE without a word.
+struct BrokenPipeIsAWriteFailure {
+    BrokenPipeIsAWriteFailure() { std::signal(SIGPIPE, SIG_IGN); }
+};
+
 std::vector<std::string> processArguments(int argc, char* argv[])
 {
     return std::vector<std::string>(argv + 1, argv + argc);
 }
 
-bool errorOutputIsTerminal()
+// The texts go through std::cout, which closing standard output checks.
+bool textWritten(std::ostream&)
 {
-    return ::isatty(2) != 0;
+    return true;
 }
 
 }  // namespace
@@ -98,18 +123,24 @@ int main(int argc, char* argv[])
 {
 #ifdef _WIN32
     [[maybe_unused]] const BinaryStandardOutput binaryOutput;
-    [[maybe_unused]] const Utf8ConsoleOutputForThisRun utf8Console;
+    StandardTexts texts;
+    std::ostream& text = texts.out();
+    const bool errIsTerminal = texts.errorIsConsole();
 #else
     [[maybe_unused]] const ClosedStandardStreamsKeptTaken standardStreams;
+    [[maybe_unused]] const BrokenPipeIsAWriteFailure brokenPipe;
+    std::ostream& text = std::cout;
+    const bool errIsTerminal = ::isatty(2) != 0;
 #endif
     dirnal::ignoreFileSizeSignal();
     dirnal::cli::Interrupts interrupts;
-    int code = dirnal::cli::run(processArguments(argc, argv), std::cout, std::cerr, errorOutputIsTerminal(),
-                                &interrupts);
+    int code = dirnal::cli::run(processArguments(argc, argv), std::cout, text, std::cerr, errIsTerminal, &interrupts);
     if (code == dirnal::cli::kCancelled)
         code = interrupts.exitCode();
+    const bool written = textWritten(text);
     // Some file systems report a failed write only when the file is closed.
-    if (std::fclose(stdout) != 0 && errno != EBADF && code == dirnal::cli::kSuccess) {
+    const bool closed = std::fclose(stdout) == 0 || errno == EBADF;
+    if (!(written && closed) && (code == dirnal::cli::kSuccess || code == dirnal::cli::kIncomplete)) {
         dirnal::cli::ErrorOutput(std::cerr, false).reportError(dirnal::Messages().standardOutputFailed());
         code = dirnal::cli::kCannotWrite;
     }

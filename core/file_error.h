@@ -37,6 +37,11 @@ struct FileError {
     Kind kind = Kind::Other;
     int systemCode = 0;  // errno or GetLastError(); 0 when the program itself refused
     OldContent oldContent = OldContent::Untouched;
+    // Before a file is written in place its old content is kept in a
+    // recovery copy: when that failed, the file was left alone. When the
+    // old content was lost, the copy that still holds it.
+    bool noRecoveryCopy = false;
+    std::string recoveryCopy = {};
 };
 
 // A failure the program found itself, with no system code.

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "core/file_error.h"
+#include "core/recovery_copy.h"
 
 namespace dirnal {
 
@@ -25,6 +26,8 @@ public:
     // for a folder they may only read (a program's folder installed for
     // every user) and for one that is missing.
     virtual bool canCreateFileIn(const std::string& directory) const = 0;
+    // Where the old content of files written in place is kept meanwhile.
+    virtual RecoveryFiles& recoveryFiles() = 0;
     // The folder that holds the running program, without a trailing separator.
     virtual std::string executableDirectory() const = 0;
     // The list file's 8-bit encoding of an entry (UTF-8 inside), nothing

@@ -191,9 +191,11 @@ std::string Messages::reasonFor(FileError::Kind kind) const
     return translate("Messages", "Unbekannter Systemfehler");
 }
 
-std::string Messages::fileErrorReason(const FileError& error) const
+std::string Messages::fileErrorReason(const FileError& error, bool reading) const
 {
-    std::string reason = reasonFor(error.kind);
+    std::string reason = reading && error.kind == FileError::Kind::AccessDenied
+                             ? translate("Messages", "Keine Berechtigung, die Datei zu lesen")
+                             : reasonFor(error.kind);
     if (error.systemCode != 0)
         reason += substitute(translate("Messages", " (Fehlercode %1)"), {std::to_string(error.systemCode)});
     return reason + '.';
@@ -202,15 +204,20 @@ std::string Messages::fileErrorReason(const FileError& error) const
 std::string Messages::readFailed(const std::string& path, const FileError& error) const
 {
     return substitute(translate("Messages", "Die Datei %1 konnte nicht gelesen werden.\n%2"),
-                      {path, fileErrorReason(error)});
+                      {path, fileErrorReason(error, /*reading=*/true)});
 }
 
-std::string Messages::saveFailed(const std::string& path, const FileError& error) const
+std::string Messages::saveFailed(const std::string& path, const FileError& error, bool fileExisted) const
 {
     std::string oldFile;
     switch (error.oldContent) {
     case FileError::OldContent::Untouched:
-        oldFile = translate("Messages", "Die alte Datei ist unverändert.");
+        if (error.noRecoveryCopy)
+            oldFile = translate("Messages", "Ihr alter Inhalt ließ sich vor dem Schreiben nicht sichern; die alte "
+                                            "Datei ist deshalb unverändert.");
+        else
+            oldFile = fileExisted ? translate("Messages", "Die alte Datei ist unverändert.")
+                                  : translate("Messages", "Es wurde keine Datei angelegt.");
         break;
     case FileError::OldContent::WrittenBack:
         oldFile = translate("Messages", "Die Datei wurde beim Schreiben unterbrochen; ihr alter Inhalt wurde Byte "
@@ -220,10 +227,56 @@ std::string Messages::saveFailed(const std::string& path, const FileError& error
         oldFile = translate("Messages", "Die Datei wurde beim Schreiben unterbrochen, und ihr alter Inhalt konnte "
                                         "nicht zurückgeschrieben werden: sie ist jetzt unvollständig. Speichern Sie "
                                         "die Liste bitte an einem anderen Ort.");
+        if (!error.recoveryCopy.empty())
+            oldFile += ' ' + substitute(translate("Messages", "Ihr alter Inhalt liegt in %1."), {error.recoveryCopy});
         break;
     }
     return substitute(translate("Messages", "Die Datei %1 konnte nicht gespeichert werden.\n%2\n%3"),
                       {path, fileErrorReason(error), oldFile});
+}
+
+std::string Messages::interruptedSave(const std::string& file, const std::string& copy) const
+{
+    return substitute(translate("Messages", "Das Speichern der Datei %1 wurde unterbrochen, bevor sie ganz geschrieben "
+                                            "war; sie kann Teile der alten und der neuen Liste enthalten. Ihr alter "
+                                            "Inhalt wurde vorher in %2 gesichert."),
+                      {file, copy});
+}
+
+std::string Messages::offerToRestore(const std::string& file, const std::string& copy) const
+{
+    return interruptedSave(file, copy) + '\n' +
+           translate("Messages", "Soll der alte Inhalt zurückgeschrieben werden? Bei Nein bleiben die Datei und "
+                                 "die Sicherung, wie sie sind.");
+}
+
+namespace {
+
+// A path as one word of a command for the user's shell.
+std::string quotedForShell(const std::string& path, PathStyle style)
+{
+    if (style == PathStyle::Windows)
+        return '"' + path + '"';
+    std::string quoted = "'";
+    for (const char c : path)
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
+}  // namespace
+
+std::string Messages::howToRestore(const std::string& file, const std::string& copy, PathStyle style) const
+{
+    const std::string from = quotedForShell(copy, style), to = quotedForShell(file, style);
+    const bool windows = style == PathStyle::Windows;
+    return interruptedSave(file, copy) + '\n' +
+           substitute(translate("Messages", "Den alten Inhalt zurückholen: %1\nDie Datei lassen, wie sie ist: %2"),
+                      {(windows ? "copy /Y " : "cp -- ") + from + ' ' + to, (windows ? "del " : "rm -- ") + from});
+}
+
+std::string Messages::restored(const std::string& file) const
+{
+    return substitute(translate("Messages", "Der alte Inhalt der Datei %1 wurde zurückgeschrieben."), {file});
 }
 
 std::string Messages::fileSaved(const std::string& directory) const
@@ -241,19 +294,29 @@ std::string Messages::savedInDocuments(const std::string& programFolder, const s
 std::vector<std::string> Messages::readNotices(const DecodedListFile& file, bool cutShort) const
 {
     std::vector<std::string> notices;
-    if (file.linesTooLong > 0)
+    if (file.linesTooLong == 1)
         notices.push_back(substitute(
-            translate("Messages", "%1 Zeile(n) der Datei sind länger als %2 Zeichen und wurden nicht gelesen."),
+            translate("Messages", "1 Zeile der Datei ist länger als %1 Zeichen und wurde nicht gelesen."),
+            {std::to_string(kMaxEntryLength)}));
+    else if (file.linesTooLong > 1)
+        notices.push_back(substitute(
+            translate("Messages", "%1 Zeilen der Datei sind länger als %2 Zeichen und wurden nicht gelesen."),
             {std::to_string(file.linesTooLong), std::to_string(kMaxEntryLength)}));
-    if (file.linesLeftOut > 0)
+    if (file.linesLeftOut == 1)
+        notices.push_back(substitute(
+            translate("Messages", "Die Liste fasst höchstens %1 Einträge: 1 Zeile der Datei wurde nicht gelesen."),
+            {std::to_string(PathList::kMaxEntries)}));
+    else if (file.linesLeftOut > 1)
         notices.push_back(substitute(
             translate("Messages", "Die Liste fasst höchstens %1 Einträge: %2 Zeilen der Datei wurden nicht gelesen."),
             {std::to_string(PathList::kMaxEntries), std::to_string(file.linesLeftOut)}));
-    if (file.linesWithNul > 0)
-        notices.push_back(
-            substitute(translate("Messages", "%1 Zeile(n) der Datei enthalten ein Nullzeichen, das kein Pfad enthält, "
-                                             "und wurden nicht gelesen."),
-                       {std::to_string(file.linesWithNul)}));
+    if (file.linesWithNul == 1)
+        notices.push_back(translate(
+            "Messages", "1 Zeile der Datei enthält ein Nullzeichen, das kein Pfad enthält, und wurde nicht gelesen."));
+    else if (file.linesWithNul > 1)
+        notices.push_back(substitute(translate("Messages", "%1 Zeilen der Datei enthalten ein Nullzeichen, das kein "
+                                                           "Pfad enthält, und wurden nicht gelesen."),
+                                     {std::to_string(file.linesWithNul)}));
     if (cutShort)
         notices.push_back(substitute(translate("Messages", "Die Datei geht über das hinaus, was die Liste mit höchstens "
                                                            "%1 Einträgen fassen kann; ihr Rest wurde nicht gelesen."),
@@ -300,21 +363,32 @@ std::string Messages::firstEntries(const std::vector<std::string>& entries) cons
 
 std::string Messages::writtenAsShortNames(const std::vector<std::string>& entries, unsigned codePage) const
 {
+    const std::string encoding = encodingName(TextEncoding::ListFile, codePage);
+    if (entries.size() == 1)
+        return substitute(translate("Messages", "Die Listendatei wird in der %1 geschrieben, die nicht jeden Namen "
+                                                "fassen kann. 1 Eintrag wurde deshalb mit dem kurzen Namen (8.3) "
+                                                "geschrieben; in der Liste bleibt er, wie er ist:%2"),
+                          {encoding, firstEntries(entries)});
     return substitute(translate("Messages", "Die Listendatei wird in der %1 geschrieben, die nicht jeden Namen "
-                                            "fassen kann. %2 Eintrag/Einträge wurde(n) deshalb mit dem kurzen Namen "
-                                            "(8.3) geschrieben; in der Liste bleiben sie, wie sie sind:%3"),
-                      {encodingName(TextEncoding::ListFile, codePage), std::to_string(entries.size()),
-                       firstEntries(entries)});
+                                            "fassen kann. %2 Einträge wurden deshalb mit dem kurzen Namen (8.3) "
+                                            "geschrieben; in der Liste bleiben sie, wie sie sind:%3"),
+                      {encoding, std::to_string(entries.size()), firstEntries(entries)});
 }
 
 std::string Messages::leftOutOfListFile(const std::vector<std::string>& entries, unsigned codePage) const
 {
+    const std::string encoding = encodingName(TextEncoding::ListFile, codePage);
+    if (entries.size() == 1)
+        return substitute(translate("Messages", "Die Listendatei wird in der %1 geschrieben, die nicht jeden Namen "
+                                                "fassen kann. 1 Eintrag wurde nicht in die Datei geschrieben, da es "
+                                                "keinen kurzen Namen (8.3) gibt, den sie fasst; in der Liste bleibt "
+                                                "er:%2"),
+                          {encoding, firstEntries(entries)});
     return substitute(translate("Messages", "Die Listendatei wird in der %1 geschrieben, die nicht jeden Namen "
-                                            "fassen kann. %2 Eintrag/Einträge wurde(n) nicht in die Datei "
-                                            "geschrieben, da es keinen kurzen Namen (8.3) gibt, den sie fasst; in "
-                                            "der Liste bleiben sie:%3"),
-                      {encodingName(TextEncoding::ListFile, codePage), std::to_string(entries.size()),
-                       firstEntries(entries)});
+                                            "fassen kann. %2 Einträge wurden nicht in die Datei geschrieben, da es "
+                                            "keinen kurzen Namen (8.3) gibt, den sie fasst; in der Liste bleiben "
+                                            "sie:%3"),
+                      {encoding, std::to_string(entries.size()), firstEntries(entries)});
 }
 
 std::string Messages::startFolderMissing(const std::string& path) const
@@ -359,10 +433,32 @@ std::string Messages::standardOutputFailed() const
     return translate("Messages", "Die Standardausgabe kann nicht geschrieben werden.");
 }
 
+std::string Messages::changesAgainstOldFile(long long added, long long gone) const
+{
+    return substitute(translate("Messages", "Einträge gegenüber der alten Datei: %1 neu, %2 entfallen."),
+                      {std::to_string(added), std::to_string(gone)});
+}
+
+std::string Messages::checkSummary(const std::string& file, std::size_t checked, std::size_t missing,
+                                   const std::string& relativeBase) const
+{
+    std::string summary =
+        missing == 0 ? substitute(translate("Messages", "%1: alle %2 Einträge nennen ein vorhandenes Verzeichnis."),
+                                  {file, std::to_string(checked)})
+                     : substitute(translate("Messages", "%1: %2 von %3 Einträgen nennen kein vorhandenes Verzeichnis."),
+                                  {file, std::to_string(missing), std::to_string(checked)});
+    if (!relativeBase.empty())
+        summary += ' ' + substitute(translate("Messages", "Relative Einträge wurden unter %1 gesucht, dem Ordner der "
+                                                          "Datei."),
+                                    {relativeBase});
+    return summary;
+}
+
 std::string Messages::settingsNotStored(const std::string& file) const
 {
-    return substitute(translate("Messages", "Die Einstellungsdatei %1 ist keine gewöhnliche Datei. Das Programm beginnt "
-                                            "mit den Voreinstellungen und speichert keine Einstellungen."),
+    return substitute(translate("Messages", "Die Einstellungsdatei %1 ist keine gewöhnliche Datei, die das Programm "
+                                            "schreiben kann (ein Gerät, eine Pipe, eine Verknüpfung ins Leere oder "
+                                            "schreibgeschützt). Das Programm speichert keine Einstellungen."),
                       {file});
 }
 

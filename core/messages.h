@@ -8,6 +8,7 @@
 #include "core/generator.h"
 #include "core/list_file.h"
 #include "core/list_file_text.h"
+#include "core/path_style.h"
 #include "core/text_catalog.h"
 
 namespace dirnal {
@@ -47,10 +48,18 @@ public:
 
     // Reading and saving a list file.
     std::string chooseFileFirst() const;
-    std::string fileErrorReason(const FileError& error) const;
+    // Why a file could not be used; `reading`: it was to be read.
+    std::string fileErrorReason(const FileError& error, bool reading = false) const;
     std::string readFailed(const std::string& path, const FileError& error) const;
-    std::string saveFailed(const std::string& path, const FileError& error) const;
+    // `fileExisted`: there was a file at the path before the save.
+    std::string saveFailed(const std::string& path, const FileError& error, bool fileExisted = true) const;
     std::string fileSaved(const std::string& directory) const;
+    // A save in place that was cut off, with the copy of the old content:
+    // the window asks whether to put it back, the command-line tool tells
+    // the commands that do it or keep the file as it is.
+    std::string offerToRestore(const std::string& file, const std::string& copy) const;
+    std::string howToRestore(const std::string& file, const std::string& copy, PathStyle style) const;
+    std::string restored(const std::string& file) const;
     // Saved into the Documents folder, as the program's folder took no file.
     std::string savedInDocuments(const std::string& programFolder, const std::string& file) const;
     // What reading left out; `cutShort`: the file went on past what was read.
@@ -72,6 +81,12 @@ public:
     // The command-line tool's start folder and its standard output.
     std::string startFolderMissing(const std::string& path) const;
     std::string standardOutputFailed() const;
+    // Against the list file it replaces: entries new and entries gone.
+    std::string changesAgainstOldFile(long long added, long long gone) const;
+    // A checked list file: how many entries, how many name no directory;
+    // `relativeBase`: where relative entries were looked for, if any were.
+    std::string checkSummary(const std::string& file, std::size_t checked, std::size_t missing,
+                             const std::string& relativeBase) const;
 
     // Start-up, when the settings file cannot be used.
     std::string settingsNotStored(const std::string& file) const;
@@ -84,6 +99,7 @@ private:
     std::string reasonFor(FileError::Kind kind) const;
     std::string encodingName(TextEncoding encoding, unsigned codePage) const;
     std::string firstEntries(const std::vector<std::string>& entries) const;
+    std::string interruptedSave(const std::string& file, const std::string& copy) const;
 
     const TextCatalog* catalog_;
 };

@@ -1,9 +1,11 @@
 #include "core/session.h"
 
 #include <algorithm>
+#include <set>
 #include <utility>
 
 #include "core/delete_double.h"
+#include "core/existence_check.h"
 #include "core/list_editing.h"
 #include "core/list_file.h"
 #include "core/list_file_text.h"
@@ -214,6 +216,8 @@ void Session::startUp(const ApplyFolder& apply, Dialogs* notices)
             applyFolder(apply, folder, *documents);
     storageLocation_ = join(folders_.listFileDirectory, kListFileName);
     startPosition_ = folders_.startDirectory;
+    if (notices)
+        offerToRestore(storageLocation_, *notices);
 }
 
 void Session::shutDown()
@@ -474,6 +478,71 @@ void Session::deleteDoubleEntries()
     DeleteDouble(list_);
 }
 
+std::vector<bool> Session::missing(const std::vector<std::string>& entries, const std::string& base,
+                                   int concurrentChecks) const
+{
+    std::vector<std::string> paths;
+    paths.reserve(entries.size());
+    for (const std::string& entry : entries)
+        paths.push_back(!entry.empty() && !isAbsolutePath(entry, services_.style) ? join(base, entry) : entry);
+    std::vector<bool> gone = existingDirectories(paths, *services_.lister, concurrentChecks);
+    gone.flip();
+    return gone;
+}
+
+void Session::removeMissingEntries(int concurrentChecks)
+{
+    const Operation operation(*this);
+    const std::vector<bool> gone = missing(list_.entries(), startPosition_, concurrentChecks);
+    for (int i = 0; i < list_.count(); ++i)
+        list_.setSelected(i, gone[static_cast<std::size_t>(i)]);
+    blankSelected(list_);
+    Leerz(list_);
+}
+
+std::optional<Session::ListFileCheck> Session::checkListFile(const std::string& listFile, Dialogs& dialogs,
+                                                           int concurrentChecks)
+{
+    const Operation operation(*this);
+    if (!readListFile(listFile, dialogs))
+        return std::nullopt;
+    const std::size_t cut = listFile.find_last_of(separatorOf(services_.style));
+    const std::string folder = cut == std::string::npos ? "." : listFile.substr(0, std::max<std::size_t>(cut, 1));
+    const std::vector<std::string>& entries = list_.entries();
+    const std::vector<bool> gone = missing(entries, folder, concurrentChecks);
+    ListFileCheck check{entries.size(), {}, {}};
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        if (gone[i])
+            check.missing.push_back(entries[i]);
+        if (check.relativeBase.empty() && !entries[i].empty() && !isAbsolutePath(entries[i], services_.style))
+            check.relativeBase = folder;
+    }
+    return check;
+}
+
+std::optional<std::vector<std::string>> Session::entriesOfExistingFile(const std::string& listFile) const
+{
+    struct Silent final : Dialogs {
+        bool askYesNo(const std::string&) override { return false; }
+        void inform(const std::string&) override {}
+        void reportError(const std::string&) override {}
+    } silent;
+    Session reader(services_);
+    if (!services_.files->isFile(listFile) || !reader.readListFile(listFile, silent))
+        return std::nullopt;
+    return reader.list().entries();
+}
+
+void Session::tellChangesAgainst(const std::vector<std::string>& old, Dialogs& dialogs)
+{
+    const Operation operation(*this);
+    const std::set<std::string> before(old.begin(), old.end()), after(list_.entries().begin(), list_.entries().end());
+    const auto countMissingFrom = [](const std::set<std::string>& these, const std::set<std::string>& others) {
+        return std::ranges::count_if(these, [&](const std::string& e) { return !others.contains(e); });
+    };
+    tell(dialogs, messages_.changesAgainstOldFile(countMissingFrom(after, before), countMissingFrom(before, after)));
+}
+
 void Session::reportDriveUnavailable()
 {
     const Operation operation(*this);
@@ -484,10 +553,20 @@ void Session::reportDriveUnavailable()
 
 EncodedList Session::listFileBytes() const
 {
+    return encode(list_.entries());
+}
+
+std::string Session::listFileLines(const std::vector<std::string>& entries) const
+{
+    return encode(entries).bytes;
+}
+
+EncodedList Session::encode(const std::vector<std::string>& entries) const
+{
     EncodedList list;
     std::vector<std::string> lines;
-    lines.reserve(list_.entries().size());
-    for (const std::string& entry : list_.entries()) {
+    lines.reserve(entries.size());
+    for (const std::string& entry : entries) {
         if (auto bytes = services_.files->toListFileEncoding(entry)) {
             lines.push_back(std::move(*bytes));
         } else if (auto shortForm = shortFormInListFileEncoding(entry)) {
@@ -537,9 +616,10 @@ std::optional<UnheldEntries> Session::writeListFile(const std::string& path, Dia
         return std::nullopt;
     const Operation operation(*this);
     EncodedList list = listFileBytes();
+    const bool fileExisted = services_.files->isFile(path);
     if (const auto error = services_.files->replace(path, list.bytes)) {
         setStatus(messages_.fileNotSavedStatus());
-        warn(dialogs, messages_.saveFailed(path, *error));
+        warn(dialogs, messages_.saveFailed(path, *error, fileExisted));
         return std::nullopt;
     }
     return std::move(list.unheld);
@@ -633,6 +713,31 @@ bool Session::readListFile(const std::string& path, Dialogs& dialogs)
     if (!ownEncoding)
         tell(dialogs, messages_.readInOtherEncoding(text.encoding, codePage.value_or(0)));
     return true;
+}
+
+bool Session::reportInterruptedSave(const std::string& file, Dialogs& dialogs)
+{
+    const auto interrupted = RecoveryCopy(services_.files->recoveryFiles(), file, services_.style).findInterrupted();
+    if (interrupted)
+        dialogs.reportError(messages_.howToRestore(interrupted->file, interrupted->copy, services_.style));
+    return interrupted.has_value();
+}
+
+void Session::offerToRestore(const std::string& file, Dialogs& dialogs)
+{
+    const Operation operation(*this);
+    RecoveryFiles& recovery = services_.files->recoveryFiles();
+    const auto interrupted = RecoveryCopy(recovery, file, services_.style).findInterrupted();
+    if (!interrupted || !ask(dialogs, messages_.offerToRestore(interrupted->file, interrupted->copy)))
+        return;
+    const auto error = restoreInterruptedSave(*interrupted, recovery, [this](const std::string& path,
+                                                                             std::string_view old) {
+        return services_.files->replace(path, old);
+    });
+    if (error)
+        warn(dialogs, messages_.saveFailed(file, *error));
+    else
+        tell(dialogs, messages_.restored(file));
 }
 
 bool Session::readChosenListFile(const std::string& directory, const std::string& name, Dialogs& dialogs)

@@ -119,7 +119,8 @@ public:
     // in order, the Documents folder to a panel whose directory is gone;
     // then the storage location is built from the list-file directory and
     // the start position taken from the start directory.
-    // When nothing can be stored, the notices say so.
+    // When nothing can be stored, the notices say so; when the storage
+    // location's last save was cut off, they offer to put it right.
     void startUp(const ApplyFolder& apply = {}, Dialogs* notices = nullptr);
     // Shutdown: writes the five stored values.
     void shutDown();
@@ -178,12 +179,16 @@ public:
     bool makeRelative(Dialogs& dialogs);
     void relativeToStartPosition();
     void deleteDoubleEntries();
+    // Removes the entries that name no existing directory; one relative to
+    // the start position is checked there. `concurrentChecks` at once.
+    void removeMissingEntries(int concurrentChecks = kDefaultConcurrentListings);
     void reportDriveUnavailable();
 
     // The list as a list file's bytes. An entry the file's encoding cannot
     // hold is written as its short name where the directory has one that
     // it holds, otherwise left out; the list itself stays as it is.
     EncodedList listFileBytes() const;
+    EncodedList encode(const std::vector<std::string>& entries) const;
     // The file an output path means: a folder gets a dirnal.lst.
     std::string listFileFor(const std::string& output) const;
     // Writes the list to the path and gives what became of the entries its
@@ -206,6 +211,31 @@ public:
     // makes it the storage location. A file that cannot be read changes
     // nothing.
     bool readListFile(const std::string& path, Dialogs& dialogs);
+    // A list file whose last save in place was cut off before the file was
+    // whole (the program killed, the power gone), and the copy of its old
+    // content. The command-line tool: the error says how to put the old
+    // content back or keep the file as it is; true when so. The window (at
+    // start-up, for the storage location): asks, and Yes puts it back.
+    bool reportInterruptedSave(const std::string& file, Dialogs& dialogs);
+    void offerToRestore(const std::string& file, Dialogs& dialogs);
+    // Reads a list file and finds its entries that name no existing
+    // directory, in the file's order; one relative to the file's folder is
+    // checked there. Nothing when the file cannot be read (said so).
+    struct ListFileCheck {
+        std::size_t checked = 0;
+        std::vector<std::string> missing;
+        std::string relativeBase;  // where relative entries were checked; empty: there were none
+    };
+    std::optional<ListFileCheck> checkListFile(const std::string& listFile, Dialogs& dialogs,
+                                               int concurrentChecks = kDefaultConcurrentListings);
+    // The entries of a list file that exists, read without a word; nothing
+    // where there is no file or it cannot be read.
+    std::optional<std::vector<std::string>> entriesOfExistingFile(const std::string& listFile) const;
+    // Tells how many entries the list has that `old` had not, and how many
+    // of `old` it has no more.
+    void tellChangesAgainst(const std::vector<std::string>& old, Dialogs& dialogs);
+    // Entries as list file lines, as listFileBytes() writes them.
+    std::string listFileLines(const std::vector<std::string>& entries) const;
     // The file chosen in a folder; none chosen is said so.
     bool readChosenListFile(const std::string& directory, const std::string& name, Dialogs& dialogs);
 
@@ -233,6 +263,10 @@ private:
     void tell(Dialogs& dialogs, const std::string& notice);
     void warn(Dialogs& dialogs, const std::string& failure);
 
+    // The entries naming no existing directory, relative ones taken below
+    // `base`.
+    std::vector<bool> missing(const std::vector<std::string>& entries, const std::string& base,
+                              int concurrentChecks) const;
     // The entry's short form in the list file's encoding, for an existing
     // directory whose short name that encoding holds.
     std::optional<std::string> shortFormInListFileEncoding(const std::string& entry) const;

@@ -4,6 +4,7 @@
 #include "platform/file_exists.h"
 #include "platform/file_io.h"
 #include "platform/list_file_encoding.h"
+#include "platform/native_recovery_files.h"
 #include "platform/user_folders.h"
 
 namespace dirnal {
@@ -21,6 +22,7 @@ public:
         return replaceFileContent(path, content);
     }
     bool canCreateFileIn(const std::string& directory) const override { return dirnal::canCreateFileIn(directory); }
+    RecoveryFiles& recoveryFiles() override { return nativeRecoveryFiles(); }
     std::string executableDirectory() const override { return dirnal::executableDirectory(); }
     std::optional<std::string> toListFileEncoding(std::string_view entry) const override
     {

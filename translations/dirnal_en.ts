@@ -427,10 +427,6 @@ The author accepts no liability for damage from its use.
         <translation>File dirnal.lst was saved in %1</translation>
     </message>
     <message>
-        <source>%1 Zeile(n) der Datei sind länger als %2 Zeichen und wurden nicht gelesen.</source>
-        <translation>%1 line(s) of the file are longer than %2 characters and were not read.</translation>
-    </message>
-    <message>
         <source>Die Liste fasst höchstens %1 Einträge: %2 Zeilen der Datei wurden nicht gelesen.</source>
         <translation>The list holds at most %1 entries: %2 lines of the file were not read.</translation>
     </message>
@@ -451,16 +447,8 @@ The author accepts no liability for damage from its use.
         <translation>The file goes on beyond what the list of at most %1 entries can hold; the rest of it was not read.</translation>
     </message>
     <message>
-        <source>Die Einstellungsdatei %1 ist keine gewöhnliche Datei. Das Programm beginnt mit den Voreinstellungen und speichert keine Einstellungen.</source>
-        <translation>The settings file %1 is not an ordinary file. The program starts with the default settings and stores no settings.</translation>
-    </message>
-    <message>
         <source>Liste nicht gespeichert</source>
         <translation>list not saved</translation>
-    </message>
-    <message>
-        <source>%1 Zeile(n) der Datei enthalten ein Nullzeichen, das kein Pfad enthält, und wurden nicht gelesen.</source>
-        <translation>%1 line(s) of the file hold a NUL character, which no path holds, and were not read.</translation>
     </message>
     <message>
         <source>UTF-8 mit Byte-Reihenfolge-Markierung (BOM)</source>
@@ -483,18 +471,100 @@ The author accepts no liability for damage from its use.
         <translation>and %1 more</translation>
     </message>
     <message>
-        <source>Die Listendatei wird in der %1 geschrieben, die nicht jeden Namen fassen kann. %2 Eintrag/Einträge wurde(n) deshalb mit dem kurzen Namen (8.3) geschrieben; in der Liste bleiben sie, wie sie sind:%3</source>
-        <translation>The list file is written in the %1, which cannot hold every name. %2 entry/entries were therefore written by their short (8.3) name; in the list they stay as they are:%3</translation>
-    </message>
-    <message>
         <source>Im Programmordner %1 kann keine Datei angelegt werden. Die Liste wurde deshalb in Ihrem Ordner Dokumente gespeichert:
 %2</source>
         <translation>No file can be created in the program folder %1. The list was therefore saved in your Documents folder:
 %2</translation>
     </message>
     <message>
-        <source>Die Listendatei wird in der %1 geschrieben, die nicht jeden Namen fassen kann. %2 Eintrag/Einträge wurde(n) nicht in die Datei geschrieben, da es keinen kurzen Namen (8.3) gibt, den sie fasst; in der Liste bleiben sie:%3</source>
-        <translation>The list file is written in the %1, which cannot hold every name. %2 entry/entries were not written to the file, as there is no short (8.3) name it can hold; they stay in the list:%3</translation>
+        <source>Keine Berechtigung, die Datei zu lesen</source>
+        <translation>No permission to read the file</translation>
+    </message>
+    <message>
+        <source>Es wurde keine Datei angelegt.</source>
+        <translation>No file was created.</translation>
+    </message>
+    <message>
+        <source>1 Zeile der Datei ist länger als %1 Zeichen und wurde nicht gelesen.</source>
+        <translation>1 line of the file is longer than %1 characters and was not read.</translation>
+    </message>
+    <message>
+        <source>%1 Zeilen der Datei sind länger als %2 Zeichen und wurden nicht gelesen.</source>
+        <translation>%1 lines of the file are longer than %2 characters and were not read.</translation>
+    </message>
+    <message>
+        <source>Die Liste fasst höchstens %1 Einträge: 1 Zeile der Datei wurde nicht gelesen.</source>
+        <translation>The list holds at most %1 entries: 1 line of the file was not read.</translation>
+    </message>
+    <message>
+        <source>1 Zeile der Datei enthält ein Nullzeichen, das kein Pfad enthält, und wurde nicht gelesen.</source>
+        <translation>1 line of the file holds a NUL character, which no path holds, and was not read.</translation>
+    </message>
+    <message>
+        <source>%1 Zeilen der Datei enthalten ein Nullzeichen, das kein Pfad enthält, und wurden nicht gelesen.</source>
+        <translation>%1 lines of the file hold a NUL character, which no path holds, and were not read.</translation>
+    </message>
+    <message>
+        <source>Die Listendatei wird in der %1 geschrieben, die nicht jeden Namen fassen kann. 1 Eintrag wurde deshalb mit dem kurzen Namen (8.3) geschrieben; in der Liste bleibt er, wie er ist:%2</source>
+        <translation>The list file is written in the %1, which cannot hold every name. 1 entry was therefore written by its short (8.3) name; in the list it stays as it is:%2</translation>
+    </message>
+    <message>
+        <source>Die Listendatei wird in der %1 geschrieben, die nicht jeden Namen fassen kann. %2 Einträge wurden deshalb mit dem kurzen Namen (8.3) geschrieben; in der Liste bleiben sie, wie sie sind:%3</source>
+        <translation>The list file is written in the %1, which cannot hold every name. %2 entries were therefore written by their short (8.3) names; in the list they stay as they are:%3</translation>
+    </message>
+    <message>
+        <source>Die Listendatei wird in der %1 geschrieben, die nicht jeden Namen fassen kann. 1 Eintrag wurde nicht in die Datei geschrieben, da es keinen kurzen Namen (8.3) gibt, den sie fasst; in der Liste bleibt er:%2</source>
+        <translation>The list file is written in the %1, which cannot hold every name. 1 entry was not written to the file, as there is no short (8.3) name it can hold; it stays in the list:%2</translation>
+    </message>
+    <message>
+        <source>Die Listendatei wird in der %1 geschrieben, die nicht jeden Namen fassen kann. %2 Einträge wurden nicht in die Datei geschrieben, da es keinen kurzen Namen (8.3) gibt, den sie fasst; in der Liste bleiben sie:%3</source>
+        <translation>The list file is written in the %1, which cannot hold every name. %2 entries were not written to the file, as there is no short (8.3) name it can hold; they stay in the list:%3</translation>
+    </message>
+    <message>
+        <source>Die Einstellungsdatei %1 ist keine gewöhnliche Datei, die das Programm schreiben kann (ein Gerät, eine Pipe, eine Verknüpfung ins Leere oder schreibgeschützt). Das Programm speichert keine Einstellungen.</source>
+        <translation>The settings file %1 is not an ordinary file the program can write (a device, a pipe, a link to nothing, or write-protected). The program stores no settings.</translation>
+    </message>
+    <message>
+        <source>Ihr alter Inhalt ließ sich vor dem Schreiben nicht sichern; die alte Datei ist deshalb unverändert.</source>
+        <translation>Its old content could not be backed up before writing, so the old file is unchanged.</translation>
+    </message>
+    <message>
+        <source>Ihr alter Inhalt liegt in %1.</source>
+        <translation>Its old content is in %1.</translation>
+    </message>
+    <message>
+        <source>Das Speichern der Datei %1 wurde unterbrochen, bevor sie ganz geschrieben war; sie kann Teile der alten und der neuen Liste enthalten. Ihr alter Inhalt wurde vorher in %2 gesichert.</source>
+        <translation>Saving the file %1 was interrupted before it was completely written; it may hold parts of the old and the new list. Its old content was backed up to %2 beforehand.</translation>
+    </message>
+    <message>
+        <source>Soll der alte Inhalt zurückgeschrieben werden? Bei Nein bleiben die Datei und die Sicherung, wie sie sind.</source>
+        <translation>Write the old content back? With No, the file and the backup stay as they are.</translation>
+    </message>
+    <message>
+        <source>Den alten Inhalt zurückholen: %1
+Die Datei lassen, wie sie ist: %2</source>
+        <translation>To get the old content back: %1
+To leave the file as it is: %2</translation>
+    </message>
+    <message>
+        <source>Der alte Inhalt der Datei %1 wurde zurückgeschrieben.</source>
+        <translation>The old content of the file %1 has been written back.</translation>
+    </message>
+    <message>
+        <source>Einträge gegenüber der alten Datei: %1 neu, %2 entfallen.</source>
+        <translation>Entries compared with the old file: %1 new, %2 gone.</translation>
+    </message>
+    <message>
+        <source>%1: alle %2 Einträge nennen ein vorhandenes Verzeichnis.</source>
+        <translation>%1: all %2 entries name an existing directory.</translation>
+    </message>
+    <message>
+        <source>%1: %2 von %3 Einträgen nennen kein vorhandenes Verzeichnis.</source>
+        <translation>%1: %2 of %3 entries name no existing directory.</translation>
+    </message>
+    <message>
+        <source>Relative Einträge wurden unter %1 gesucht, dem Ordner der Datei.</source>
+        <translation>Relative entries were looked for in %1, the file&apos;s folder.</translation>
     </message>
     <message>
         <source>%1 Verzeichnis(se) haben nicht innerhalb von %2 Sekunden geantwortet und wurden übergangen; ihre Unterverzeichnisse fehlen in der Liste:%3</source>

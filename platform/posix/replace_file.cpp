@@ -5,7 +5,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <atomic>
 #include <cerrno>
 #include <climits>
 #include <new>
@@ -13,8 +12,12 @@
 
 #include "core/in_place_write.h"
 #include "platform/file_io.h"
+#include "platform/native_recovery_files.h"
 #include "platform/posix/directory_of.h"
 #include "platform/posix/errno_error.h"
+#include "platform/posix/extended_attributes.h"
+#include "platform/posix/interruption.h"
+#include "platform/posix/temporary_file.h"
 
 namespace dirnal {
 
@@ -134,23 +137,8 @@ Target followLinks(std::string path)
     return {path, errorFrom(ELOOP)};
 }
 
-// Creates a new file beside the target under a name no one else uses; a
-// name left behind by an earlier run is passed over.
-int createBeside(const std::string& target, std::string& name)
-{
-    static std::atomic<unsigned> counter{0};
-    const std::string directory = directoryOf(target);
-    for (int attempt = 0;; ++attempt) {
-        name = (directory == "/" ? "" : directory) + "/.dirnal.lst." + std::to_string(::getpid()) + "." +
-               std::to_string(counter++) + ".tmp";
-        const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST || attempt == 100)
-            return fd;
-    }
-}
-
 // Opens the existing file to write it in place (core/in_place_write.h).
-std::optional<FileError> writeFileInPlace(const std::string& path, std::string_view content)
+std::optional<FileError> writeFileInPlace(const std::string& path, std::string_view content, RecoveryCopy& recovery)
 {
     // Not blocking, should a pipe have taken the file's place meanwhile.
     Descriptor file(::open(path.c_str(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
@@ -162,17 +150,21 @@ std::optional<FileError> writeFileInPlace(const std::string& path, std::string_v
     if (!S_ISREG(info.st_mode))
         return refusal(Kind::NotRegularFile);
     DescriptorFile opened(file.get());
-    return writeInPlace(opened, content);
+    // A signal that ended the program half-way would leave the file part
+    // old and part new.
+    const posix::SignalsDeferred deferred;
+    return writeInPlace(opened, content, recovery);
 }
 
 // The usual way: a complete new file beside the old one, moved over it in
-// one step. It takes the old file's mode, owner and group. Where these
-// cannot be kept, or the folder takes no new file, the old file is to be
-// written in place instead.
+// one step. It takes the old file's mode, owner, group and extended
+// attributes (its access list among them). Where these cannot be kept, or
+// the folder takes no new file, the old file is to be written in place
+// instead.
 Replacement replaceByRename(const std::string& path, std::string_view content, const struct stat* old)
 {
     std::string temporary;
-    Descriptor file(createBeside(path, temporary));
+    Descriptor file(posix::createTemporaryBeside(path, temporary, 0666));
     if (file.get() < 0) {
         const int code = errno;
         FileError error = errorFrom(code, Kind::MissingDirectory);
@@ -180,6 +172,7 @@ Replacement replaceByRename(const std::string& path, std::string_view content, c
             error.kind = Kind::FolderNotWritable;
         return {error, old && (code == EACCES || code == EPERM || code == EROFS)};
     }
+    const posix::RemovedOnSignal removed(temporary);
     const auto fail = [&](int code, bool tryInPlace = false) {
         ::unlink(temporary.c_str());
         FileError error = errorFrom(code, Kind::MissingDirectory);
@@ -196,6 +189,8 @@ Replacement replaceByRename(const std::string& path, std::string_view content, c
             return fail(EPERM, true);
         if (::fchmod(file.get(), old->st_mode & 07777) != 0)
             return fail(errno);
+        if (!posix::copyExtendedAttributes(path, file.get()))
+            return fail(errno, true);
     }
     if (!writeAllAt(file.get(), content, 0) || ::fsync(file.get()) != 0 || !file.close())
         return fail(errno);
@@ -220,12 +215,16 @@ std::optional<FileError> replaceFileContent(const std::string& requested, std::s
     if (target.error)
         return target.error;
     const std::string& path = target.path;
+    RecoveryCopy recovery(nativeRecoveryFiles(), requested, PathStyle::Posix);
 
     struct stat old {};
     if (::stat(path.c_str(), &old) != 0) {
         if (errno != ENOENT)
             return errorFrom(errno, Kind::MissingDirectory);
-        return replaceByRename(path, content, nullptr).error;
+        const auto error = replaceByRename(path, content, nullptr).error;
+        if (!error)
+            recovery.discard();
+        return error;
     }
     if (S_ISDIR(old.st_mode))
         return refusal(Kind::IsDirectory);
@@ -240,7 +239,7 @@ std::optional<FileError> replaceFileContent(const std::string& requested, std::s
 
     return saveExistingFile(
         old.st_nlink > 1, [&] { return replaceByRename(path, content, &old); },
-        [&] { return writeFileInPlace(path, content); });
+        [&] { return writeFileInPlace(path, content, recovery); }, recovery);
 }
 
 }  // namespace dirnal

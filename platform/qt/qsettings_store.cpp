@@ -21,11 +21,15 @@ bool isValidUtf8(const std::string& bytes)
     return !decoder.hasError();
 }
 
-// A file that is there but no regular file; reading it could wait for ever.
+// A file that is there but no regular file (reading it could wait for
+// ever), a link to nothing (settings written there would vanish without a
+// word) or one the user may not write.
 bool unusable(const QString& file)
 {
     const QFileInfo info(file);
-    return info.exists() && !info.isFile();
+    if (info.isSymLink() && !info.exists())
+        return true;
+    return info.exists() && (!info.isFile() || !info.isWritable());
 }
 
 }  // namespace

@@ -12,8 +12,9 @@ namespace dirnal {
 // The settings store on QSettings: the user's native store for the
 // application "dirnal_lst_generator" (the registry on Windows, an INI file
 // elsewhere), or an INI file given by path. An INI file that is no regular
-// file (a FIFO would stop the program on its first read) is left alone:
-// the store yields the defaults and keeps nothing.
+// file (a FIFO would stop the program on its first read), a link to nothing
+// or a file the user may not write is left alone: the store yields the
+// defaults and keeps nothing, and says so.
 class QSettingsStore final : public SettingsStore {
 public:
     QSettingsStore();

@@ -2,17 +2,20 @@
 // the saved file is still the file the user and the system knew: a link is
 // followed, hard links and the file's attributes stay.
 #include <windows.h>
+#include <aclapi.h>
 
 #include <algorithm>
-#include <atomic>
 #include <new>
 #include <optional>
 
 #include "core/in_place_write.h"
 #include "platform/file_io.h"
+#include "platform/native_recovery_files.h"
 #include "platform/win32/device_path.h"
 #include "platform/win32/handle.h"
+#include "platform/win32/interruption.h"
 #include "platform/win32/last_error.h"
+#include "platform/win32/temporary_file.h"
 #include "platform/win32/wide.h"
 
 namespace dirnal {
@@ -22,12 +25,6 @@ namespace {
 using win32::errorFrom;
 using win32::Handle;
 using Kind = FileError::Kind;
-
-std::wstring directoryOf(const std::wstring& path)
-{
-    const auto separator = path.find_last_of(L"\\/");
-    return separator == std::wstring::npos ? std::wstring(L".") : path.substr(0, separator);
-}
 
 bool writeAll(HANDLE file, std::string_view content)
 {
@@ -98,7 +95,7 @@ std::optional<std::wstring> finalPathOf(HANDLE file)
 }
 
 // Opens the existing file to write it in place (core/in_place_write.h).
-std::optional<FileError> writeFileInPlace(const std::wstring& path, std::string_view content)
+std::optional<FileError> writeFileInPlace(const std::wstring& path, std::string_view content, RecoveryCopy& recovery)
 {
     Handle file(::CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr));
@@ -107,32 +104,43 @@ std::optional<FileError> writeFileInPlace(const std::wstring& path, std::string_
     if (::GetFileType(file.get()) != FILE_TYPE_DISK)
         return refusal(Kind::NotRegularFile);
     HandleFile opened(file.get());
-    return writeInPlace(opened, content);
+    // A console event that ended the program half-way would leave the
+    // file part old and part new.
+    const win32::ConsoleEventsDeferred deferred;
+    return writeInPlace(opened, content, recovery);
 }
 
-// Creates a new file beside the target under a name no one else uses; a
-// name left behind by an earlier run is passed over.
-HANDLE createBeside(const std::wstring& target, DWORD attributes, std::wstring& name)
+// The old file's access list (DACL), as it is or inherited from the folder.
+bool copyAccessList(const std::wstring& from, HANDLE to)
 {
-    static std::atomic<unsigned> counter{0};
-    for (int attempt = 0;; ++attempt) {
-        name = directoryOf(target) + L"\\.dirnal.lst." + std::to_wstring(::GetCurrentProcessId()) + L"." +
-               std::to_wstring(counter++) + L".tmp";
-        const HANDLE file = ::CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, attributes, nullptr);
-        if (file != INVALID_HANDLE_VALUE || ::GetLastError() != ERROR_FILE_EXISTS || attempt == 100)
-            return file;
-    }
+    PACL list = nullptr;
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    if (::GetNamedSecurityInfoW(from.c_str(), SE_FILE_OBJECT, DACL_SECURITY_INFORMATION, nullptr, nullptr, &list,
+                                nullptr, &descriptor) != ERROR_SUCCESS)
+        return false;
+    SECURITY_DESCRIPTOR_CONTROL control = 0;
+    DWORD revision = 0;
+    const bool isProtected = ::GetSecurityDescriptorControl(descriptor, &control, &revision) &&
+                             (control & SE_DACL_PROTECTED);
+    const DWORD which = DACL_SECURITY_INFORMATION |
+                        (isProtected ? PROTECTED_DACL_SECURITY_INFORMATION : UNPROTECTED_DACL_SECURITY_INFORMATION);
+    const DWORD code = ::SetSecurityInfo(to, SE_FILE_OBJECT, which, nullptr, nullptr, list, nullptr);
+    ::LocalFree(descriptor);
+    ::SetLastError(code);
+    return code == ERROR_SUCCESS;
 }
 
 // The usual way: a complete new file beside the old one, moved over it in
-// one step. It takes the old file's hidden, system and archive marks.
+// one step. It takes the old file's hidden, system and archive marks and
+// its access list; where that cannot be kept, the old file is to be
+// written in place instead.
 Replacement replaceByMove(const std::wstring& path, std::string_view content, std::optional<DWORD> oldAttributes)
 {
     constexpr DWORD kKept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE |
                             FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
     const DWORD attributes = oldAttributes && (*oldAttributes & kKept) ? *oldAttributes & kKept : FILE_ATTRIBUTE_NORMAL;
     std::wstring temporary;
-    Handle file(createBeside(path, attributes, temporary));
+    Handle file(win32::createTemporaryBeside(path, GENERIC_WRITE | WRITE_DAC, attributes, temporary));
     // Denied access to the folder: the old file may still be written in place.
     const auto failure = [&](DWORD code) {
         FileError error = errorFrom(code, Kind::MissingDirectory);
@@ -142,11 +150,17 @@ Replacement replaceByMove(const std::wstring& path, std::string_view content, st
     };
     if (!file.valid())
         return failure(::GetLastError());
+    const win32::RemovedOnConsoleEvent removed(temporary);
     const auto fail = [&](DWORD code) {
         file.close();
         ::DeleteFileW(temporary.c_str());
         return failure(code);
     };
+    if (oldAttributes && !copyAccessList(path, file.get())) {
+        Replacement inPlace = fail(::GetLastError());
+        inPlace.tryInPlace = true;
+        return inPlace;
+    }
     if (!writeAll(file.get(), content) || !::FlushFileBuffers(file.get()))
         return fail(::GetLastError());
     file.close();
@@ -192,7 +206,10 @@ std::optional<FileError> replaceFileContent(const std::string& requested, std::s
             return errorFrom(code, Kind::MissingDirectory);
         if (isLink)
             return createThroughLink(asked, content);
-        return replaceByMove(asked, content, std::nullopt).error;
+        const auto error = replaceByMove(asked, content, std::nullopt).error;
+        if (!error)
+            RecoveryCopy(nativeRecoveryFiles(), requested, PathStyle::Windows).discard();
+        return error;
     }
     if (::GetFileType(query.get()) != FILE_TYPE_DISK)
         return refusal(Kind::NotRegularFile);
@@ -212,9 +229,10 @@ std::optional<FileError> replaceFileContent(const std::string& requested, std::s
     }
     query.close();
 
+    RecoveryCopy recovery(nativeRecoveryFiles(), requested, PathStyle::Windows);
     return saveExistingFile(
         old.nNumberOfLinks > 1, [&] { return replaceByMove(path, content, old.dwFileAttributes); },
-        [&] { return writeFileInPlace(path, content); });
+        [&] { return writeFileInPlace(path, content, recovery); }, recovery);
 }
 
 }  // namespace dirnal

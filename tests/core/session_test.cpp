@@ -4,6 +4,7 @@
 
 #include <map>
 #include <optional>
+#include <tuple>
 
 #include "core/list_file.h"
 #include "core/messages.h"
@@ -120,6 +121,33 @@ TEST_F(SessionTest, StartUpAppliesTheStoredFoldersThatExistInOrderAndShutDownAnd
     session.shutDown();
     EXPECT_EQ((Entries{session.storageLocation(), settings.values[keys::kStartDirectory], session.startPosition()}),
               (Entries{"/elsewhere/list.lst", "/srv/cad", "/start"}));
+}
+
+TEST_F(SessionTest, AStorageLocationWhoseSaveWasCutOffIsOfferedItsOldListBackTheCommandLineToolSaysHow)
+{
+    fs.addPaths({"/tmp"});
+    const std::string file = "/tmp/dirnal.lst", mix = "/new\r\nld\r\n";
+    const struct { std::string content; bool yes; std::size_t asked; std::string after; std::size_t copiesLeft; } cases[] = {
+        {"/new\r\n", true, 0, "/new\r\n", 0},  // the save ended, its copy did not go
+        {"/old\r\n", true, 0, "/old\r\n", 0},  // cut off before the first write
+        {mix, false, 1, mix, 1},
+        {mix, true, 1, "/old\r\n", 0},
+    };
+    for (const auto& c : cases) {
+        files.files.clear();
+        ASSERT_FALSE(RecoveryCopy(files, file, PathStyle::Posix).keep("/old\r\n", "/new\r\n"));
+        files.files[file] = c.content;
+        const std::string copy = files.ownFilesStartingWith("/tmp", ".dirnal.lst.").at(0);
+        EXPECT_EQ(session.reportInterruptedSave(file, dialogs), c.asked == 1);
+        EXPECT_TRUE(!c.asked || dialogs.errors.back().find("cp -- '" + copy + "' '" + file + "'") != std::string::npos);
+        dialogs.answers = {c.yes};
+        dialogs.questions.clear();
+        Session s(services(PathStyle::Posix));
+        s.startUp({}, &dialogs);
+        EXPECT_EQ(std::tuple(dialogs.questions.size(), files.files[file], files.files.size() - 1),
+                  std::tuple(c.asked, c.after, c.copiesLeft)) << c.content;
+    }
+    EXPECT_EQ(dialogs.notices.back(), Messages().restored(file));
 }
 
 TEST_F(SessionTest, EachOperationAnnouncesWhatItChangedOnceItIsDoneAndBeforeItAsks)
@@ -353,7 +381,7 @@ TEST_F(SessionTest, SavingWritesTheListOrSaysWhyAndChangesNothing)
     EXPECT_FALSE(session.writeListFile("/cad/dirnal.lst", dialogs));
     EXPECT_EQ(Entries({session.storageLocation(), session.status()}),
               Entries({"/opt/dirnal/dirnal.lst", "Liste nicht gespeichert"}));
-    EXPECT_EQ(dialogs.errors, (Entries{Messages().saveFailed("/ro/dirnal.lst", denied),
+    EXPECT_EQ(dialogs.errors, (Entries{Messages().saveFailed("/ro/dirnal.lst", denied, /*fileExisted=*/false),
                                        Messages().saveFailed("/cad/dirnal.lst", tooLarge)}));
     EXPECT_EQ(dialogs.errors[1], "Die Datei /cad/dirnal.lst konnte nicht gespeichert werden.\nDie Datei wäre größer, "
                                  "als das System erlaubt (Fehlercode 27).\nDie Datei wurde beim Schreiben unterbrochen; "
@@ -373,7 +401,8 @@ TEST_F(SessionTest, ReadingAppendsWhatFitsAndAnUnreadableFileChangesNothing)
     EXPECT_TRUE(session.list().count() == PathList::kMaxEntries && entries().back() == "/b");
     const Messages m;
     EXPECT_EQ(dialogs.notices, m.readNotices({{}, /*linesLeftOut=*/1, /*linesTooLong=*/1}, false));
-    EXPECT_EQ(dialogs.notices[0], "1 Zeile(n) der Datei sind länger als 32767 Zeichen und wurden nicht gelesen.");
+    EXPECT_EQ(dialogs.notices, (Entries{"1 Zeile der Datei ist länger als 32767 Zeichen und wurde nicht gelesen.",
+                                        "Die Liste fasst höchstens 32767 Einträge: 1 Zeile der Datei wurde nicht gelesen."}));
     // With the list full, a file of endless lines is read no further than one line of the longest length.
     files.files["/l/endless.lst"] = std::string(10 * kMaxEntryLength, '\n');
     dialogs.notices.clear();
@@ -409,7 +438,7 @@ TEST_F(SessionTest, EntriesTheCodePageCannotHoldGoInByTheirShortNamesOrAreLeftOu
     EXPECT_EQ(dialogs.notices, (Entries{"Datei dirnal.lst wurde unter /out gespeichert",
                                         Messages().writtenAsShortNames({"/r/Ωmega", "\"/r/Ωmega\"", "Ωmega"}, 1252)}));
     EXPECT_EQ(dialogs.errors, Entries{"Die Listendatei wird in der ANSI-Codepage 1252 geschrieben, die nicht jeden "
-                                      "Namen fassen kann. 6 Eintrag/Einträge wurde(n) nicht in die Datei geschrieben, "
+                                      "Namen fassen kann. 6 Einträge wurden nicht in die Datei geschrieben, "
                                       "da es keinen kurzen Namen (8.3) gibt, den sie fasst; in der Liste bleiben sie:"
                                       "\n/r/日本\n/weg/Ω1\n/weg/Ω2\n/weg/Ω3\n/weg/Ω4\nund 1 weitere"});
 }

@@ -33,9 +33,10 @@ struct MemorySettings final : SettingsStore {
     std::optional<std::string> unusable;
 };
 
-// List files. A path in `failing` cannot be written, fails as given there
-// and keeps its old content; a missing file cannot be read.
-struct MemoryFiles final : FileStorage {
+// List files, and recovery copies beside them (the state folder is /state).
+// A path in `failing` cannot be written, fails as given there and keeps its
+// old content; a missing file cannot be read.
+struct MemoryFiles final : FileStorage, RecoveryFiles {
     FileContent read(const std::string& path, std::size_t maxBytes) const override
     {
         const auto found = files.find(path);
@@ -52,6 +53,26 @@ struct MemoryFiles final : FileStorage {
         return std::nullopt;
     }
     bool canCreateFileIn(const std::string& directory) const override { return !readOnly.contains(directory); }
+    RecoveryFiles& recoveryFiles() override { return *this; }
+    std::string finalPath(const std::string& path) const override { return path; }
+    FileContent readWhole(const std::string& path) const override { return read(path, std::string::npos - 1); }
+    std::optional<FileError> writeDurably(const std::string& path, std::string_view bytes) override
+    {
+        if (readOnly.contains(path.substr(0, path.rfind('/'))))
+            return FileError{FileError::Kind::FolderNotWritable, 13};
+        return replace(path, bytes);
+    }
+    void remove(const std::string& path) override { files.erase(path); }
+    std::vector<std::string> ownFilesStartingWith(const std::string& directory,
+                                                  const std::string& prefix) const override
+    {
+        std::vector<std::string> found;
+        for (const auto& [path, bytes] : files)
+            if (path.starts_with(directory + "/" + prefix))
+                found.push_back(path);
+        return found;
+    }
+    std::optional<std::string> stateDirectory(bool) override { return "/state"; }
     std::string executableDirectory() const override { return "/opt/dirnal"; }
     // With a code page, one that holds ASCII alone.
     std::optional<std::string> toListFileEncoding(std::string_view entry) const override
@@ -65,7 +86,7 @@ struct MemoryFiles final : FileStorage {
     std::optional<unsigned> codePage;
     std::map<std::string, std::string> files;
     std::map<std::string, FileError> failing;
-    std::set<std::string> readOnly;  // folders that take no new file
+    std::set<std::string> readOnly;  // folders that take no new file (no copy either)
 };
 
 // Drives in the platform's order ("X:"), each with the share behind it ("" for a local drive).

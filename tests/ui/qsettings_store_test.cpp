@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
 
@@ -25,7 +26,7 @@ TEST(QSettingsStore, ReadsBackWhatWasWrittenInTheOptionenSectionByteForByte)
 }
 
 #ifndef _WIN32
-TEST(QSettingsStore, AFifoInPlaceOfTheFileYieldsTheDefaultsAtOnceAndStaysAFifo)
+TEST(QSettingsStore, AFifoALinkToNothingOrAWriteProtectedFileIsLeftAloneAndSaidToBeUnusable)
 {
     const testing::TempTree tree;
     const std::string fifo = tree.path("settings.ini");
@@ -36,6 +37,13 @@ TEST(QSettingsStore, AFifoInPlaceOfTheFileYieldsTheDefaultsAtOnceAndStaysAFifo)
     EXPECT_TRUE(std::filesystem::is_fifo(fifo));
     EXPECT_EQ(store.unusableFile(), fifo);
     EXPECT_EQ(QSettingsStore(QString::fromStdString(tree.path("new.ini"))).unusableFile(), std::nullopt);
+    // Nor is a link to nothing or a file that cannot be written taken: what is stored there would be lost unseen.
+    const std::string dangling = tree.path("link.ini"), readOnly = tree.touch("ro.ini", "[Optionen]\n");
+    ASSERT_EQ(::symlink(tree.path("nirgends.ini").c_str(), dangling.c_str()), 0);
+    ASSERT_EQ(::chmod(readOnly.c_str(), 0444), 0);
+    EXPECT_EQ(QSettingsStore(QString::fromStdString(dangling)).unusableFile(), dangling);
+    EXPECT_EQ(QSettingsStore(QString::fromStdString(readOnly)).unusableFile(),
+              ::geteuid() == 0 ? std::nullopt : std::optional(readOnly)) << "root may write it";
 }
 #endif
 

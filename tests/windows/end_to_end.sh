@@ -4,9 +4,10 @@
 # must be exactly what the CAD system reads: every directory below the start
 # directory, level by level, each level's names in alphabetical order
 # without regard to case, as C:\ paths, CR LF after each line, in the ANSI
-# code page (Windows-1252 in the western locale the tests run in). Before
-# that, a first start with nothing stored must open the user's Documents
-# folder, not the program's own folder it was started in.
+# code page (Windows-1252 in the western locale the tests run in). Its help
+# and messages on a file are UTF-8 with CR LF. Before that, a first start
+# with nothing stored must open the user's Documents folder, not the
+# program's own folder it was started in.
 #
 # Usage: end_to_end.sh BUILD_DIR
 # Runs in the environment scripts/windows-tests.sh sets up: DISPLAY names a
@@ -297,4 +298,18 @@ if [ "$status" -ne 0 ]; then
 fi
 compare "dirnal-lst.exe to standard output" "$work/stdout.lst"
 
-echo "end_to_end: all lists are as expected"
+# Help and messages to a file or pipe are UTF-8 with CR LF after each line,
+# never CR CR LF; on a console they are characters (console_test.cpp).
+"$wine64" "$cli_exe" --help </dev/null >"$work/help.txt" 2>&1 || fail "dirnal-lst.exe --help ended with status $?"
+LC_ALL=C awk '!/\r$/ || /\r\r$/ { bad = 1 } END { exit bad }' "$work/help.txt" ||
+    fail "the help's lines do not all end in one CR LF: $(od -c "$work/help.txt" | head -n 5)"
+grep -q 'Ebene für Ebene' "$work/help.txt" && iconv -f UTF-8 -t UTF-16 "$work/help.txt" >/dev/null ||
+    fail "the help is not UTF-8: $(od -c "$work/help.txt" | sed -n 5,8p)"
+echo "end_to_end: ok: dirnal-lst.exe --help in UTF-8 with CR LF"
+status=0
+"$wine64" "$cli_exe" 'C:\Größe fehlt' </dev/null >"$work/cli.out" 2>"$work/cli.err" || status=$?
+printf 'dirnal-lst: Das Startverzeichnis "C:\\Größe fehlt" existiert nicht oder ist kein Verzeichnis.\r\n' >"$work/expected"
+[ "$status" -eq 3 ] || fail "dirnal-lst.exe on a missing folder ended with status $status"
+compare "dirnal-lst.exe's message on standard error" "$work/cli.err"
+
+echo "end_to_end: all lists and texts are as expected"

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
+#include <aclapi.h>
+#include <sddl.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -82,6 +84,9 @@ TEST(Win32ListFile, WritesTheAnsiCodePageReadsItBackAndFailuresKeepTheOldFile)
     ASSERT_EQ(::GetACP(), 1252u);
     TempTree tree;
     const std::string file = tree.path("dirnal.lst");
+    // Names planted where an earlier program made its temporary files, from its process number, block nothing.
+    for (int n = 0; n < 150; ++n)
+        tree.touch(".dirnal.lst." + std::to_string(::GetCurrentProcessId()) + "." + std::to_string(n) + ".tmp");
     const Entries entries{"C:\\Größe", "", "\\\\srv\\cad", ""};
     Entries lines(entries.size());
     std::ranges::transform(entries, lines.begin(), [](const std::string& e) { return toListFileEncoding(e).value(); });
@@ -102,6 +107,26 @@ TEST(Win32ListFile, WritesTheAnsiCodePageReadsItBackAndFailuresKeepTheOldFile)
     ASSERT_FALSE(replaceFileContent(file, "neu\r\n"));
     EXPECT_EQ(contentOf(file), "neu\r\n");
     EXPECT_TRUE(::GetFileAttributesW(wideFile.c_str()) & FILE_ATTRIBUTE_HIDDEN);
+    // So does an access list of its own.
+    const auto accessList = [&] {
+        PSECURITY_DESCRIPTOR descriptor = nullptr;
+        LPWSTR text = nullptr;
+        ::GetNamedSecurityInfoW(wideFile.c_str(), SE_FILE_OBJECT, DACL_SECURITY_INFORMATION, nullptr, nullptr, nullptr,
+                                nullptr, &descriptor);
+        ::ConvertSecurityDescriptorToStringSecurityDescriptorW(descriptor, SDDL_REVISION_1, DACL_SECURITY_INFORMATION,
+                                                               &text, nullptr);
+        const std::string list = text ? win32::narrow(text) : "";
+        ::LocalFree(text), ::LocalFree(descriptor);
+        return list;
+    };
+    PSECURITY_DESCRIPTOR own = nullptr;
+    ASSERT_TRUE(::ConvertStringSecurityDescriptorToSecurityDescriptorW(L"D:P(A;;FA;;;WD)(A;;FR;;;BU)", SDDL_REVISION_1,
+                                                                       &own, nullptr));
+    ASSERT_TRUE(::SetFileSecurityW(wideFile.c_str(), DACL_SECURITY_INFORMATION, own));
+    ::LocalFree(own);
+    const std::string before = accessList();
+    ASSERT_FALSE(replaceFileContent(file, "neu\r\n"));
+    EXPECT_EQ(accessList(), before);
     const std::string other = tree.path("andere.lst");
     ASSERT_TRUE(::CreateHardLinkW(win32::widen(other).c_str(), wideFile.c_str(), nullptr));
     ASSERT_FALSE(replaceFileContent(other, "neu\r\n\r\n"));
@@ -117,8 +142,8 @@ TEST(Win32ListFile, WritesTheAnsiCodePageReadsItBackAndFailuresKeepTheOldFile)
     EXPECT_EQ(contentOf(file), "neu\r\n\r\n");
     EXPECT_EQ(readFileContent(tree.path("fehlt.lst"), 1000).error.value().kind, Kind::NotFound);
     EXPECT_TRUE(canCreateFileIn(tree.root()));  // and the file it tried with is gone
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(testing::nativePath(tree.root())), {}), 2)
-        << "no temporary file is left";
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(testing::nativePath(tree.root())), {}), 2 + 150)
+        << "no temporary file or recovery copy is left";
 }
 
 }  // namespace

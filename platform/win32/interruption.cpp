@@ -1,0 +1,73 @@
+#include "platform/win32/interruption.h"
+
+#include <windows.h>
+#include <bcrypt.h>
+
+#include <random>
+
+namespace dirnal::win32 {
+
+namespace {
+
+HANDLE spanEnded = nullptr;
+
+// Runs in a thread of its own: it holds the event until the span is over;
+// FALSE then hands it on to the next handler, in the end the one that
+// ends the program.
+BOOL WINAPI waitForTheSpan(DWORD)
+{
+    ::WaitForSingleObject(spanEnded, INFINITE);
+    return FALSE;
+}
+
+wchar_t temporaryPath[32768];
+
+BOOL WINAPI removeTemporary(DWORD)
+{
+    ::DeleteFileW(temporaryPath);
+    return FALSE;
+}
+
+}  // namespace
+
+// One event for every span, never closed: a handler still waking up from
+// the last span reads it.
+ConsoleEventsDeferred::ConsoleEventsDeferred()
+{
+    if (!spanEnded)
+        spanEnded = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    if (spanEnded && ::ResetEvent(spanEnded))
+        ::SetConsoleCtrlHandler(waitForTheSpan, TRUE);
+}
+
+ConsoleEventsDeferred::~ConsoleEventsDeferred()
+{
+    if (spanEnded && ::SetEvent(spanEnded))
+        ::SetConsoleCtrlHandler(waitForTheSpan, FALSE);
+}
+
+RemovedOnConsoleEvent::RemovedOnConsoleEvent(const std::wstring& path)
+{
+    if (path.size() >= sizeof temporaryPath / sizeof temporaryPath[0])
+        return;
+    path.copy(temporaryPath, path.size());
+    temporaryPath[path.size()] = L'\0';
+    ::SetConsoleCtrlHandler(removeTemporary, TRUE);
+}
+
+RemovedOnConsoleEvent::~RemovedOnConsoleEvent()
+{
+    ::SetConsoleCtrlHandler(removeTemporary, FALSE);
+}
+
+unsigned long long randomNumber()
+{
+    unsigned long long number = 0;
+    if (BCRYPT_SUCCESS(::BCryptGenRandom(nullptr, reinterpret_cast<PUCHAR>(&number), sizeof number,
+                                         BCRYPT_USE_SYSTEM_PREFERRED_RNG)))
+        return number;
+    std::random_device device;
+    return (static_cast<unsigned long long>(device()) << 32) ^ device();
+}
+
+}  // namespace dirnal::win32
