@@ -123,19 +123,28 @@ std::vector<std::string> Messages::walkNotices(const GenerationReport& report) c
                                      {count(report.unreadable)}) +
                           firstEntries(report.unreadable));
     if (!report.timedOut.empty())
-        notices.push_back(substitute(translate("Messages", "%1 Verzeichnis(se) haben nicht innerhalb von %2 Sekunden "
-                                                           "geantwortet und wurden übergangen; ihre "
-                                                           "Unterverzeichnisse fehlen in der Liste:%3"),
-                                     {count(report.timedOut), std::to_string(report.timeoutSeconds),
-                                      firstEntries(report.timedOut)}));
+        notices.push_back(substitute(
+            report.timedOut.size() == 1
+                ? translate("Messages", "1 Verzeichnis hat nicht binnen %2 s geantwortet und wurde übergangen; seine "
+                                        "Unterverzeichnisse fehlen in der Liste:%3")
+                : translate("Messages", "%1 Verzeichnisse haben nicht binnen %2 s geantwortet und wurden übergangen; "
+                                        "ihre Unterverzeichnisse fehlen in der Liste:%3"),
+            {count(report.timedOut), std::to_string(report.timeoutSeconds), firstEntries(report.timedOut)}));
     if (!report.vanished.empty())
-        notices.push_back(substitute(translate("Messages", "%1 Verzeichnis(se) sind während der Suche verschwunden "
-                                                           "(gelöscht, umbenannt, oder ihr Laufwerk wurde getrennt); "
-                                                           "sie stehen in der Liste, ihre Unterverzeichnisse "
-                                                           "fehlen:%2"),
-                                     {count(report.vanished), firstEntries(report.vanished)}));
-    if (report.withLineBreaks > 0)
-        notices.push_back(substitute(translate("Messages", "%1 Verzeichnis(se) mit einem Zeilenumbruch im Namen können "
+        notices.push_back(substitute(
+            report.vanished.size() == 1
+                ? translate("Messages", "1 Verzeichnis ist während der Suche verschwunden (gelöscht, umbenannt, oder "
+                                        "sein Laufwerk wurde getrennt); es steht in der Liste, seine "
+                                        "Unterverzeichnisse fehlen:%2")
+                : translate("Messages", "%1 Verzeichnisse sind während der Suche verschwunden (gelöscht, umbenannt, "
+                                        "oder ihr Laufwerk wurde getrennt); sie stehen in der Liste, ihre "
+                                        "Unterverzeichnisse fehlen:%2"),
+            {count(report.vanished), firstEntries(report.vanished)}));
+    if (report.withLineBreaks == 1)
+        notices.push_back(translate("Messages", "1 Verzeichnis mit einem Zeilenumbruch im Namen kann nicht in die Liste "
+                                                "übernommen werden; es fehlt samt seinen Unterverzeichnissen."));
+    else if (report.withLineBreaks > 1)
+        notices.push_back(substitute(translate("Messages", "%1 Verzeichnisse mit einem Zeilenumbruch im Namen können "
                                                            "nicht in die Liste übernommen werden; sie fehlen samt ihren "
                                                            "Unterverzeichnissen."),
                                      {std::to_string(report.withLineBreaks)}));

@@ -317,10 +317,6 @@ The author accepts no liability for damage from its use.
         <translation>%1 directories could not be read; their subdirectories are missing from the list.</translation>
     </message>
     <message>
-        <source>%1 Verzeichnis(se) mit einem Zeilenumbruch im Namen können nicht in die Liste übernommen werden; sie fehlen samt ihren Unterverzeichnissen.</source>
-        <translation>%1 directory(ies) with a line break in the name cannot be taken into the list; they are missing together with their subdirectories.</translation>
-    </message>
-    <message>
         <source>Zuerst Datei auswählen !</source>
         <translation>Choose a file first !</translation>
     </message>
@@ -567,14 +563,6 @@ To leave the file as it is: %2</translation>
         <translation>Relative entries were looked for in %1, the file&apos;s folder.</translation>
     </message>
     <message>
-        <source>%1 Verzeichnis(se) haben nicht innerhalb von %2 Sekunden geantwortet und wurden übergangen; ihre Unterverzeichnisse fehlen in der Liste:%3</source>
-        <translation>%1 directory(ies) did not answer within %2 seconds and were passed over; their subdirectories are missing from the list:%3</translation>
-    </message>
-    <message>
-        <source>%1 Verzeichnis(se) sind während der Suche verschwunden (gelöscht, umbenannt, oder ihr Laufwerk wurde getrennt); sie stehen in der Liste, ihre Unterverzeichnisse fehlen:%2</source>
-        <translation>%1 directory(ies) vanished during the search (deleted, renamed, or their drive was disconnected); they are in the list, their subdirectories are missing:%2</translation>
-    </message>
-    <message>
         <source>Es hat nicht innerhalb von %1 Sekunden geantwortet.</source>
         <translation>It did not answer within %1 seconds.</translation>
     </message>
@@ -599,6 +587,30 @@ No list was made; the list stays as it was.</translation>
     <message>
         <source>Liste nicht erstellt</source>
         <translation>List not made</translation>
+    </message>
+    <message>
+        <source>1 Verzeichnis hat nicht binnen %2 s geantwortet und wurde übergangen; seine Unterverzeichnisse fehlen in der Liste:%3</source>
+        <translation>1 directory did not answer within %2 s and was passed over; its subdirectories are missing from the list:%3</translation>
+    </message>
+    <message>
+        <source>%1 Verzeichnisse haben nicht binnen %2 s geantwortet und wurden übergangen; ihre Unterverzeichnisse fehlen in der Liste:%3</source>
+        <translation>%1 directories did not answer within %2 s and were passed over; their subdirectories are missing from the list:%3</translation>
+    </message>
+    <message>
+        <source>1 Verzeichnis ist während der Suche verschwunden (gelöscht, umbenannt, oder sein Laufwerk wurde getrennt); es steht in der Liste, seine Unterverzeichnisse fehlen:%2</source>
+        <translation>1 directory vanished during the search (deleted, renamed, or its drive was disconnected); it is in the list, its subdirectories are missing:%2</translation>
+    </message>
+    <message>
+        <source>%1 Verzeichnisse sind während der Suche verschwunden (gelöscht, umbenannt, oder ihr Laufwerk wurde getrennt); sie stehen in der Liste, ihre Unterverzeichnisse fehlen:%2</source>
+        <translation>%1 directories vanished during the search (deleted, renamed, or their drive was disconnected); they are in the list, their subdirectories are missing:%2</translation>
+    </message>
+    <message>
+        <source>1 Verzeichnis mit einem Zeilenumbruch im Namen kann nicht in die Liste übernommen werden; es fehlt samt seinen Unterverzeichnissen.</source>
+        <translation>1 directory with a line break in its name cannot be taken into the list; it is missing with its subdirectories.</translation>
+    </message>
+    <message>
+        <source>%1 Verzeichnisse mit einem Zeilenumbruch im Namen können nicht in die Liste übernommen werden; sie fehlen samt ihren Unterverzeichnissen.</source>
+        <translation>%1 directories with a line break in their names cannot be taken into the list; they are missing with their subdirectories.</translation>
     </message>
 </context>
 </TS>

@@ -6,7 +6,8 @@
 #    that never answers is passed over after --timeout and named, a folder
 #    that vanishes after its parent's listing is named, and the list is
 #    written with exit 6; SIGINT or SIGTERM while a listing hangs ends the
-#    walk at once with 130 or 143, writing nothing.
+#    walk at once with 130 or 143, writing nothing; a lazy unmount in the
+#    middle of the walk is reported as folders that vanished, with exit 6.
 #   walk_faults.sh DIRNAL_LST [SLOWFS]
 # Exit 77 (skipped) when neither part can run here.
 set -u
@@ -16,6 +17,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
 mount=$work/m
 daemon=""
+lazy=""
 failed=0
 ran=0
 cleanup() {
@@ -23,6 +25,11 @@ cleanup() {
         fusermount3 -u -z "$mount" 2>/dev/null
         kill "$daemon" 2>/dev/null
         wait "$daemon" 2>/dev/null
+    fi
+    if [ -n "$lazy" ]; then
+        fusermount3 -u -z "$work/lazy" 2>/dev/null
+        kill "$lazy" 2>/dev/null
+        wait "$lazy" 2>/dev/null
     fi
     chmod -R u+rwx "$work" 2>/dev/null
     rm -rf "$work"
@@ -70,8 +77,8 @@ code=$?
 [ $code = 6 ] || fail "hung and vanished folders: exit $code, not 6"
 printf '%s\r\n' "$mount/a" "$mount/b" "$mount/c" "$mount/a/x" "$mount/c/weg" | cmp -s - "$work/out/fuse.lst" ||
     fail "the list: $(cat "$work/out/fuse.lst")"
-has "$work/err" "1 Verzeichnis(se) haben nicht innerhalb von 1 Sekunden geantwortet" "timed out"
-has "$work/err" "1 Verzeichnis(se) sind während der Suche verschwunden" "vanished"
+has "$work/err" "1 Verzeichnis hat nicht binnen 1 s geantwortet" "timed out"
+has "$work/err" "1 Verzeichnis ist während der Suche verschwunden" "vanished"
 has "$work/err" "$mount/b" "timed out"
 has "$work/err" "$mount/c/weg" "vanished"
 
@@ -90,4 +97,23 @@ for signal in INT TERM; do
     [ $code = "$expected" ] || fail "SIG$signal while a listing hangs: exit $code, not $expected: $(cat "$work/err" "$work/fuse.log")"
     printf 'alt\r\n' | cmp -s - "$work/out/dirnal.lst" || fail "SIG$signal: the old file changed"
 done
+
+# The share goes away lazily while the walk waits for one of its listings:
+# what the walk had still to enter is gone, and it says so.
+mkdir -p "$work/lazy"
+"$slowfs" "$work/src" "$work/lazy" list:/a:delay=1500 2> "$work/lazy.log" &
+lazy=$!
+for _ in $(seq 100); do
+    grep -q " $work/lazy " /proc/mounts && break
+    sleep 0.1
+done
+"$program" -j 1 -o "$work/out/lazy.lst" "$work/lazy" 2> "$work/err" &
+walk=$!
+sleep 0.7
+fusermount3 -u -z "$work/lazy"
+wait $walk
+code=$?
+[ $code = 6 ] || fail "lazy unmount during the walk: exit $code, not 6: $(cat "$work/err")"
+has "$work/err" "sind während der Suche verschwunden" "lazy unmount"
+has "$work/err" "$work/lazy/b" "lazy unmount"
 exit $failed
