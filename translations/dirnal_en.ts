@@ -206,6 +206,10 @@
         <source>Wählen Sie hier das Haupt-Verzeichnis deren Unterverzeichnisse in die Datei dirnal.lst eingetragen werden sollen !</source>
         <translation>Choose the main directory here whose subdirectories are to be entered in the file dirnal.lst !</translation>
     </message>
+    <message>
+        <source>nicht vorhandene Pfade auswählen</source>
+        <translation>select paths that do not exist</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>
@@ -557,6 +561,26 @@ To leave the file as it is: %2</translation>
     <message>
         <source>Relative Einträge wurden unter %1 gesucht, dem Ordner der Datei.</source>
         <translation>Relative entries were looked for in %1, the file&apos;s folder.</translation>
+    </message>
+    <message>
+        <source>%1 von %2 Pfad geprüft...</source>
+        <translation>%1 of %2 path checked...</translation>
+    </message>
+    <message>
+        <source>%1 von %2 Pfaden geprüft...</source>
+        <translation>%1 of %2 paths checked...</translation>
+    </message>
+    <message>
+        <source>Alle Pfade existieren</source>
+        <translation>All paths exist</translation>
+    </message>
+    <message>
+        <source>1 Pfad existiert nicht</source>
+        <translation>1 path does not exist</translation>
+    </message>
+    <message>
+        <source>%1 Pfade existieren nicht</source>
+        <translation>%1 paths do not exist</translation>
     </message>
 </context>
 </TS>

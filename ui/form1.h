@@ -75,6 +75,7 @@ private:
     void dateis(int index);
 
     void generate();
+    void selectMissingEntries();
     void enterEditMode();
     void confirmSinglePath();
     void saveIntoChosenDirectory();

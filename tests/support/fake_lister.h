@@ -88,21 +88,31 @@ private:
     mutable std::atomic<int> listings_{0};
 };
 
-// Another lister's directories, but the listing of one of them waits until released: a walk from there is held.
+// Another lister's directories, but the listing of one of them, and the check whether it exists, wait until
+// released: a walk from there, or a check of it, is held.
 class HeldLister final : public DirectoryLister {
 public:
     explicit HeldLister(const DirectoryLister& lister) : lister_(lister), released_(release_.get_future().share()) {}
     void hold(std::string directory) { held_ = std::move(directory); }
     void release() { release_.set_value(); }
-    bool dirExists(const std::string& path) const override { return lister_.dirExists(path); }
+    bool dirExists(const std::string& path) const override
+    {
+        wait(path);
+        return lister_.dirExists(path);
+    }
     DirectoryListing list(const std::string& directory) const override
     {
-        if (directory == held_)  // a test that fails before it releases the walk does not hang
-            released_.wait_for(std::chrono::seconds(10));
+        wait(directory);
         return lister_.list(directory);
     }
 
 private:
+    void wait(const std::string& path) const
+    {
+        if (path == held_)  // a test that fails before it releases the walk does not hang
+            released_.wait_for(std::chrono::seconds(10));
+    }
+
     const DirectoryLister& lister_;
     std::string held_;
     std::promise<void> release_;
