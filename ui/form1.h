@@ -3,6 +3,8 @@
 #include <QMainWindow>
 #include <QPointer>
 
+class QShortcut;
+
 #include <functional>
 #include <memory>
 #include <string>
@@ -30,7 +32,8 @@ struct Form1Services {
 
 // The main window "dirnal.lst-Manager": it shows a session's state, each
 // control bound once to the change of the session it shows, and hands the
-// user's actions to the session. While the session is busy nothing acts.
+// user's actions to the session. While the session is busy nothing acts but
+// the cancel of the walk.
 class Form1 final : public QMainWindow, private SessionListener {
     Q_OBJECT
 public:
@@ -96,8 +99,10 @@ private:
     bool shownBefore_ = false;
     // Where the focus was when the walk began; it goes back there after.
     QPointer<QWidget> focusBeforeBusy_;
-    // The user asked to close while the walk ran; done once it has ended.
+    // The user asked to close while the session was busy; done once idle.
     bool closeWhenIdle_ = false;
+    // Escape, while a walk runs.
+    QShortcut* cancelWalk_ = nullptr;
     QPointer<QWidget> Form2_;
 };
 
