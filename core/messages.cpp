@@ -100,6 +100,22 @@ std::string Messages::directoriesFound(int count) const
     return substitute(translate("Messages", "%1 Verzeichnisse gefunden..."), {std::to_string(count)});
 }
 
+std::string Messages::pathsChecked(std::size_t checked, std::size_t total) const
+{
+    return substitute(total == 1 ? translate("Messages", "%1 von %2 Pfad geprüft...")
+                                 : translate("Messages", "%1 von %2 Pfaden geprüft..."),
+                      {std::to_string(checked), std::to_string(total)});
+}
+
+std::string Messages::missingPaths(std::size_t count) const
+{
+    if (count == 0)
+        return translate("Messages", "Alle Pfade existieren");
+    if (count == 1)
+        return translate("Messages", "1 Pfad existiert nicht");
+    return substitute(translate("Messages", "%1 Pfade existieren nicht"), {std::to_string(count)});
+}
+
 std::string Messages::total(int count) const
 {
     return "Total: " + std::to_string(count);

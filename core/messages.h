@@ -40,6 +40,9 @@ public:
     std::string readingFile() const;
     std::string driveUnavailable() const;
     std::string directoriesFound(int count) const;
+    // While all entries are checked, and how many name no existing directory.
+    std::string pathsChecked(std::size_t checked, std::size_t total) const;
+    std::string missingPaths(std::size_t count) const;
     // "Total: 17", after a walk.
     std::string total(int count) const;
 

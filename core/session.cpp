@@ -327,8 +327,12 @@ void Session::reportWalkProgress(int directoriesFound)
 
 void Session::checkEntry(int index)
 {
+    makeCurrent(index, services_.lister->dirExists(list_.entryAt(index)));
+}
+
+void Session::makeCurrent(int index, bool exists)
+{
     list_.setCurrentIndex(index);
-    const bool exists = services_.lister->dirExists(list_.entryAt(index));
     clicked_ = ClickedEntry{index, exists};
     setStatus(exists ? messages_.entryExists() : messages_.entryMissing());
 }
@@ -365,6 +369,66 @@ int Session::selectBySearchText(std::string_view text)
             singlePath_ = list_.entryAt(first);
     }
     return first;
+}
+
+std::size_t Session::selectMissingEntries(const RunBesideEventLoop& run, const CheckOptions& options)
+{
+    if (busy_)
+        return 0;
+    const Operation operation(*this);
+    if (list_.count() == 0) {
+        setStatus(messages_.noContent());
+        return 0;
+    }
+    // Each entry as written, as a click checks it: a relative one is taken
+    // from the working directory, not from the start position.
+    const std::vector<std::string> paths = list_.entries();
+    std::vector<bool> exists;
+    {
+        // Idle again also when the check fails; the operation, ending after
+        // this, announces it.
+        struct IdleAtTheEnd {
+            Session& session;
+            ~IdleAtTheEnd() { session.busy_ = false, session.entriesBeingChecked_ = 0; }
+        };
+        busy_ = true;
+        entriesBeingChecked_ = paths.size();
+        const IdleAtTheEnd idle{*this};
+        announce();
+        const auto check = [&] {
+            exists = existingDirectories(paths, *services_.lister, options.concurrentChecks, options.progress);
+        };
+        run ? run(check) : check();
+    }
+
+    // Nothing acts while the session is busy, so the list is the one checked.
+    const int checked = std::min(list_.count(), static_cast<int>(exists.size()));
+    int first = -1;
+    std::size_t missing = 0;
+    for (int i = 0; i < checked; ++i) {
+        const bool gone = !exists[static_cast<std::size_t>(i)];
+        list_.setSelected(i, gone);
+        if (gone && first < 0)
+            first = i;
+        if (gone)
+            ++missing;
+    }
+    if (first >= 0) {
+        makeCurrent(first, false);
+        if (!singlePathTyped_)
+            singlePath_ = list_.entryAt(first);
+    }
+    setStatus(messages_.missingPaths(missing));
+    return missing;
+}
+
+void Session::reportCheckProgress(std::size_t checked)
+{
+    if (entriesBeingChecked_ == 0)
+        return;
+    // Told at once: the check's own operation is still under way.
+    setStatus(messages_.pathsChecked(checked, entriesBeingChecked_));
+    announce();
 }
 
 void Session::deleteSelected()

@@ -41,6 +41,15 @@ struct SelectionRange {
     bool selected;
 };
 
+// How the entries are checked for existence: on a network share every
+// check is a round trip, and many in flight hide the latency. `progress`
+// hears how many have been checked so far, now and then, on a checking
+// thread.
+struct CheckOptions {
+    int concurrentChecks = kDefaultConcurrentListings;
+    std::function<void(std::size_t checked)> progress;
+};
+
 // The entry last made current by a click or a search, and whether it
 // named an existing directory then.
 struct ClickedEntry {
@@ -72,8 +81,8 @@ struct SessionServices {
 // line, with every operation a user can trigger. Front ends show this
 // state, hear of every change as a SessionListener, and forward the
 // user's actions; questions and notices go through the Dialogs they pass.
-// While a walk runs the session is busy: front ends let nothing act then
-// but a cancel of the walk.
+// While a walk or a check of all entries runs the session is busy: front
+// ends let nothing act then but a cancel of the walk.
 class Session {
 public:
     explicit Session(SessionServices services);
@@ -94,8 +103,10 @@ public:
     NameForm nameForm() const { return nameForm_; }
     // The single-path box: its text stays while the box is hidden.
     const std::string& singlePath() const { return singlePath_; }
-    // A walk is running.
+    // A walk or a check of all entries is running.
     bool busy() const { return busy_; }
+    // A walk is running, which cancelWalk() can stop; a check cannot be.
+    bool walking() const { return activeCancel_ != nullptr; }
     // The texts in the user's language.
     const Messages& messages() const { return messages_; }
 
@@ -156,6 +167,16 @@ public:
     // if clicked, but its text goes into the single-path box only when the
     // user has not typed there since. The index of the first, or -1.
     int selectBySearchText(std::string_view text);
+    // Runs work beside a window's event loop; empty: right away.
+    using RunBesideEventLoop = std::function<void(const std::function<void()>& work)>;
+    // "nicht vorhandene Pfade auswählen": selects exactly the entries that
+    // name no existing directory, each checked as a click checks it; the
+    // first becomes current as a search's first find does, so that a delete
+    // right after removes them. The status line tells how many; the number
+    // is returned. Busy while the entries are checked.
+    std::size_t selectMissingEntries(const RunBesideEventLoop& run = {}, const CheckOptions& options = {});
+    // While the check runs: the status line tells how far it got.
+    void reportCheckProgress(std::size_t checked);
     // Blanks the selected entries (once an entry was ever clicked), then
     // drops the empty ones.
     void deleteSelected();
@@ -275,6 +296,7 @@ private:
     void setStatus(std::string text);
     // Makes an entry current and tells in the status line whether it exists.
     void checkEntry(int index);
+    void makeCurrent(int index, bool exists);
     // Applies the stored folders that exist and gives the panels'
     // directories whose stored folder does not.
     std::vector<StoredFolder> applyStoredFolders(const ApplyFolder& apply);
@@ -302,6 +324,7 @@ private:
     bool busy_ = false;
     WalkCancel ownCancel_;
     WalkCancel* activeCancel_ = nullptr;  // the running walk's
+    std::size_t entriesBeingChecked_ = 0;  // 0: no check of all entries runs
     StoredFolders folders_;
 };
 

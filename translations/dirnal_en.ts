@@ -214,6 +214,10 @@
         <source>Listenerstellung abbrechen (Esc)</source>
         <translation>Cancel making the list (Esc)</translation>
     </message>
+    <message>
+        <source>nicht vorhandene Pfade auswählen</source>
+        <translation>select paths that do not exist</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>
@@ -611,6 +615,26 @@ No list was made; the list stays as it was.</translation>
     <message>
         <source>%1 Verzeichnisse mit einem Zeilenumbruch im Namen können nicht in die Liste übernommen werden; sie fehlen samt ihren Unterverzeichnissen.</source>
         <translation>%1 directories with a line break in their names cannot be taken into the list; they are missing with their subdirectories.</translation>
+    </message>
+    <message>
+        <source>%1 von %2 Pfad geprüft...</source>
+        <translation>%1 of %2 path checked...</translation>
+    </message>
+    <message>
+        <source>%1 von %2 Pfaden geprüft...</source>
+        <translation>%1 of %2 paths checked...</translation>
+    </message>
+    <message>
+        <source>Alle Pfade existieren</source>
+        <translation>All paths exist</translation>
+    </message>
+    <message>
+        <source>1 Pfad existiert nicht</source>
+        <translation>1 path does not exist</translation>
+    </message>
+    <message>
+        <source>%1 Pfade existieren nicht</source>
+        <translation>%1 paths do not exist</translation>
     </message>
 </context>
 </TS>

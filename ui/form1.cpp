@@ -132,18 +132,21 @@ void Form1::busyChanged()
     // The one switch for everything that acts: every button, image button,
     // panel and the list, and the items of the two menus with their
     // shortcuts; for the mouse, the keyboard and a screen reader alike. Only
-    // "2. Liste erstellen" stays, as "Abbrechen", with the focus and Escape.
+    // "2. Liste erstellen" stays during a walk, as "Abbrechen", with the
+    // focus and Escape; a check of the entries has nothing to cancel.
+    const bool walking = session_->walking();
     setEnabledAllBut(ui_.client, ui_.Command1, !busy);
+    ui_.Command1->setEnabled(!busy || walking);
     for (QAction* item : ui_.dateis)
         item->setEnabled(!busy);
     for (QAction* item : ui_.optionens)
         item->setEnabled(!busy);
-    ui_.Command1->setText(busy ? translated("Form1", QT_TRANSLATE_NOOP("Form1", "Abbrechen"))
-                               : translated("Form1", QT_TRANSLATE_NOOP("Form1", "2. Liste erstellen")));
-    ui_.Command1->setToolTip(busy ? translated("Form1", QT_TRANSLATE_NOOP("Form1", "Listenerstellung abbrechen (Esc)"))
-                                  : translated("Form1", QT_TRANSLATE_NOOP("Form1", "Listenerstellung starten")));
-    cancelWalk_->setEnabled(busy);
-    if (busy)
+    ui_.Command1->setText(walking ? translated("Form1", QT_TRANSLATE_NOOP("Form1", "Abbrechen"))
+                                  : translated("Form1", QT_TRANSLATE_NOOP("Form1", "2. Liste erstellen")));
+    ui_.Command1->setToolTip(walking ? translated("Form1", QT_TRANSLATE_NOOP("Form1", "Listenerstellung abbrechen (Esc)"))
+                                     : translated("Form1", QT_TRANSLATE_NOOP("Form1", "Listenerstellung starten")));
+    cancelWalk_->setEnabled(walking);
+    if (walking)
         ui_.Command1->setFocus(Qt::OtherFocusReason);
     if (busy)
         return;
@@ -163,7 +166,7 @@ void Form1::applyFolder(StoredFolder folder, const std::string& path)
 void Form1::closeEvent(QCloseEvent* event)
 {
     // A close cancels the walk; the window closes once it has ended, at
-    // once, with the list as it was.
+    // once, with the list as it was, or once the check of the entries has.
     if (session_->busy()) {
         closeWhenIdle_ = true;
         session_->cancelWalk();

@@ -78,6 +78,7 @@ private:
     void dateis(int index);
 
     void generate();
+    void selectMissingEntries();
     void enterEditMode();
     void confirmSinglePath();
     void saveIntoChosenDirectory();
@@ -98,7 +99,7 @@ private:
     bool shownBefore_ = false;
     // Where the focus was when the walk began; it goes back there after.
     QPointer<QWidget> focusBeforeBusy_;
-    // The user asked to close while the walk ran; done once it has ended.
+    // The user asked to close while the session was busy; done once idle.
     bool closeWhenIdle_ = false;
     // Escape, while a walk runs.
     QShortcut* cancelWalk_ = nullptr;

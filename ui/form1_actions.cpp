@@ -124,6 +124,9 @@ void Form1::optionens(int index)
     case 6:  // "relativ zur Startposition", as the button does
         session_->makeRelative(*dialogs_);
         break;
+    case 7:  // "nicht vorhandene Pfade auswählen"
+        selectMissingEntries();
+        break;
     default:
         break;
     }
@@ -137,6 +140,20 @@ void Form1::generate()
     session_->generate(*dialogs_, options, [&](const std::function<GeneratedList()>& walk) {
         return walkBesideEventLoop(walk, found, [this](int count) { session_->reportWalkProgress(count); });
     });
+}
+
+void Form1::selectMissingEntries()
+{
+    // On a share every check is a round trip: they run beside the event
+    // loop, as the walk does, and say how far they got.
+    std::atomic<std::size_t> checked{0};
+    CheckOptions options;
+    options.progress = [&checked](std::size_t count) { checked = count; };
+    session_->selectMissingEntries(
+        [&](const std::function<void()>& check) {
+            runBesideEventLoop(check, [&] { session_->reportCheckProgress(checked.load()); });
+        },
+        options);
 }
 
 void Form1::enterEditMode()

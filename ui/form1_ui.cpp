@@ -311,6 +311,7 @@ void buildMenus(QMainWindow& window, Form1Ui& ui)
         "Dir to UNC",
         "UNC to Dir",
         QT_TRANSLATE_NOOP("Form1", "relativ zur Startposition"),
+        QT_TRANSLATE_NOOP("Form1", "nicht vorhandene Pfade auswählen"),
     };
     for (std::size_t i = 0; i < ui.optionens.size(); ++i) {
         ui.optionens[i] = options->addAction(translated("Form1", optionItems[i]));

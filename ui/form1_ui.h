@@ -81,7 +81,7 @@ struct Form1Ui {
 
     // The menus: "Datei" and "Optionen", their items by index, and "INFO".
     std::array<QAction*, 4> dateis{};
-    std::array<QAction*, 7> optionens{};
+    std::array<QAction*, 8> optionens{};
     QAction* info = nullptr;
 };
 

@@ -39,4 +39,25 @@ GeneratedList walkBesideEventLoop(const std::function<GeneratedList()>& walk, co
     return result;
 }
 
+void runBesideEventLoop(const std::function<void()>& work, const std::function<void()>& showProgress)
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    QEventLoop loop;
+    std::thread worker([&] {
+        work();
+        QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+    });
+    QElapsedTimer clock;
+    clock.start();
+    QTimer progress;
+    QObject::connect(&progress, &QTimer::timeout, &loop, [&] {
+        if (clock.elapsed() >= kQuietWalkMilliseconds)
+            showProgress();
+    });
+    progress.start(kProgressMilliseconds);
+    loop.exec();
+    worker.join();
+    QApplication::restoreOverrideCursor();
+}
+
 }  // namespace dirnal::ui

@@ -15,4 +15,9 @@ namespace dirnal::ui {
 GeneratedList walkBesideEventLoop(const std::function<GeneratedList()>& walk, const std::atomic<int>& found,
                                   const std::function<void(int found)>& showProgress);
 
+// Any other long work, run in the same way: on a thread of its own under a
+// wait cursor, and after half a second `showProgress` every tenth of a
+// second, on the event loop's thread.
+void runBesideEventLoop(const std::function<void()>& work, const std::function<void()>& showProgress);
+
 }  // namespace dirnal::ui

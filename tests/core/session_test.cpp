@@ -61,6 +61,14 @@ protected:
     void fill(const Entries& entries) { fill(entries, session); }
     void startAt(const std::string& dir, Session& s) { s.setFolder(StoredFolder::StartDirectory, dir), s.confirmStartPosition(); }
     const Entries& entries() const { return session.list().entries(); }
+    static Entries selected(const Session& s)
+    {
+        Entries selected;
+        for (int i = 0; i < s.list().count(); ++i)
+            if (s.list().isSelected(i))
+                selected.push_back(s.list().entryAt(i));
+        return selected;
+    }
 
     testing::FakeLister fs;
     testing::MemorySettings settings;
@@ -238,6 +246,38 @@ TEST_F(SessionTest, WhileTheWalkRunsTheSessionIsBusyAndNeitherWalksAgainNorSaves
     }
 }
 
+TEST_F(SessionTest, MissingEntriesAreSelectedAsAClickChecksThemWhileBusyAndCounted)
+{
+    fs.addPaths({"/r/a", "/r/b"});
+    startAt("/r", session);  // a relative entry is still checked as written
+    const struct {
+        Entries list;
+        Entries selected;
+        const char* status;
+    } cases[] = {{{"/r/a", "a", "/gone", "", "/r/b/"}, {"a", "/gone", ""}, "3 Pfade existieren nicht"},
+                 {{"/r/a", "/gone"}, {"/gone"}, "1 Pfad existiert nicht"},
+                 {{"/r/a", "/r/b"}, {}, "Alle Pfade existieren"},
+                 {{}, {}, "kein Inhalt"}};
+    for (const auto& c : cases) {
+        Session s(services(PathStyle::Posix));
+        fill(c.list, s);
+        s.selectEntries({{0, 0, true}});  // replaced
+        std::size_t progress = 0;
+        const auto run = [&](const std::function<void()>& check) {
+            EXPECT_TRUE(s.busy() && s.generate(false, dialogs).total == 0) << "nothing else acts meanwhile";
+            s.reportCheckProgress(1);
+            EXPECT_EQ(s.status(), "1 von " + std::to_string(c.list.size()) + " Pfaden geprüft...");
+            check();
+        };
+        EXPECT_EQ(s.selectMissingEntries(run, {4, [&](std::size_t n) { progress = n; }}), c.selected.size());
+        EXPECT_TRUE(selected(s) == c.selected && s.status() == c.status && !s.busy()) << c.status;
+        if (!c.selected.empty()) {
+            EXPECT_TRUE(s.singlePath() == c.selected[0] && s.clickedEntry()->index == s.list().currentIndex() &&
+                        progress == c.list.size()) << "the first made current, as by a search";
+        }
+    }
+}
+
 TEST_F(SessionTest, SearchSelectsCaseSensitivelyDeleteBlanksOnlyOnceClickedAndTheSinglePathBoxTakesAFind)
 {
     fill({"/temp/a", "/Temp/b", "", " ", "/x/temp"});
@@ -249,11 +289,7 @@ TEST_F(SessionTest, SearchSelectsCaseSensitivelyDeleteBlanksOnlyOnceClickedAndTh
     for (const auto& c : cases) {
         session.selectEntries({{2, 2, true}});  // a selection made before is replaced
         EXPECT_EQ(session.selectBySearchText(c.text), c.first) << c.text;
-        Entries selected;
-        for (int i = 0; i < session.list().count(); ++i)
-            if (session.list().isSelected(i))
-                selected.push_back(session.list().entryAt(i));
-        EXPECT_EQ(selected, c.selected) << c.text;
+        EXPECT_EQ(selected(session), c.selected) << c.text;
     }
 
     Session s(services(PathStyle::Posix));

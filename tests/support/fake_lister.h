@@ -91,8 +91,9 @@ private:
     mutable std::atomic<int> listings_{0};
 };
 
-// Another lister's directories, but the listing of one of them waits until released: a walk from there is held.
-// Going, it releases the listing and waits for it to return, as a walk leaves it behind.
+// Another lister's directories, but the listing of one of them, and the check whether it exists, wait until
+// released: a walk from there, or a check of it, is held. Going, it releases them and waits for them to return,
+// as a walk leaves them behind.
 class HeldLister final : public DirectoryLister {
 public:
     explicit HeldLister(const DirectoryLister& lister) : lister_(lister) {}
@@ -116,28 +117,37 @@ public:
         if (!std::exchange(releasedOnce_, true))
             release_.set_value();
     }
-    // Ready once a held listing has begun.
+    // Ready once a held listing or check has begun.
     std::shared_future<void> reached() const { return reached_; }
-    bool dirExists(const std::string& path) const override { return lister_.dirExists(path); }
+    bool dirExists(const std::string& path) const override
+    {
+        return afterHold(path, [&] { return lister_.dirExists(path); });
+    }
     DirectoryListing list(const std::string& directory) const override
+    {
+        return afterHold(directory, [&] { return lister_.list(directory); });
+    }
+
+private:
+    template <typename Ask>
+    auto afterHold(const std::string& path, const Ask& ask) const -> decltype(ask())
     {
         ++inside_;
         std::shared_future<void> released;
         {
             const std::lock_guard lock(mutex_);
-            if (directory == held_)
+            if (path == held_)
                 released = released_;
         }
         if (released.valid()) {
             std::call_once(reachedOnce_, [this] { reach_.set_value(); });
             released.wait_for(std::chrono::seconds(10));  // a test that fails before it releases the walk does not hang
         }
-        DirectoryListing listing = lister_.list(directory);
+        auto answer = ask();
         --inside_;
-        return listing;
+        return answer;
     }
 
-private:
     const DirectoryLister& lister_;
     mutable std::mutex mutex_;
     std::string held_;

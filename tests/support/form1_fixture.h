@@ -20,7 +20,7 @@
 
 namespace dirnal::testing {
 
-// Runs a test's steps inside the next walk, once the session is busy with it.
+// Runs a test's steps inside the next walk or check of all entries, once the session is busy with it.
 struct DuringWalk final : SessionListener {
     void busyChanged() override
     {

@@ -179,6 +179,36 @@ TEST_F(WindowTest, AClickedEntryIsCheckedAndEditedAndASearchKeepsWhatTheUserType
     EXPECT_TRUE(entries() == (Entries{a, "old", "neu"}) && !shown("txt_einzelpfad"));
 }
 
+TEST_F(WindowTest, MissingPathsAreCheckedBesideTheEventLoopAsAClickChecksThemAndTheDeleteImageRemovesThem)
+{
+    const std::string kept = tree.mkdir("kept"), deleted = tree.mkdir("deleted");
+    const std::string file = tree.touch("file");
+    settings.values[keys::kStartDirectory] = tree.root();  // the relative "kept" is still checked as written
+    testing::HeldLister held(disk);
+    services.session.lister = &held;
+    open(tree.root());
+    form->show();
+    fill({kept, deleted, file, "kept", "."});
+    std::filesystem::remove(testing::nativePath(deleted));
+    held.hold(kept);
+    bool waiting = false;
+    duringWalk.steps = [&] {
+        EXPECT_TRUE(QTest::qWaitFor([&] { return text("lblStatus") == Messages().pathsChecked(0, 5); }, 5000));
+        waiting = QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::WaitCursor;
+        menu("optionens_7");
+        click("cmd_del");
+        EXPECT_TRUE(entries().size() == 5u && !find("Command1")->isEnabled()) << "nothing acts, nothing to cancel";
+        held.release();
+    };
+    EXPECT_EQ(find<QAction>("optionens_7")->text(), QString::fromUtf8("nicht vorhandene Pfade auswählen"));
+    menu("optionens_7");
+    EXPECT_TRUE(waiting && !QApplication::overrideCursor() && find("cmd_del")->isEnabled());
+    EXPECT_TRUE(text("lblStatus") == Messages().missingPaths(3) && text("lblnumber") == "1");
+    EXPECT_EQ(find<QAbstractItemView>("List1")->selectionModel()->selectedRows().size(), 3);
+    click("cmd_del");
+    EXPECT_EQ(entries(), (Entries{kept, "."}));
+}
+
 TEST_F(WindowTest, EveryControlHasANameAListenerUnderstandsAndALabelIsNamedByTheTextItShows)
 {
     open(tree.root());
