@@ -114,6 +114,9 @@ TEST_F(WindowTest, DuringAWalkNothingActsByAnyWayInAndACloseAskedForFollowsItWit
     EXPECT_EQ(entries(), (Entries{tree.path("root/A"), tree.path("root/B"), tree.path("root/B/x"), "old"}));
     EXPECT_TRUE(rowRect("List1", 3).isValid()) << "the new list is in view";
     EXPECT_TRUE(reader.nameOf(find("lblStatus")) == "Total: 3" && reader.heard(find("lblStatus"), "Total: 3"));
+    // Orca speaks a notification shown in a status bar, not the change of a name.
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(find("lblStatus"))->role(), QAccessible::StatusBar);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return reader.announced(find("lblStatus"), "Total: 3") == 1; }, 5000));
     EXPECT_TRUE(find("img_save")->isEnabled() && find<QAction>("dateis_1")->isEnabled() &&
                 form->focusWidget() == find("Command1")) << "on again, and the focus back where it was";
     EXPECT_TRUE(QTest::qWaitFor([&] { return !form->isVisible(); }, 5000)) << "closed once the walk had ended";
