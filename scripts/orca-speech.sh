@@ -99,7 +99,7 @@ script -qfec "orca --replace --debug-file=/dev/tty" "$log" </dev/null >/dev/null
 pids+=($!)
 
 # Each line: SPEECH OUTPUT: 'text' [voice=NAME] {voice settings}
-spoken_lines() { tr -d '\r' <"$log" | grep -a "SPEECH OUTPUT: '" | sed "s/^.*SPEECH OUTPUT: '//; s/' *\\( voice=[a-z]*\\)\\? *{.*\$//"; }
+spoken_lines() { [ -f "$log" ] && tr -d '\r' <"$log" | grep -a "SPEECH OUTPUT: '" | sed "s/^.*SPEECH OUTPUT: '//; s/' *\\( voice=[a-z]*\\)\\? *{.*\$//"; }
 count_lines() { spoken_lines | wc -l; }
 # Waits until Orca has spoken a line matching the pattern since line $1.
 wait_for() {
@@ -110,21 +110,32 @@ wait_for() {
     done
     return 1
 }
+# Waits until Orca has said nothing new for two seconds (at most 30).
+settle() {
+    local last=-1 now quiet=0
+    for _ in $(seq 30); do
+        now=$(count_lines)
+        if [ "$now" = "$last" ]; then quiet=$((quiet + 1)); else quiet=0; fi
+        [ "$quiet" -ge 2 ] && return 0
+        last=$now
+        sleep 1
+    done
+}
 mark=0
 step() {
     echo "== $1"
-    sleep "${2:-1.5}"
+    settle
     spoken_lines | tail -n +"$((mark + 1))" | sed 's/^/   /'
     mark=$(count_lines)
 }
 wait_for 0 . 100 || { echo "Orca did not start: $log" >&2; tail -n 20 "$log" >&2; exit 1; }
-step "Orca started" 1
+step "Orca started"
 
 QT_ACCESSIBILITY=1 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$app" >"$work/app.log" 2>&1 &
 pids+=($!)
 window=$(xdotool search --sync --onlyvisible --name "dirnal.lst-Manager" | head -n 1)
 xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
-step "window opened" 2
+step "window opened"
 
 failed=""
 expect() {  # the pattern a step should have spoken
@@ -141,38 +152,38 @@ tab_to() {
     for _ in $(seq 40); do
         spoken_lines | tail -n +"$((mark + 1))" | grep -q -- "$1" && return 0
         xdotool key Tab
-        sleep 0.3
+        settle
     done
     return 1
 }
 
 before=$mark
 tab_to "Liste erstellen\|Create list" || failed="$failed [the button]"
-step "Tab to \"2. Liste erstellen\"" 0.5
+step "Tab to \"2. Liste erstellen\""
 
 before=$mark
 xdotool key Return
 wait_for "$before" "Total: $expected_total" 25 || true
-step "Return: the list is made" 1
+step "Return: the list is made"
 expect "Total: $expected_total"
 
 before=$mark
 tab_to "Verzeichnisliste\|List of folders" || failed="$failed [the list]"
-step "Tab to the list" 0.5
+step "Tab to the list"
 
 before=$mark
 xdotool key Down
-step "Down in the list" 1.5
+step "Down in the list"
 expect "^ok\.\$"
 
 before=$mark
 xdotool key Down
-step "Down again: the same status, for another entry" 1.5
+step "Down again: the same status, for another entry"
 expect "^ok\.\$"
 
 before=$mark
 xdotool keydown Insert key KP_Enter key KP_Enter keyup Insert
-step "Orca: read status bar (Insert+KP_Enter twice)" 1.5
+step "Orca: read status bar (Insert+KP_Enter twice)"
 expect "ok\."
 
 if [ -n "$failed" ]; then
