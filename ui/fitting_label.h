@@ -9,7 +9,7 @@ namespace dirnal::ui {
 // be read, and beyond that cut short with "…", the whole text then in the
 // tooltip. The label's text stays the whole text, so assistive technology
 // reads all of it and is told of every change.
-class FittingLabel final : public QLabel {
+class FittingLabel : public QLabel {
     Q_OBJECT
 public:
     static constexpr qreal kSmallestPointSize = 6.0;

@@ -11,6 +11,7 @@
 #include "ui/caption_button.h"
 #include "ui/dialogs.h"
 #include "ui/fitting_label.h"
+#include "ui/status_line.h"
 #include "ui/form2.h"
 #include "ui/path_list_view.h"
 #include "ui/qt_text.h"

@@ -25,6 +25,7 @@
 #include "ui/path_list_view.h"
 #include "ui/qt_text.h"
 #include "ui/status_image.h"
+#include "ui/status_line.h"
 #include "ui/twips.h"
 #include "ui/window_font.h"
 
@@ -87,7 +88,7 @@ struct ControlRow {
 
 // Whether a control of this class shows its caption as its text.
 template <typename Widget>
-constexpr bool kShowsCaption = std::is_same_v<Widget, QLabel> || std::is_same_v<Widget, FittingLabel> ||
+constexpr bool kShowsCaption = std::is_same_v<Widget, QLabel> || std::is_base_of_v<FittingLabel, Widget> ||
                                std::is_same_v<Widget, CaptionButton> || std::is_same_v<Widget, QToolButton> ||
                                std::is_same_v<Widget, QGroupBox>;
 

@@ -17,6 +17,7 @@ class DirectoryList;
 class DriveSelector;
 class FileList;
 class FittingLabel;
+class StatusLine;
 class ImageButton;
 class OutlinePanel;
 class PathListView;
@@ -57,7 +58,7 @@ struct Form1Ui {
     CaptionButton* cmd_saveplace = nullptr;
     ImageButton* img_save = nullptr;
     ImageButton* img_Exit = nullptr;
-    FittingLabel* lblStatus = nullptr;
+    StatusLine* lblStatus = nullptr;
     FittingLabel* lblnumber = nullptr;
     FittingLabel* lbl_file = nullptr;
     QLabel* Label2 = nullptr;

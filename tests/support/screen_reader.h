@@ -1,5 +1,6 @@
 // What a screen reader hears. Qt tells of changes only while one listens, never on the offscreen platform; so this
-// switches its accessibility on, as Qt's own tests do, and records each change of a name with the name it then had.
+// switches its accessibility on, as Qt's own tests do, and records each change of a name with the name it then had, and
+// each notification shown with its name.
 #pragma once
 
 #include <QAccessible>
@@ -18,20 +19,36 @@ public:
     ScreenReader() { listen(true); }
     ~ScreenReader() { listen(false); }
     static QString nameOf(QObject* control) { return QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name); }
-    bool heard(QObject* control, const QString& name) const { return std::ranges::count(said(), std::pair(control, name)); }
+    bool heard(QObject* control, const QString& name) const { return std::ranges::count(said(), Said{control, name}); }
+    // How often a notification with this name was shown inside the control.
+    long long announced(QObject* control, const QString& name) const
+    {
+        return std::ranges::count_if(said(), [&](const Said& it) {
+            return it.notification && it.object->parent() == control && it.name == name;
+        });
+    }
 
 private:
-    static std::vector<std::pair<QObject*, QString>>& said()
+    struct Said {
+        QObject* object;
+        QString name;
+        bool notification = false;
+        bool operator==(const Said&) const = default;
+    };
+    static std::vector<Said>& said()
     {
-        static std::vector<std::pair<QObject*, QString>> names;
+        static std::vector<Said> names;
         return names;
     }
     static void listen(bool on)
     {
         said().clear();
         QAccessible::installUpdateHandler(on ? +[](QAccessibleEvent* event) {
-            if (event->type() == QAccessible::NameChanged && event->accessibleInterface())
-                said().emplace_back(event->object(), event->accessibleInterface()->text(QAccessible::Name));
+            QAccessibleInterface* control = event->accessibleInterface();
+            if (event->type() == QAccessible::NameChanged && control)
+                said().push_back({event->object(), control->text(QAccessible::Name)});
+            if (event->type() == QAccessible::ObjectShow && control && control->role() == QAccessible::Notification)
+                said().push_back({event->object(), control->text(QAccessible::Name), true});
         } : nullptr);
         QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(on);
     }

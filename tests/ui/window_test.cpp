@@ -132,6 +132,9 @@ TEST_F(WindowTest, DuringAWalkNothingActsButItsCancelByButtonEscapeOrCloseWhichL
     EXPECT_EQ(entries(), made);
     EXPECT_TRUE(rowRect("List1", 3).isValid()) << "the new list is in view";
     EXPECT_TRUE(reader.nameOf(find("lblStatus")) == "Total: 3" && reader.heard(find("lblStatus"), "Total: 3"));
+    // Orca speaks a notification shown in a status bar, not the change of a name.
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(find("lblStatus"))->role(), QAccessible::StatusBar);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return reader.announced(find("lblStatus"), "Total: 3") == 1; }, 5000));
     EXPECT_TRUE(find("img_save")->isEnabled() && find<QAction>("dateis_1")->isEnabled() &&
                 form->focusWidget() == find("cmd_del") && text("Command1") == "2. Liste erstellen")
         << "on again, and the focus back where it was";
