@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <system_error>
 #include <thread>
 
 namespace dirnal {
@@ -24,8 +25,12 @@ std::vector<bool> existingDirectories(const std::vector<std::string>& paths, con
     const auto helpers = static_cast<std::size_t>(std::clamp(concurrentChecks, 1, 256) - 1);
     std::vector<std::thread> threads;
     threads.reserve(std::min(helpers, paths.size()));
-    for (std::size_t t = 0; t < helpers && t + 1 < paths.size(); ++t)
-        threads.emplace_back(check);
+    // A thread the system will not start leaves the checks to fewer.
+    try {
+        for (std::size_t t = 0; t < helpers && t + 1 < paths.size(); ++t)
+            threads.emplace_back(check);
+    } catch (const std::system_error&) {
+    }
     check();
     for (std::thread& thread : threads)
         thread.join();
