@@ -24,7 +24,7 @@ int main(int argc, char* argv[])
     dirnal::NativeServices native(&settings);
     dirnal::ui::Form1 window({
         .session = native.forSession(),
-        .drives = &dirnal::mountedDrives,
+        .drives = {&dirnal::mountedDrives, &dirnal::driveAnswers},
         .openPage = [](const std::string& page) { return dirnal::ShellExec(page, 1, "open"); },
         .initialDirectory = dirnal::workingDirectory(),
     });

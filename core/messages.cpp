@@ -95,6 +95,16 @@ std::string Messages::driveUnavailable() const
     return translate("Messages", "Laufwerk nicht verfügbar !");
 }
 
+std::string Messages::driveBeingChecked(const std::string& drive) const
+{
+    return substitute(translate("Messages", "%1 (wird geprüft …)"), {drive});
+}
+
+std::string Messages::driveNotAnswering(const std::string& drive) const
+{
+    return substitute(translate("Messages", "%1 (nicht verfügbar)"), {drive});
+}
+
 std::string Messages::directoriesFound(int count) const
 {
     return substitute(translate("Messages", "%1 Verzeichnisse gefunden..."), {std::to_string(count)});

@@ -39,6 +39,9 @@ public:
     std::string fileNotSavedStatus() const;
     std::string readingFile() const;
     std::string driveUnavailable() const;
+    // A drive's entry while it has not answered, and once it is late.
+    std::string driveBeingChecked(const std::string& drive) const;
+    std::string driveNotAnswering(const std::string& drive) const;
     std::string directoriesFound(int count) const;
     // "Total: 17", after a walk.
     std::string total(int count) const;

@@ -542,5 +542,13 @@ To leave the file as it is: %2</translation>
         <source>Der alte Inhalt der Datei %1 wurde zurückgeschrieben.</source>
         <translation>The old content of the file %1 has been written back.</translation>
     </message>
+    <message>
+        <source>%1 (wird geprüft …)</source>
+        <translation>%1 (being checked …)</translation>
+    </message>
+    <message>
+        <source>%1 (nicht verfügbar)</source>
+        <translation>%1 (not available)</translation>
+    </message>
 </context>
 </TS>

@@ -39,7 +39,7 @@ protected:
 
     void open(const std::string& initial)
     {
-        services.drives = [this] { return drives; };
+        services.drives.drives = [this] { return drives; };
         services.dialogs = &dialogs;
         services.initialDirectory = initial;
         form = std::make_unique<ui::Form1>(services);

@@ -9,6 +9,7 @@
 #include "platform/drive_of.h"
 #include "support/fake_lister.h"
 #include "support/form1_fixture.h"
+#include "support/held_checks.h"
 #include "support/screen_reader.h"
 #include "ui/directory_list.h"
 #include "ui/drive_selector.h"
@@ -70,6 +71,40 @@ TEST_F(WindowTest, TheStoredFoldersOpenThePanelsWhichSetStartAndListFileAndClose
     find<DriveSelector>("Drive1")->setCurrentIndex(2);
     EXPECT_EQ(find<DriveSelector>("Drive1")->drive(), driveOfPath(tree.root(), drives)) << "the drive before";
     EXPECT_EQ(text("lblStatus"), Messages().driveUnavailable());
+}
+
+TEST_F(WindowTest, ADriveIsAskedBesideTheEventLoopShownPendingUntilItAnswersAndUnavailableWhenItIsLate)
+{
+    const std::string usb = tree.mkdir("usb"), hung = tree.mkdir("hung");
+    drives = {"/", usb, hung, "/gibt/es/nicht"};
+    testing::HeldChecks held(disk);
+    held.hold(usb);
+    held.hold(hung);
+    services.drives.answers = held.driveAnswers();
+    services.session.lister = &held;  // picking a drive asks it nothing more on the window's thread
+    open(tree.root());
+    auto* selector = find<DriveSelector>("Drive_file");
+    const auto rows = [&] {
+        QStringList texts;
+        for (int i = 0; i < selector->count(); ++i)
+            texts << selector->itemText(i);
+        return texts.join(u'|').toStdString();
+    };
+    form->show();
+    click("cmd_saveplace");  // the window goes on while two drives are held
+    EXPECT_TRUE(QTest::qWaitFor([&] { return rows().find("/gibt") == std::string::npos; }, 5000)) << "no such drive";
+    EXPECT_EQ(rows(), "/|" + Messages().driveBeingChecked(usb) + '|' + Messages().driveBeingChecked(hung));
+    selector->setCurrentIndex(2);
+    EXPECT_TRUE(text("lblStatus") == Messages().driveUnavailable() && selector->drive() == "/") << "not yet";
+
+    held.release(usb);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return selector->itemText(1).toStdString() == usb; }, 5000));
+    selector->setCurrentIndex(1);
+    EXPECT_EQ(find<DirectoryList>("Dir_file")->path(), usb);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return selector->itemText(2).toStdString() == Messages().driveNotAnswering(hung); },
+                                10000));
+    selector->setCurrentIndex(2);
+    EXPECT_TRUE(selector->drive() == usb && shown("Dateiauswahl"));
 }
 
 TEST_F(WindowTest, DuringAWalkNothingActsByAnyWayInAndACloseAskedForFollowsItWithTheSaveOffer)
