@@ -50,6 +50,11 @@ std::string Messages::statusInitial() const
     return translate("Messages", "Status");
 }
 
+std::string Messages::checkingStoredFolders() const
+{
+    return translate("Messages", "Gespeicherte Ordner werden geprüft …");
+}
+
 std::string Messages::entryExists() const
 {
     return translate("Messages", "ok.");

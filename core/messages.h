@@ -30,6 +30,8 @@ public:
 
     // The status line.
     std::string statusInitial() const;
+    // While start-up waits for the stored folders to answer.
+    std::string checkingStoredFolders() const;
     std::string entryExists() const;
     std::string entryMissing() const;
     std::string deleting() const;

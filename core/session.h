@@ -121,6 +121,13 @@ public:
     // When nothing can be stored, the notices say so; when the storage
     // location's last save was cut off, they offer to put it right.
     void startUp(const ApplyFolder& apply = {}, Dialogs* notices = nullptr);
+    // The same in two steps, for a window that checks the folders beside
+    // its event loop, as a hung mount never answers: the paths to check, in
+    // order, with the session busy until start-up ends and the status line
+    // saying what it waits for; then start-up with one answer for each
+    // path, false also for one that did not answer in time.
+    std::vector<std::string> beginStartUp();
+    void finishStartUp(const std::vector<bool>& exist, const ApplyFolder& apply = {}, Dialogs* notices = nullptr);
     // Shutdown: writes the five stored values.
     void shutDown();
     // "vorige Eingabe einstellen": the stored storage location as it stands,
@@ -241,9 +248,19 @@ private:
     void setStatus(std::string text);
     // Makes an entry current and tells in the status line whether it exists.
     void checkEntry(int index);
-    // Applies the stored folders that exist and gives the panels'
-    // directories whose stored folder does not.
-    std::vector<StoredFolder> applyStoredFolders(const ApplyFolder& apply);
+    struct StoredValue {
+        StoredFolder folder;
+        std::string path;
+    };
+    // The stored folders as the settings hold them, in the order they are applied.
+    std::vector<StoredValue> storedFolders() const;
+    // The paths start-up checks: the stored folders, then the Documents folder.
+    std::vector<std::string> startUpChecks() const;
+    void completeStartUp(const std::vector<bool>& exist, const ApplyFolder& apply, Dialogs* notices);
+    // Applies the stored folders that exist (one answer each, in order) and
+    // gives the panels' directories whose stored folder does not.
+    std::vector<StoredFolder> applyStoredFolders(const ApplyFolder& apply, const std::vector<bool>& exist);
+    std::vector<bool> existing(const std::vector<std::string>& paths) const;
     void applyFolder(const ApplyFolder& apply, StoredFolder folder, const std::string& path);
     // The Documents folder, if there is one and it exists.
     std::optional<std::string> documentsFolder() const;

@@ -550,5 +550,9 @@ To leave the file as it is: %2</translation>
         <source>%1 (nicht verfügbar)</source>
         <translation>%1 (not available)</translation>
     </message>
+    <message>
+        <source>Gespeicherte Ordner werden geprüft …</source>
+        <translation>Checking the stored folders …</translation>
+    </message>
 </context>
 </TS>

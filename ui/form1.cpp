@@ -4,9 +4,13 @@
 #include <QCloseEvent>
 #include <QLineEdit>
 #include <QScreen>
+#include <QTimer>
+
+#include <algorithm>
 
 #include <utility>
 
+#include "ui/ask_beside_event_loop.h"
 #include "ui/caption_button.h"
 #include "ui/dialogs.h"
 #include "ui/fitting_label.h"
@@ -53,9 +57,40 @@ Form1::Form1(Form1Services services, QWidget* parent)
     for (const auto show : {&Form1::startPositionChanged, &Form1::storageLocationChanged, &Form1::nameFormChanged,
                             &Form1::clickedEntryChanged, &Form1::singlePathChanged, &Form1::statusChanged})
         (this->*show)();
-    session_->startUp([this](StoredFolder folder, const std::string& path) { applyFolder(folder, path); }, dialogs_);
     setStartSize();
     ui_.List1->setFocus();
+    startUp();
+}
+
+void Form1::startUp()
+{
+    // The window appears at once, whatever the mounts do: the stored
+    // folders are checked beside the event loop, and start-up ends when all
+    // have answered or the wait is over.
+    const std::vector<std::string> paths = session_->beginStartUp();
+    startUpAnswers_.assign(paths.size(), std::nullopt);
+    for (std::size_t i = 0; i < paths.size(); ++i)
+        askBesideEventLoop<bool>(
+            *this, [lister = services_.session.lister, path = paths[i]] { return lister->dirExists(path); },
+            [this, i](bool exists) {
+                startUpAnswers_[i] = exists;
+                if (std::ranges::all_of(startUpAnswers_, [](const auto& answer) { return answer.has_value(); }))
+                    finishStartUp();
+            });
+    QTimer::singleShot(kFileSystemAnswerTimeout, this, &Form1::finishStartUp);
+    if (paths.empty())
+        finishStartUp();
+}
+
+void Form1::finishStartUp()
+{
+    if (!std::exchange(startingUp_, false))
+        return;
+    std::vector<bool> exist;
+    for (const std::optional<bool>& answer : startUpAnswers_)
+        exist.push_back(answer.value_or(false));
+    session_->finishStartUp(
+        exist, [this](StoredFolder folder, const std::string& path) { applyFolder(folder, path); }, dialogs_);
 }
 
 Form1::~Form1()

@@ -5,7 +5,9 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "core/dialogs.h"
 #include "core/session.h"
@@ -59,6 +61,8 @@ private:
     void connectActions();
     void connectPanels();
     void applyFolder(StoredFolder folder, const std::string& path);
+    void startUp();
+    void finishStartUp();
 
     bool takesTabFocus(const QWidget* widget) const;
     // Hides one control and shows another in its place, with the focus if
@@ -92,6 +96,9 @@ private:
     ListFilePanel* listFilePanel_ = nullptr;
 
     bool shownBefore_ = false;
+    // The stored folders' answers while start-up waits for them.
+    bool startingUp_ = true;
+    std::vector<std::optional<bool>> startUpAnswers_;
     // Where the focus was when the walk began; it goes back there after.
     QPointer<QWidget> focusBeforeBusy_;
     // The user asked to close while the walk ran; done once it has ended.

@@ -107,6 +107,26 @@ TEST_F(WindowTest, ADriveIsAskedBesideTheEventLoopShownPendingUntilItAnswersAndU
     EXPECT_TRUE(selector->drive() == usb && shown("Dateiauswahl"));
 }
 
+TEST_F(WindowTest, TheWindowAppearsWhileTheStoredFoldersAreCheckedAndTakesEachWhenItAnswersOrAsMissingWhenLate)
+{
+    settings.values[keys::kStartDirectory] = tree.mkdir("hung/start");
+    settings.values[keys::kListFileDirectory] = tree.mkdir("lists");
+    testing::HeldChecks held(disk);
+    held.hold(tree.path("hung/start"));
+    held.hold(tree.path("lists"));
+    services.session.lister = &held;
+    open(tree.mkdir("initial"), false);
+    form->show();
+    testing::ScreenReader reader;
+    EXPECT_TRUE(form->isVisible() && text("lblStatus") == Messages().checkingStoredFolders());
+    EXPECT_EQ(reader.nameOf(find("lblStatus")).toStdString(), Messages().checkingStoredFolders());
+    held.release(tree.path("lists"));
+    EXPECT_FALSE(form->close()) << "not before start-up has ended";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !form->isVisible(); }, 10000)) << "closed once it has";
+    EXPECT_TRUE(text("lbl_file") == tree.path("lists/dirnal.lst") && text("lbl_suchstartpos") == tree.path("initial"));
+    EXPECT_EQ(text("lblStatus"), Messages().statusInitial());
+}
+
 TEST_F(WindowTest, DuringAWalkNothingActsByAnyWayInAndACloseAskedForFollowsItWithTheSaveOffer)
 {
     tree.mkdir("root/B/x");
