@@ -55,6 +55,11 @@ std::string Messages::checkingStoredFolders() const
     return translate("Messages", "Gespeicherte Ordner werden geprüft …");
 }
 
+std::string Messages::savingWaitsForDrive() const
+{
+    return translate("Messages", "Speichern … (wartet auf das Laufwerk)");
+}
+
 std::string Messages::entryExists() const
 {
     return translate("Messages", "ok.");

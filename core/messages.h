@@ -32,6 +32,8 @@ public:
     std::string statusInitial() const;
     // While start-up waits for the stored folders to answer.
     std::string checkingStoredFolders() const;
+    // While a save waits for the list file's drive.
+    std::string savingWaitsForDrive() const;
     std::string entryExists() const;
     std::string entryMissing() const;
     std::string deleting() const;

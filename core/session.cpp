@@ -555,8 +555,23 @@ std::optional<UnheldEntries> Session::writeListFile(const std::string& path, Dia
         return std::nullopt;
     const Operation operation(*this);
     EncodedList list = listFileBytes();
-    const bool fileExisted = services_.files->isFile(path);
-    if (const auto error = services_.files->replace(path, list.bytes)) {
+    // Both ask the file's file system, which may not answer.
+    bool fileExisted = false;
+    std::optional<FileError> error;
+    const auto write = [&] {
+        fileExisted = services_.files->isFile(path);
+        error = services_.files->replace(path, list.bytes);
+    };
+    if (writeRunner_) {
+        busy_ = true;
+        setStatus(messages_.savingWaitsForDrive());
+        announce();
+        writeRunner_(write);
+        busy_ = false;
+    } else {
+        write();
+    }
+    if (error) {
         setStatus(messages_.fileNotSavedStatus());
         warn(dialogs, messages_.saveFailed(path, *error, fileExisted));
         return std::nullopt;

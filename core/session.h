@@ -190,6 +190,11 @@ public:
     // encoding cannot hold; a failure is reported and changes nothing but
     // the status line. Never while a walk runs: the list is being made then.
     std::optional<UnheldEntries> writeListFile(const std::string& path, Dialogs& dialogs);
+    // Runs a write of a list file; a window runs it beside its event loop,
+    // busy meanwhile, with the status line saying that it waits. None: the
+    // write runs right away.
+    using WriteRunner = std::function<void(const std::function<void()>& write)>;
+    void setWriteRunner(WriteRunner run) { writeRunner_ = std::move(run); }
     // Tells the user which entries went into the file by their short
     // names, and warns of those left out.
     void tellUnheldEntries(const UnheldEntries& unheld, Dialogs& dialogs);
@@ -283,6 +288,7 @@ private:
     bool singlePathTyped_ = false;
     NameForm nameForm_ = NameForm::Long;
     bool busy_ = false;
+    WriteRunner writeRunner_;
     StoredFolders folders_;
 };
 

@@ -554,5 +554,9 @@ To leave the file as it is: %2</translation>
         <source>Gespeicherte Ordner werden geprüft …</source>
         <translation>Checking the stored folders …</translation>
     </message>
+    <message>
+        <source>Speichern … (wartet auf das Laufwerk)</source>
+        <translation>Saving … (waiting for the drive)</translation>
+    </message>
 </context>
 </TS>

@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <cstdlib>
 
 #include <utility>
 
@@ -17,6 +18,7 @@
 #include "ui/form2.h"
 #include "ui/path_list_view.h"
 #include "ui/qt_text.h"
+#include "ui/run_beside_event_loop.h"
 #include "ui/start_position_panel.h"
 #include "ui/status_image.h"
 
@@ -54,6 +56,11 @@ Form1::Form1(Form1Services services, QWidget* parent)
     connectActions();
 
     session_->addListener(*this);
+    session_->setWriteRunner([this](const std::function<void()>& write) {
+        writing_ = true;
+        runBesideEventLoop(write);
+        writing_ = false;
+    });
     for (const auto show : {&Form1::startPositionChanged, &Form1::storageLocationChanged, &Form1::nameFormChanged,
                             &Form1::clickedEntryChanged, &Form1::singlePathChanged, &Form1::statusChanged})
         (this->*show)();
@@ -173,6 +180,20 @@ void Form1::applyFolder(StoredFolder folder, const std::string& path)
 
 void Form1::closeEvent(QCloseEvent* event)
 {
+    // A write that keeps waiting (a share that does not answer) is left
+    // behind: the settings are stored and the program ends without it. One
+    // in place keeps its recovery copy, which the next start offers back.
+    if (writing_) {
+        startPanel_->reportFolders();
+        listFilePanel_->reportFolders();
+        session_->shutDown();
+        event->ignore();
+        if (services_.endProgram)
+            services_.endProgram();
+        else
+            std::_Exit(EXIT_SUCCESS);
+        return;
+    }
     // Not in the middle of a walk: the window closes once it has ended.
     if (session_->busy()) {
         closeWhenIdle_ = true;

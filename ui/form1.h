@@ -27,6 +27,8 @@ struct Form1Services {
     std::function<bool(const std::string& address)> openPage = {};  // the information window's link
     std::string initialDirectory = {};       // where both directory lists open before start-up moves them
     Dialogs* dialogs = nullptr;         // null: message boxes
+    // Ends the program at once, a write that hangs left behind. Empty: _Exit.
+    std::function<void()> endProgram = {};
 };
 
 // The main window "dirnal.lst-Manager": it shows a session's state, each
@@ -103,6 +105,7 @@ private:
     QPointer<QWidget> focusBeforeBusy_;
     // The user asked to close while the walk ran; done once it has ended.
     bool closeWhenIdle_ = false;
+    bool writing_ = false;  // a list file is being written
     QPointer<QWidget> Form2_;
 };
 

@@ -127,6 +127,29 @@ TEST_F(WindowTest, TheWindowAppearsWhileTheStoredFoldersAreCheckedAndTakesEachWh
     EXPECT_EQ(text("lblStatus"), Messages().statusInitial());
 }
 
+TEST_F(WindowTest, ASaveThatWaitsKeepsTheWindowGoingSaysSoAndAClosingStoresTheSettingsAndEndsWithoutIt)
+{
+    testing::MemoryFiles files;
+    std::promise<void> release;
+    files.holdWrites = [released = release.get_future().share()] { released.wait_for(std::chrono::seconds(10)); };
+    services.session.files = &files;
+    bool ended = false;
+    services.endProgram = [&] { ended = true; };
+    open(tree.root());
+    form->show();
+    fill({"a"});
+    duringWalk.steps = [&] {
+        EXPECT_EQ(text("lblStatus"), Messages().savingWaitsForDrive());
+        EXPECT_FALSE(find("img_save")->isEnabled() || find<QAction>("dateis_1")->isEnabled());
+        settings.written.clear();
+        form->close();
+        EXPECT_TRUE(ended && settings.written.size() == 5) << "the settings stored, the program ended";
+        release.set_value();
+    };
+    menu("dateis_1");
+    EXPECT_TRUE(ended && files.files[text("lbl_file")] == "a\r\n" && text("lblStatus") == Messages().fileSavedStatus());
+}
+
 TEST_F(WindowTest, DuringAWalkNothingActsByAnyWayInAndACloseAskedForFollowsItWithTheSaveOffer)
 {
     tree.mkdir("root/B/x");
