@@ -15,9 +15,9 @@ namespace dirnal::cli {
 
 namespace {
 
-void apply(Step step, Session& session)
+void apply(const Step& step, Session& session, int jobs)
 {
-    switch (step) {
+    switch (step.kind) {
     case Step::Relative:
         session.relativeToStartPosition();
         break;
@@ -38,6 +38,14 @@ void apply(Step step, Session& session)
         break;
     case Step::RemoveDuplicates:
         session.deleteDoubleEntries();
+        break;
+    case Step::Exclude:
+        // As "selection" and the delete image do it in the window.
+        if (session.selectBySearchText(step.text) >= 0)
+            session.deleteSelected();
+        break;
+    case Step::RemoveMissing:
+        session.removeMissingEntries(jobs > 0 ? jobs : kDefaultConcurrentListings);
         break;
     }
 }
@@ -83,6 +91,26 @@ private:
     std::ostream& err_;
 };
 
+// --check: the entries of the list file that name no directory on the
+// output, as the file holds them, and a summary on the error output.
+int checkListFile(Session& session, const Options& options, std::ostream& out, Dialogs& dialogs, std::ostream& err)
+{
+    const auto check = session.checkListFile(*options.check, dialogs, options.jobs > 0 ? options.jobs : kDefaultConcurrentListings);
+    if (!check)
+        return kCannotRead;
+    const std::string lines = session.listFileLines(check->missing);
+    out.write(lines.data(), static_cast<std::streamsize>(lines.size()));
+    out.flush();
+    if (!out) {
+        dialogs.reportError(session.messages().standardOutputFailed());
+        return kCannotWrite;
+    }
+    if (!options.quiet)
+        err << session.messages().checkSummary(*options.check, check->checked, check->missing.size(), check->relativeBase)
+            << '\n';
+    return check->missing.empty() ? kSuccess : kEntriesMissing;
+}
+
 // Walks the start folder, keeping the list read before when asked to.
 // "Total: N" comes before the walk's notices, as the window shows it
 // before its message boxes; progress only on a terminal.
@@ -104,6 +132,7 @@ void generate(Session& session, const Options& options, Dialogs& dialogs, std::o
 int writeList(Session& session, const std::string& output, std::ostream& out, Dialogs& dialogs)
 {
     std::optional<UnheldEntries> unheld;
+    std::optional<std::vector<std::string>> old;
     if (output == "-") {
         EncodedList list = session.listFileBytes();
         out.write(list.bytes.data(), static_cast<std::streamsize>(list.bytes.size()));
@@ -113,9 +142,14 @@ int writeList(Session& session, const std::string& output, std::ostream& out, Di
             return kCannotWrite;
         }
         unheld = std::move(list.unheld);
-    } else if (!(unheld = session.writeListFile(session.listFileFor(output), dialogs))) {
-        return kCannotWrite;
+    } else {
+        const std::string file = session.listFileFor(output);
+        old = session.entriesOfExistingFile(file);
+        if (!(unheld = session.writeListFile(file, dialogs)))
+            return kCannotWrite;
     }
+    if (old)
+        session.tellChangesAgainst(*old, dialogs);
     session.tellUnheldEntries(*unheld, dialogs);
     return unheld->leftOut.empty() ? kSuccess : kIncomplete;
 }
@@ -143,6 +177,8 @@ int run(const std::vector<std::string>& arguments, std::ostream& list, std::ostr
     NativeServices native;
     Session session(native.forSession());
     ErrorOutput dialogs(err, options.quiet);
+    if (options.check)
+        return checkListFile(session, options, list, dialogs, err);
 
     // The start folder in the form the window's directory panel reports
     // it, so that both write the same list.
@@ -159,8 +195,8 @@ int run(const std::vector<std::string>& arguments, std::ostream& list, std::ostr
     if (options.keep && !session.readListFile(*options.keep, dialogs))
         return kCannotRead;
     generate(session, options, dialogs, err, errIsTerminal);
-    for (const Step step : options.steps)
-        apply(step, session);
+    for (const Step& step : options.steps)
+        apply(step, session, options.jobs);
     return writeList(session, options.output, list, dialogs);
 }
 

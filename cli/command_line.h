@@ -14,6 +14,7 @@ enum ExitCode : int {
     kCannotRead = 4,     // the list to keep cannot be read
     kCannotWrite = 5,    // the output cannot be written (nothing was)
     kIncomplete = 6,     // written, but entries are missing from it
+    kEntriesMissing = 7, // --check: entries name no existing directory
 };
 
 // Runs dirnal-lst with its arguments (without the program name). Writes

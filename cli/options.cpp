@@ -29,6 +29,17 @@ Umwandlungen, in der angegebenen Reihenfolge angewandt:
   --long                kurze Namen zurück in lange (Windows)
   --quotes              Anführungszeichen um jeden Eintrag setzen oder entfernen
   --remove-duplicates   wiederholte Einträge noch einmal entfernen
+  --exclude TEXT        jeden Eintrag entfernen, der TEXT enthält, wie
+                        "selection" und Löschen im Fenster (Groß- und
+                        Kleinschreibung zählen); mehrmals möglich
+  --remove-missing      Einträge entfernen, die kein vorhandenes Verzeichnis
+                        nennen (relative: unter dem Startverzeichnis)
+
+Prüfen statt erstellen:
+  --check DATEI         die Listendatei nur prüfen, nichts schreiben: jeden
+                        Eintrag, der kein vorhandenes Verzeichnis nennt, auf
+                        die Standardausgabe (relative Einträge gegen den
+                        Ordner der Datei geprüft); ohne STARTVERZEICHNIS
 
 Weiteres:
   -j, --jobs N          so viele Verzeichnisse gleichzeitig lesen (Standard 32)
@@ -36,17 +47,22 @@ Weiteres:
   -h, --help            diese Hilfe
   -V, --version         die Version
 
-Rückgabewerte: 0 geschrieben, 2 falscher Aufruf, 3 Startverzeichnis fehlt,
+Werte zu Optionen auch als --output=PFAD, kurze Optionen auch zusammen
+(-qj4); "--" beendet die Optionen.
+
+Rückgabewerte: 0 geschrieben (bei --check: alle Einträge vorhanden),
+2 falscher Aufruf, 3 Startverzeichnis fehlt,
 4 Listendatei zum Behalten nicht lesbar, 5 Ausgabe nicht schreibbar,
 6 geschrieben, aber unvollständig: Einträge, die die Codepage der
 Listendatei nicht fasst und für die es keinen kurzen Namen gibt, fehlen in
-der Datei (Windows; sie werden auf der Standardfehlerausgabe genannt).
+der Datei (Windows; sie werden auf der Standardfehlerausgabe genannt),
+7 bei --check: Einträge nennen kein vorhandenes Verzeichnis.
 )";
 
-const std::map<std::string, Step> kSteps = {
-    {"--relative", Step::Relative}, {"--unc", Step::ToUnc},   {"--no-unc", Step::FromUnc},
-    {"--short", Step::Short},       {"--long", Step::Long},   {"--quotes", Step::Quotes},
-    {"--remove-duplicates", Step::RemoveDuplicates},
+const std::map<std::string, Step::Kind> kSteps = {
+    {"relative", Step::Relative}, {"unc", Step::ToUnc},   {"no-unc", Step::FromUnc},
+    {"short", Step::Short},       {"long", Step::Long},   {"quotes", Step::Quotes},
+    {"remove-duplicates", Step::RemoveDuplicates},        {"remove-missing", Step::RemoveMissing},
 };
 
 std::optional<int> jobCount(const std::string& text)
@@ -68,61 +84,136 @@ const char* helpText()
     return kHelp;
 }
 
+namespace {
+
+// One option, by its short letter (0: none) and long name, and what its
+// value is called when it is missing (none: it takes no value).
+struct Option {
+    char letter;
+    const char* name;
+    const char* value;
+};
+
+constexpr Option kOptions[] = {
+    {'o', "output", "der Pfad"}, {'k', "keep", "die Listendatei"}, {'j', "jobs", "die Zahl"},
+    {0, "check", "die Listendatei"}, {0, "exclude", "der Text"}, {'q', "quiet", nullptr},
+    {'h', "help", nullptr}, {'V', "version", nullptr},
+};
+// Every step of kSteps: a long option without a value.
+constexpr Option kStep = {0, "", nullptr};
+
+// Applies one option with its value (empty for one without); a problem
+// comes back in German.
+std::optional<std::string> apply(const std::string& name, const std::string& value, Options& options)
+{
+    if (name == "output")
+        // The names of standard output mean it, also where it is a pipe,
+        // which cannot be reopened by name.
+        options.output = value == "/dev/stdout" || value == "/dev/fd/1" ? "-" : value;
+    else if (name == "keep")
+        options.keep = value;
+    else if (name == "check")
+        options.check = value;
+    else if (name == "exclude")
+        options.steps.push_back({Step::Exclude, value});
+    else if (name == "jobs") {
+        const auto count = jobCount(value);
+        if (!count)
+            return "--jobs erwartet eine Zahl von 1 bis 256, nicht \"" + value + "\".";
+        options.jobs = *count;
+    } else if (name == "quiet")
+        options.quiet = true;
+    else if (name == "help")
+        options.help = true;
+    else if (name == "version")
+        options.version = true;
+    else
+        options.steps.push_back({kSteps.at(name)});
+    return std::nullopt;
+}
+
+const Option* findLong(const std::string& name)
+{
+    for (const Option& option : kOptions)
+        if (name == option.name)
+            return &option;
+    return kSteps.contains(name) ? &kStep : nullptr;
+}
+
+const Option* findShort(char letter)
+{
+    for (const Option& option : kOptions)
+        if (option.letter == letter)
+            return &option;
+    return nullptr;
+}
+
+std::string missingValue(const std::string& given, const Option& option)
+{
+    return "Bei " + given + " fehlt " + option.value + ".";
+}
+
+}  // namespace
+
 std::optional<std::string> parseArguments(const std::vector<std::string>& arguments, Options& options)
 {
-    bool rootGiven = false;
-    bool optionsEnded = false;  // after "--" every argument is a start directory
+    std::vector<std::string> positional;
+    bool optionsEnded = false;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
-        const auto value = [&]() -> std::optional<std::string> {
-            if (i + 1 >= arguments.size())
-                return std::nullopt;
-            return arguments[++i];
+        const auto next = [&]() -> std::optional<std::string> {
+            return i + 1 < arguments.size() ? std::optional(arguments[++i]) : std::nullopt;
         };
-        if (!optionsEnded && argument == "--") {
-            optionsEnded = true;
-            continue;
-        }
         if (optionsEnded || argument.size() < 2 || argument[0] != '-') {
-            if (rootGiven)
-                return "Nur ein Startverzeichnis, bitte; zu viel: " + argument;
-            options.root = argument;
-            rootGiven = true;
-            continue;
-        }
-        if (argument == "-h" || argument == "--help") {
-            options.help = true;
-        } else if (argument == "-V" || argument == "--version") {
-            options.version = true;
-        } else if (argument == "-q" || argument == "--quiet") {
-            options.quiet = true;
-        } else if (argument == "-o" || argument == "--output") {
-            const auto output = value();
-            if (!output)
-                return "Bei " + argument + " fehlt der Pfad.";
-            // The names of standard output mean it, also where it is a pipe,
-            // which cannot be reopened by name.
-            options.output = *output == "/dev/stdout" || *output == "/dev/fd/1" ? "-" : *output;
-        } else if (argument == "-k" || argument == "--keep") {
-            options.keep = value();
-            if (!options.keep)
-                return "Bei " + argument + " fehlt die Listendatei.";
-        } else if (argument == "-j" || argument == "--jobs") {
-            const auto jobs = value();
-            if (!jobs)
-                return "Bei " + argument + " fehlt die Zahl.";
-            const auto count = jobCount(*jobs);
-            if (!count)
-                return "--jobs erwartet eine Zahl von 1 bis 256, nicht \"" + *jobs + "\".";
-            options.jobs = *count;
-        } else if (const auto step = kSteps.find(argument); step != kSteps.end()) {
-            options.steps.push_back(step->second);
+            positional.push_back(argument);
+        } else if (argument == "--") {
+            optionsEnded = true;
+        } else if (argument.starts_with("--")) {
+            const std::size_t equals = argument.find('=');
+            const std::string name = argument.substr(2, equals == std::string::npos ? std::string::npos : equals - 2);
+            const Option* option = findLong(name);
+            if (!option)
+                return "Unbekannte Option: --" + name;
+            std::optional<std::string> value;
+            if (equals != std::string::npos) {
+                if (!option->value)
+                    return "--" + name + " nimmt keinen Wert.";
+                value = argument.substr(equals + 1);
+            } else if (option->value && !(value = next())) {
+                return missingValue(argument, *option);
+            }
+            if (auto problem = apply(name, value.value_or(""), options))
+                return problem;
         } else {
-            return "Unbekannte Option: " + argument;
+            // Short options, bundled: "-qj4" is -q and -j 4.
+            for (std::size_t k = 1; k < argument.size(); ++k) {
+                const Option* option = findShort(argument[k]);
+                if (!option)
+                    return "Unbekannte Option: -" + std::string(1, argument[k]);
+                std::optional<std::string> value;
+                if (option->value) {
+                    value = k + 1 < argument.size() ? std::optional(argument.substr(k + 1)) : next();
+                    if (!value)
+                        return missingValue("-" + std::string(1, argument[k]), *option);
+                    k = argument.size();
+                }
+                if (auto problem = apply(option->name, value.value_or(""), options))
+                    return problem;
+            }
         }
     }
-    if (!rootGiven && !options.help && !options.version)
+    if (options.help || options.version)
+        return std::nullopt;
+    if (options.check) {
+        if (!positional.empty() || options.keep || options.output != "-" || !options.steps.empty())
+            return "--check prüft nur eine Listendatei: ohne Startverzeichnis, -o, -k und Umwandlungen.";
+        return std::nullopt;
+    }
+    if (positional.size() > 1)
+        return "Nur ein Startverzeichnis, bitte; zu viel: " + positional[1];
+    if (positional.empty())
         return "Das Startverzeichnis fehlt.";
+    options.root = positional.front();
     return std::nullopt;
 }
 

@@ -407,6 +407,27 @@ std::string Messages::standardOutputFailed() const
     return translate("Messages", "Die Standardausgabe kann nicht geschrieben werden.");
 }
 
+std::string Messages::changesAgainstOldFile(long long added, long long gone) const
+{
+    return substitute(translate("Messages", "Einträge gegenüber der alten Datei: %1 neu, %2 entfallen."),
+                      {std::to_string(added), std::to_string(gone)});
+}
+
+std::string Messages::checkSummary(const std::string& file, std::size_t checked, std::size_t missing,
+                                   const std::string& relativeBase) const
+{
+    std::string summary =
+        missing == 0 ? substitute(translate("Messages", "%1: alle %2 Einträge nennen ein vorhandenes Verzeichnis."),
+                                  {file, std::to_string(checked)})
+                     : substitute(translate("Messages", "%1: %2 von %3 Einträgen nennen kein vorhandenes Verzeichnis."),
+                                  {file, std::to_string(missing), std::to_string(checked)});
+    if (!relativeBase.empty())
+        summary += ' ' + substitute(translate("Messages", "Relative Einträge wurden unter %1 gesucht, dem Ordner der "
+                                                          "Datei."),
+                                    {relativeBase});
+    return summary;
+}
+
 std::string Messages::settingsNotStored(const std::string& file) const
 {
     return substitute(translate("Messages", "Die Einstellungsdatei %1 ist keine gewöhnliche Datei, die das Programm "

@@ -82,6 +82,12 @@ public:
     // The command-line tool's start folder and its standard output.
     std::string startFolderMissing(const std::string& path) const;
     std::string standardOutputFailed() const;
+    // Against the list file it replaces: entries new and entries gone.
+    std::string changesAgainstOldFile(long long added, long long gone) const;
+    // A checked list file: how many entries, how many name no directory;
+    // `relativeBase`: where relative entries were looked for, if any were.
+    std::string checkSummary(const std::string& file, std::size_t checked, std::size_t missing,
+                             const std::string& relativeBase) const;
 
     // Start-up, when the settings file cannot be used.
     std::string settingsNotStored(const std::string& file) const;

@@ -1,9 +1,11 @@
 #include "core/session.h"
 
 #include <algorithm>
+#include <set>
 #include <utility>
 
 #include "core/delete_double.h"
+#include "core/existence_check.h"
 #include "core/list_editing.h"
 #include "core/list_file.h"
 #include "core/list_file_text.h"
@@ -492,6 +494,71 @@ void Session::deleteDoubleEntries()
     DeleteDouble(list_);
 }
 
+std::vector<bool> Session::missing(const std::vector<std::string>& entries, const std::string& base,
+                                   int concurrentChecks) const
+{
+    std::vector<std::string> paths;
+    paths.reserve(entries.size());
+    for (const std::string& entry : entries)
+        paths.push_back(!entry.empty() && !isAbsolutePath(entry, services_.style) ? join(base, entry) : entry);
+    std::vector<bool> gone = existingDirectories(paths, *services_.lister, concurrentChecks);
+    gone.flip();
+    return gone;
+}
+
+void Session::removeMissingEntries(int concurrentChecks)
+{
+    const Operation operation(*this);
+    const std::vector<bool> gone = missing(list_.entries(), startPosition_, concurrentChecks);
+    for (int i = 0; i < list_.count(); ++i)
+        list_.setSelected(i, gone[static_cast<std::size_t>(i)]);
+    blankSelected(list_);
+    Leerz(list_);
+}
+
+std::optional<Session::ListFileCheck> Session::checkListFile(const std::string& listFile, Dialogs& dialogs,
+                                                           int concurrentChecks)
+{
+    const Operation operation(*this);
+    if (!readListFile(listFile, dialogs))
+        return std::nullopt;
+    const std::size_t cut = listFile.find_last_of(separatorOf(services_.style));
+    const std::string folder = cut == std::string::npos ? "." : listFile.substr(0, std::max<std::size_t>(cut, 1));
+    const std::vector<std::string>& entries = list_.entries();
+    const std::vector<bool> gone = missing(entries, folder, concurrentChecks);
+    ListFileCheck check{entries.size(), {}, {}};
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        if (gone[i])
+            check.missing.push_back(entries[i]);
+        if (check.relativeBase.empty() && !entries[i].empty() && !isAbsolutePath(entries[i], services_.style))
+            check.relativeBase = folder;
+    }
+    return check;
+}
+
+std::optional<std::vector<std::string>> Session::entriesOfExistingFile(const std::string& listFile) const
+{
+    struct Silent final : Dialogs {
+        bool askYesNo(const std::string&) override { return false; }
+        void inform(const std::string&) override {}
+        void reportError(const std::string&) override {}
+    } silent;
+    Session reader(services_);
+    if (!services_.files->isFile(listFile) || !reader.readListFile(listFile, silent))
+        return std::nullopt;
+    return reader.list().entries();
+}
+
+void Session::tellChangesAgainst(const std::vector<std::string>& old, Dialogs& dialogs)
+{
+    const Operation operation(*this);
+    const std::set<std::string> before(old.begin(), old.end()), after(list_.entries().begin(), list_.entries().end());
+    const auto countMissingFrom = [](const std::set<std::string>& these, const std::set<std::string>& others) {
+        return std::ranges::count_if(these, [&](const std::string& e) { return !others.contains(e); });
+    };
+    tell(dialogs, messages_.changesAgainstOldFile(countMissingFrom(after, before), countMissingFrom(before, after)));
+}
+
 void Session::reportDriveUnavailable()
 {
     const Operation operation(*this);
@@ -502,10 +569,20 @@ void Session::reportDriveUnavailable()
 
 EncodedList Session::listFileBytes() const
 {
+    return encode(list_.entries());
+}
+
+std::string Session::listFileLines(const std::vector<std::string>& entries) const
+{
+    return encode(entries).bytes;
+}
+
+EncodedList Session::encode(const std::vector<std::string>& entries) const
+{
     EncodedList list;
     std::vector<std::string> lines;
-    lines.reserve(list_.entries().size());
-    for (const std::string& entry : list_.entries()) {
+    lines.reserve(entries.size());
+    for (const std::string& entry : entries) {
         if (auto bytes = services_.files->toListFileEncoding(entry)) {
             lines.push_back(std::move(*bytes));
         } else if (auto shortForm = shortFormInListFileEncoding(entry)) {

@@ -178,12 +178,16 @@ public:
     bool makeRelative(Dialogs& dialogs);
     void relativeToStartPosition();
     void deleteDoubleEntries();
+    // Removes the entries that name no existing directory; one relative to
+    // the start position is checked there. `concurrentChecks` at once.
+    void removeMissingEntries(int concurrentChecks = kDefaultConcurrentListings);
     void reportDriveUnavailable();
 
     // The list as a list file's bytes. An entry the file's encoding cannot
     // hold is written as its short name where the directory has one that
     // it holds, otherwise left out; the list itself stays as it is.
     EncodedList listFileBytes() const;
+    EncodedList encode(const std::vector<std::string>& entries) const;
     // The file an output path means: a folder gets a dirnal.lst.
     std::string listFileFor(const std::string& output) const;
     // Writes the list to the path and gives what became of the entries its
@@ -218,6 +222,24 @@ public:
     // start-up, for the storage location): asks, and Yes puts it back.
     bool reportInterruptedSave(const std::string& file, Dialogs& dialogs);
     void offerToRestore(const std::string& file, Dialogs& dialogs);
+    // Reads a list file and finds its entries that name no existing
+    // directory, in the file's order; one relative to the file's folder is
+    // checked there. Nothing when the file cannot be read (said so).
+    struct ListFileCheck {
+        std::size_t checked = 0;
+        std::vector<std::string> missing;
+        std::string relativeBase;  // where relative entries were checked; empty: there were none
+    };
+    std::optional<ListFileCheck> checkListFile(const std::string& listFile, Dialogs& dialogs,
+                                               int concurrentChecks = kDefaultConcurrentListings);
+    // The entries of a list file that exists, read without a word; nothing
+    // where there is no file or it cannot be read.
+    std::optional<std::vector<std::string>> entriesOfExistingFile(const std::string& listFile) const;
+    // Tells how many entries the list has that `old` had not, and how many
+    // of `old` it has no more.
+    void tellChangesAgainst(const std::vector<std::string>& old, Dialogs& dialogs);
+    // Entries as list file lines, as listFileBytes() writes them.
+    std::string listFileLines(const std::vector<std::string>& entries) const;
     // The file chosen in a folder; none chosen is said so.
     bool readChosenListFile(const std::string& directory, const std::string& name, Dialogs& dialogs);
 
@@ -245,6 +267,10 @@ private:
     void tell(Dialogs& dialogs, const std::string& notice);
     void warn(Dialogs& dialogs, const std::string& failure);
 
+    // The entries naming no existing directory, relative ones taken below
+    // `base`.
+    std::vector<bool> missing(const std::vector<std::string>& entries, const std::string& base,
+                              int concurrentChecks) const;
     // The entry's short form in the list file's encoding, for an existing
     // directory whose short name that encoding holds.
     std::optional<std::string> shortFormInListFileEncoding(const std::string& entry) const;

@@ -10,7 +10,7 @@
 set -eu
 cd "$(dirname "$0")/.."
 
-scripts/install-packages.sh g++-mingw-w64-x86-64-posix cmake ninja-build nsis qt6-translations-l10n qt6-l10n-tools \
+scripts/install-packages.sh g++-mingw-w64-x86-64-posix cmake ninja-build nsis cmark qt6-translations-l10n qt6-l10n-tools \
     qt6-tools-dev
 
 # The static Qt and GoogleTest for Windows, each cached outside the checkout;

@@ -543,6 +543,22 @@ To leave the file as it is: %2</translation>
         <translation>The old content of the file %1 has been written back.</translation>
     </message>
     <message>
+        <source>Einträge gegenüber der alten Datei: %1 neu, %2 entfallen.</source>
+        <translation>Entries compared with the old file: %1 new, %2 gone.</translation>
+    </message>
+    <message>
+        <source>%1: alle %2 Einträge nennen ein vorhandenes Verzeichnis.</source>
+        <translation>%1: all %2 entries name an existing directory.</translation>
+    </message>
+    <message>
+        <source>%1: %2 von %3 Einträgen nennen kein vorhandenes Verzeichnis.</source>
+        <translation>%1: %2 of %3 entries name no existing directory.</translation>
+    </message>
+    <message>
+        <source>Relative Einträge wurden unter %1 gesucht, dem Ordner der Datei.</source>
+        <translation>Relative entries were looked for in %1, the file&apos;s folder.</translation>
+    </message>
+    <message>
         <source>%1 (wird geprüft …)</source>
         <translation>%1 (being checked …)</translation>
     </message>

@@ -17,7 +17,5 @@ inline constexpr const char* kDetails = QT_TRANSLATE_NOOP("Form2",
                                                           "für die Suchpfad-Datei nennen.\n"
                                                           "Für Schäden aus der Nutzung haftet der Autor nicht.\n");
 inline constexpr const char* kAuthor = "dirnal.lst-Manager-Team";
-inline constexpr const char* kContact = "team@dirnal-lst.example";
-inline constexpr const char* kDownloadPage = "https://dirnal-lst.example/download";
 
 }  // namespace dirnal::ui::about

@@ -217,7 +217,7 @@ void Form1::showInformationWindow()
         Form2_->activateWindow();
         return;
     }
-    auto* information = new Form2(services_.openPage);
+    auto* information = new Form2(services_.openPage, services_.documentationPage);
     Form2_ = information;
     const QScreen* screen = this->screen();
     information->load(frameGeometry(), screen ? screen->geometry() : QRect(0, 0, 1024, 768));

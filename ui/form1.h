@@ -25,6 +25,7 @@ struct Form1Services {
     SessionServices session;            // its texts are the window's language, whatever is given
     DriveSelector::DriveSource drives = {};  // the drives the two panels offer
     std::function<bool(const std::string& address)> openPage = {};  // the information window's link
+    std::string documentationPage = {};                              // where it leads
     std::string initialDirectory = {};       // where both directory lists open before start-up moves them
     Dialogs* dialogs = nullptr;         // null: message boxes
     // Ends the program at once, a write that hangs left behind. Empty: _Exit.

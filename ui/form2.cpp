@@ -93,7 +93,8 @@ double informationWindowLeft(double screenLeft, double screenWidth, double mainL
     return room >= 0 ? mainLeft + mainWidth : screenLeft;
 }
 
-Form2::Form2(PageOpener openPage, QWidget* parent) : QWidget(parent, Qt::Window), openPage_(std::move(openPage))
+Form2::Form2(PageOpener openPage, std::string documentationPage, QWidget* parent)
+    : QWidget(parent, Qt::Window), openPage_(std::move(openPage)), documentationPage_(std::move(documentationPage))
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("INFO"));
@@ -114,9 +115,10 @@ Form2::Form2(PageOpener openPage, QWidget* parent) : QWidget(parent, Qt::Window)
     text->setReadOnly(true);
     text->setAccessibleName(translated("Form2", QT_TRANSLATE_NOOP("Form2", "Details:")));
     place(new QLabel(QString::fromUtf8(about::kAuthor), this), "Label3", 3360, 2880, 1815, 255);
-    place(new QLabel(QString::fromUtf8(about::kContact), this), "Label4", 3360, 3120, 1815, 255);
-    place(new LinkLabel(QString::fromUtf8(about::kDownloadPage),
-                        [this] { (void)openPage_(about::kDownloadPage); }, this),
+    // The installed documentation, which says where new versions come from,
+    // takes the place of a web page and an e-mail address the team has not.
+    place(new LinkLabel(QString::fromStdString(documentationPage_), [this] { (void)openPage_(documentationPage_); },
+                        this),
           "Label5", 840, 3420, 4395, 255);
     auto* ok = place(new QPushButton(translated("Form2", QT_TRANSLATE_NOOP("Form2", "OK")), this), "Command1", 2280, 3720, 1335, 375);
     connect(ok, &QPushButton::clicked, this, &QWidget::close);

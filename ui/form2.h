@@ -20,7 +20,8 @@ public:
     static constexpr int kClientHeightTwips = 4245;
     static constexpr int kSlideStepTwips = 200;
 
-    explicit Form2(PageOpener openPage, QWidget* parent = nullptr);
+    // `documentationPage`: the page the link names and opens.
+    Form2(PageOpener openPage, std::string documentationPage, QWidget* parent = nullptr);
 
     // Places the window beside the main window (its outer geometry), or at
     // the left edge of the screen when there is no room, and slides it open.
@@ -33,6 +34,7 @@ private:
     void slideOpen();
 
     PageOpener openPage_;
+    std::string documentationPage_;
     int slideSteps_ = 0;
 };
 

@@ -67,7 +67,8 @@ TEST_F(CliTest, KeepsAnExistingListAfterTheGeneratedEntriesTellsWhatItLeftOutAnd
     EXPECT_EQ(dirnalLst({"-q", "-k", list, root()}).err, "");
     EXPECT_EQ(dirnalLst({"-k", list, "-o", list, root()}),
               (Result{kSuccess, "", "1 Zeile der Datei ist länger als 32767 Zeichen und wurde nicht gelesen.\n"
-                                    "Total: 5\n"})) << "the file is read before the walk";
+                                    "Total: 5\nEinträge gegenüber der alten Datei: 4 neu, 0 entfallen.\n"}))
+        << "the file is read before the walk, and compared with before it is replaced";
     EXPECT_EQ(contentOf(list), listOfRoot() + "C:\\alt\r\n\r\n") << "a kept repeat goes, the empty entry stays";
 
     EXPECT_TRUE(dirnalLst({"--relative", "--quotes", root()}).out.starts_with("\"Normteile\"\r\n\"Projekte\"\r\n"));
@@ -76,6 +77,38 @@ TEST_F(CliTest, KeepsAnExistingListAfterTheGeneratedEntriesTellsWhatItLeftOutAnd
     const std::string old = tree.touch("out/kurz.lst", std::string("\xFF\xFEN\0o\0r\0m\0t\0e\0i\0l\0e\0\r\0\n\0", 24));
     EXPECT_EQ(dirnalLst({"-k", old, "--relative", "--remove-duplicates", root()}).out, listOfRoot(""))
         << "read as the UTF-16 it is and made relative, the kept entry repeats a generated one";
+}
+
+TEST_F(CliTest, PrunesChecksAndComparesAsAScheduledJobNeedsAndTakesItsArgumentsTheGnuWay)
+{
+    const std::string projects = root() + "/Projekte", out = tree.path("out/dirnal.lst");
+    const std::string keep = tree.touch("out/alt.lst", "/nirgends\r\nProjekte\r\n\r\n" + root() + "/Normteile\r\n");
+    const std::string checked = tree.touch("cad/check.lst", "Projekte\r\n/nirgends\r\n" + root() + "/Normteile\r\nfehlt\r\n");
+    const std::string allThere = tree.touch("out/gut.lst", projects + "\r\n");
+    const std::string relativeTail = "\r\nNormteile\r\nProjekte\r\nNormteile/Schrauben\r\nProjekte/Alt\r\nProjekte/Neu\r\n";
+    const std::tuple<std::vector<std::string>, int, std::string, std::string> runs[] = {  // arguments, code, out, err
+        // Steps in the order given, as the window's "selection" and delete, and relative to the start.
+        {{"-q", "--exclude", projects, "--relative", root()}, kSuccess, "Normteile\r\nNormteile/Schrauben\r\n", ""},
+        {{"-q", "--relative", "--exclude=" + projects, root()}, kSuccess, relativeTail.substr(2), ""},
+        // The dead entries of the old list go, a relative one is looked for below the start.
+        {{"-qj4", "-k", keep, "--remove-missing", root()}, kSuccess, listOfRoot() + "Projekte\r\n", ""},
+        {{"--check", checked}, kEntriesMissing, "/nirgends\r\nfehlt\r\n",
+         checked + ": 2 von 4 Einträgen nennen kein vorhandenes Verzeichnis. Relative Einträge wurden unter " + root() +
+             " gesucht, dem Ordner der Datei.\n"},
+        {{"--check=" + allThere}, kSuccess, "", allThere + ": alle 1 Einträge nennen ein vorhandenes Verzeichnis.\n"},
+        {{"-q", "--check", tree.path("out/fehlt.lst")}, kCannotRead, "", "dirnal-lst: Die Datei " + tree.path("out/fehlt.lst") +
+             " konnte nicht gelesen werden.\n            Die Datei existiert nicht (Fehlercode 2).\n"},
+        {{"--quiet=ja", root()}, kUsage, "", "dirnal-lst: --quiet nimmt keinen Wert.\nMehr dazu: dirnal-lst --help\n"},
+        {{"-qx", root()}, kUsage, "", "dirnal-lst: Unbekannte Option: -x\nMehr dazu: dirnal-lst --help\n"},
+        {{root(), "-q", "--exclude"}, kUsage, "", "dirnal-lst: Bei --exclude fehlt der Text.\nMehr dazu: dirnal-lst --help\n"},
+        {{"--check", checked, root()}, kUsage, "", "dirnal-lst: --check prüft nur eine Listendatei: ohne Startverzeichnis, "
+                                                    "-o, -k und Umwandlungen.\nMehr dazu: dirnal-lst --help\n"},
+    };
+    for (const auto& [arguments, code, output, errors] : runs)
+        EXPECT_EQ(dirnalLst(arguments), (Result{code, output, errors})) << arguments.front() << " " << arguments.back();
+    tree.touch("out/dirnal.lst", "/weg\r\n" + root() + "/Normteile\r\n");
+    EXPECT_EQ(dirnalLst({"-o" + out, "--", root()}).err, "Total: 5\nEinträge gegenüber der alten Datei: 4 neu, 1 entfallen.\n");
+    EXPECT_EQ(contentOf(out), listOfRoot());
 }
 
 TEST_F(CliTest, BadInputIsRefusedWithAClearMessageAndTheOldFileStays)

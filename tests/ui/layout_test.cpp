@@ -90,8 +90,12 @@ TEST_F(LayoutTest, ResizingSnapsToTheSmallestSizeAndFitsListAndToolArea)
     EXPECT_EQ(form->frameGeometry().width(), 704) << "10560 twips show the find area";
 }
 
-TEST_F(LayoutTest, TheInformationWindowOpensBesideTheWindowWhereThereIsRoomAndSlidesOpenOnce)
+TEST_F(LayoutTest, TheInformationWindowOpensBesideTheWindowWhereThereIsRoomAndSlidesOpenOnceAndLinksTheDocumentation)
 {
+    std::vector<std::string> opened;
+    services.openPage = [&](const std::string& page) { return opened.push_back(page), true; };
+    services.documentationPage = "/usr/share/doc/dirnal-lst-manager/README.html";
+    open(services.initialDirectory);  // anew, with these services
     EXPECT_EQ(informationWindowLeft(0, 12000, 1000, 5480), 6480);
     EXPECT_EQ(informationWindowLeft(0, 12000, 1001, 5480), 0) << "one twip less room: the screen's left edge";
     form->show();
@@ -102,6 +106,10 @@ TEST_F(LayoutTest, TheInformationWindowOpensBesideTheWindowWhereThereIsRoomAndSl
     ASSERT_TRUE(window);
     const int steps = window->slideSteps();
     EXPECT_GT(steps, 5) << "slid open";
+    auto* link = window->findChild<QLabel*>(QStringLiteral("Label5"));
+    ASSERT_TRUE(link && link->text() == QString::fromStdString(services.documentationPage));
+    QTest::mouseClick(link, Qt::LeftButton);
+    EXPECT_EQ(opened, std::vector{services.documentationPage});
     EXPECT_NEAR(window->frameGeometry().width() * 15.0, Form2::kDesignWidthTwips, 200 + 7.5);
     menu("info");
     EXPECT_EQ(window->slideSteps(), steps) << "shown again, not slid open again";

@@ -51,7 +51,7 @@ trap cleanup EXIT
 echo "installer_test: $zip"
 listing=$(unzip -l "$zip") || fail "unzip cannot read $zip"
 top=dirnal-lst-manager-$version-win64
-for entry in bin/dirnal-lst-manager.exe bin/dirnal-lst.exe LICENSE.txt README.md; do
+for entry in bin/dirnal-lst-manager.exe bin/dirnal-lst.exe LICENSE.txt LICENSE-Qt.txt COPYRIGHT.txt README.html docs/screenshot.png; do
     printf '%s\n' "$listing" | grep -q " $top/$entry\$" || fail "$zip lacks $top/$entry; it holds:
 $listing"
 done
@@ -79,7 +79,7 @@ echo "installer_test: installed in $(($(date +%s) - started)) s into $instdir"
 
 installed_window=$instdir/bin/dirnal-lst-manager.exe
 installed_cli=$instdir/bin/dirnal-lst.exe
-for file in "$installed_window" "$installed_cli" "$instdir/LICENSE.txt" "$instdir/README.md"; do
+for file in "$installed_window" "$installed_cli" "$instdir/LICENSE.txt" "$instdir/LICENSE-Qt.txt" "$instdir/README.html"; do
     [ -f "$file" ] || fail "the installer did not install $file; $instdir holds: $(ls -R "$instdir" 2>&1)"
 done
 cmp -s "$installed_window" "$built_window" ||
@@ -88,6 +88,7 @@ cmp -s "$installed_cli" "$built_cli" ||
     fail "the installed dirnal-lst.exe is not $built_cli: the installer is out of date, run cpack in $build"
 [ -f "$instdir/Uninstall.exe" ] || fail "no uninstaller $instdir/Uninstall.exe"
 [ -f "$shortcut" ] || fail "no Start-menu entry $shortcut"
+[ -f "$startmenu/Dokumentation.lnk" ] || fail "no Start-menu entry for the documentation in $startmenu: $(ls "$startmenu" 2>&1)"
 
 # Apps & features lists it by name, with the window's icon, and removes it
 # with the uninstaller.
