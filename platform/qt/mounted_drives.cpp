@@ -13,11 +13,6 @@ std::vector<std::string> mountedDrives()
     return platformDrives().driveRoots();
 }
 
-bool driveAnswers(const std::string&)
-{
-    return true;
-}
-
 }  // namespace dirnal
 
 #else

@@ -12,8 +12,10 @@ namespace dirnal {
 // network shares; no pseudo file systems, no system mounts).
 std::vector<std::string> mountedDrives();
 
-// Whether a drive answers and is ready to be offered: on POSIX its file
-// system tells its size. May wait as long as the file system does.
+#ifndef _WIN32
+// Whether a drive answers and is ready to be offered: its file system tells
+// its size. May wait as long as the file system does.
 bool driveAnswers(const std::string& drive);
+#endif
 
 }  // namespace dirnal
