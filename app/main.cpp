@@ -67,7 +67,7 @@ int main(int argc, char* argv[])
     dirnal::ui::Form1 window({
         .session = native.forSession(),
 #ifdef _WIN32
-        .drives = {&dirnal::mountedDrives},  // every drive letter, ready or not
+        .drives = {&dirnal::mountedDrives, {}},  // every drive letter, ready or not
 #else
         .drives = {&dirnal::mountedDrives, &dirnal::driveAnswers},
 #endif
