@@ -1,8 +1,9 @@
 #include "ui/ask_beside_event_loop.h"
 
+#include <QThread>
+
 #include <memory>
 #include <mutex>
-#include <thread>
 
 namespace dirnal::ui {
 
@@ -27,7 +28,9 @@ void askBesideEventLoop(QObject& receiver, std::function<std::function<void()>()
         const std::lock_guard lock(link->mutex);
         link->object = nullptr;
     });
-    std::thread([link, askThenHandOver = std::move(askThenHandOver)] {
+    // A thread of Qt's, which is the system's own on Windows too; it goes
+    // once it has answered, and never when it does not.
+    QThread* thread = QThread::create([link, askThenHandOver = std::move(askThenHandOver)] {
         std::function<void()> handOver = askThenHandOver();
         const std::lock_guard lock(link->mutex);
         if (!link->object)
@@ -39,7 +42,9 @@ void askBesideEventLoop(QObject& receiver, std::function<std::function<void()>()
                 handOver();
             },
             Qt::QueuedConnection);
-    }).detach();
+    });
+    QObject::connect(thread, &QThread::finished, thread, &QObject::deleteLater);
+    thread->start();
 }
 
 }  // namespace dirnal::ui
