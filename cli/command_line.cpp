@@ -1,6 +1,7 @@
 #include "cli/command_line.h"
 
 #include <algorithm>
+#include <chrono>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -114,19 +115,29 @@ int checkListFile(Session& session, const Options& options, std::ostream& out, D
 // Walks the start folder, keeping the list read before when asked to.
 // "Total: N" comes before the walk's notices, as the window shows it
 // before its message boxes; progress only on a terminal.
-void generate(Session& session, const Options& options, Dialogs& dialogs, std::ostream& err, bool errIsTerminal)
+GenerationReport generate(Session& session, const Options& options, Dialogs& dialogs, std::ostream& err,
+                          bool errIsTerminal, Interrupts* interrupts)
 {
     WalkOptions walk;
     if (options.jobs > 0)
         walk.concurrentListings = options.jobs;
+    if (options.timeoutSeconds > 0)
+        walk.listingTimeout = std::chrono::seconds(options.timeoutSeconds);
+    if (interrupts)
+        walk.cancel = &interrupts->cancel();
     ProgressLine progress(err);
     if (errIsTerminal && !options.quiet)
         walk.progress = [&progress](int found) { progress.show(found); };
     StatusLines status(session, progress, err);
     if (!options.quiet)
         session.addListener(status);
-    session.generate(/*keepExisting=*/options.keep.has_value(), dialogs, walk);
+    GenerationReport report;
+    {
+        const Interrupts::DuringWalk signalsCancel(interrupts);
+        report = session.generate(/*keepExisting=*/options.keep.has_value(), dialogs, walk);
+    }
     session.removeListener(status);
+    return report;
 }
 
 int writeList(Session& session, const std::string& output, std::ostream& out, Dialogs& dialogs)
@@ -157,7 +168,7 @@ int writeList(Session& session, const std::string& output, std::ostream& out, Di
 }  // namespace
 
 int run(const std::vector<std::string>& arguments, std::ostream& list, std::ostream& text, std::ostream& err,
-        bool errIsTerminal)
+        bool errIsTerminal, Interrupts* interrupts)
 {
     Options options;
     if (const auto problem = parseArguments(arguments, options)) {
@@ -194,10 +205,15 @@ int run(const std::vector<std::string>& arguments, std::ostream& list, std::ostr
         return kCannotWrite;
     if (options.keep && !session.readListFile(*options.keep, dialogs))
         return kCannotRead;
-    generate(session, options, dialogs, err, errIsTerminal);
+    const GenerationReport report = generate(session, options, dialogs, err, errIsTerminal, interrupts);
+    if (report.outcome == GenerationReport::Outcome::RootUnreadable)
+        return kNoRoot;
+    if (report.outcome == GenerationReport::Outcome::Cancelled)
+        return kCancelled;
     for (const Step& step : options.steps)
         apply(step, session, options.jobs);
-    return writeList(session, options.output, list, dialogs);
+    const int written = writeList(session, options.output, list, dialogs);
+    return written == kSuccess && report.incomplete() ? kIncomplete : written;
 }
 
 }  // namespace dirnal::cli

@@ -7,6 +7,7 @@
 
 #include "cli/command_line.h"
 #include "cli/error_output.h"
+#include "cli/interrupts.h"
 #include "core/messages.h"
 #include "platform/file_io.h"
 
@@ -132,7 +133,10 @@ int main(int argc, char* argv[])
     const bool errIsTerminal = ::isatty(2) != 0;
 #endif
     dirnal::ignoreFileSizeSignal();
-    int code = dirnal::cli::run(processArguments(argc, argv), std::cout, text, std::cerr, errIsTerminal);
+    dirnal::cli::Interrupts interrupts;
+    int code = dirnal::cli::run(processArguments(argc, argv), std::cout, text, std::cerr, errIsTerminal, &interrupts);
+    if (code == dirnal::cli::kCancelled)
+        code = interrupts.exitCode();
     const bool written = textWritten(text);
     // Some file systems report a failed write only when the file is closed.
     const bool closed = std::fclose(stdout) == 0 || errno == EBADF;

@@ -43,6 +43,10 @@ Prüfen statt erstellen:
 
 Weiteres:
   -j, --jobs N          so viele Verzeichnisse gleichzeitig lesen (Standard 32)
+  -t, --timeout SEKUNDEN
+                        so lange höchstens auf das Lesen eines Verzeichnisses
+                        warten (Standard 30); eines, das nicht antwortet,
+                        fehlt samt seinen Unterverzeichnissen und wird genannt
   -q, --quiet           keine Hinweise auf der Standardfehlerausgabe
   -h, --help            diese Hilfe
   -V, --version         die Version
@@ -50,13 +54,20 @@ Weiteres:
 Werte zu Optionen auch als --output=PFAD, kurze Optionen auch zusammen
 (-qj4); "--" beendet die Optionen.
 
+Strg+C (SIGINT) und SIGTERM brechen die Suche sofort ab; dann wird nichts
+geschrieben, und eine alte Datei bleibt.
+
 Rückgabewerte: 0 geschrieben (bei --check: alle Einträge vorhanden),
-2 falscher Aufruf, 3 Startverzeichnis fehlt,
-4 Listendatei zum Behalten nicht lesbar, 5 Ausgabe nicht schreibbar,
-6 geschrieben, aber unvollständig: Einträge, die die Codepage der
+2 falscher Aufruf, 3 Startverzeichnis fehlt oder ist nicht lesbar (nichts
+geschrieben), 4 Listendatei zum Behalten nicht lesbar, 5 Ausgabe nicht
+schreibbar, 6 geschrieben, aber unvollständig: Verzeichnisse, die nicht
+gelesen werden konnten, während der Suche verschwanden oder nicht
+rechtzeitig antworteten, fehlen samt ihren Unterverzeichnissen, die
+Höchstzahl der Einträge wurde erreicht, oder Einträge, die die Codepage der
 Listendatei nicht fasst und für die es keinen kurzen Namen gibt, fehlen in
-der Datei (Windows; sie werden auf der Standardfehlerausgabe genannt),
-7 bei --check: Einträge nennen kein vorhandenes Verzeichnis.
+der Datei (Windows); die Hinweise auf der Standardfehlerausgabe nennen sie.
+7 bei --check: Einträge nennen kein vorhandenes Verzeichnis. 130 mit Strg+C
+abgebrochen, 143 mit SIGTERM beendet (nichts geschrieben).
 )";
 
 const std::map<std::string, Step::Kind> kSteps = {
@@ -65,13 +76,13 @@ const std::map<std::string, Step::Kind> kSteps = {
     {"remove-duplicates", Step::RemoveDuplicates},        {"remove-missing", Step::RemoveMissing},
 };
 
-std::optional<int> jobCount(const std::string& text)
+std::optional<int> numberFrom(const std::string& text, int lowest, int highest)
 {
     try {
         std::size_t used = 0;
-        const int jobs = std::stoi(text, &used);
-        if (used == text.size() && jobs >= 1 && jobs <= 256)
-            return jobs;
+        const int number = std::stoi(text, &used);
+        if (used == text.size() && number >= lowest && number <= highest)
+            return number;
     } catch (const std::exception&) {
     }
     return std::nullopt;
@@ -96,7 +107,7 @@ struct Option {
 
 constexpr Option kOptions[] = {
     {'o', "output", "der Pfad"}, {'k', "keep", "die Listendatei"}, {'j', "jobs", "die Zahl"},
-    {0, "check", "die Listendatei"}, {0, "exclude", "der Text"}, {'q', "quiet", nullptr},
+    {'t', "timeout", "die Zahl der Sekunden"}, {0, "check", "die Listendatei"}, {0, "exclude", "der Text"}, {'q', "quiet", nullptr},
     {'h', "help", nullptr}, {'V', "version", nullptr},
 };
 // Every step of kSteps: a long option without a value.
@@ -117,10 +128,15 @@ std::optional<std::string> apply(const std::string& name, const std::string& val
     else if (name == "exclude")
         options.steps.push_back({Step::Exclude, value});
     else if (name == "jobs") {
-        const auto count = jobCount(value);
+        const auto count = numberFrom(value, 1, 256);
         if (!count)
             return "--jobs erwartet eine Zahl von 1 bis 256, nicht \"" + value + "\".";
         options.jobs = *count;
+    } else if (name == "timeout") {
+        const auto seconds = numberFrom(value, 1, 86400);
+        if (!seconds)
+            return "--timeout erwartet Sekunden von 1 bis 86400, nicht \"" + value + "\".";
+        options.timeoutSeconds = *seconds;
     } else if (name == "quiet")
         options.quiet = true;
     else if (name == "help")

@@ -20,7 +20,8 @@ struct Options {
     std::optional<std::string> keep;
     std::optional<std::string> check;  // the list file to check instead of making one
     std::vector<Step> steps;
-    int jobs = 0;  // 0: the generator's default
+    int jobs = 0;            // 0: the generator's default
+    int timeoutSeconds = 0;  // 0: the generator's default
     bool quiet = false;
     bool help = false;
     bool version = false;

@@ -2,11 +2,13 @@
 
 #include <compare>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
 #include <vector>
 
+#include "core/file_error.h"
 #include "core/path_style.h"
 
 namespace dirnal {
@@ -25,6 +27,7 @@ struct DirectoryListing {
         Listed,          // the directory was read; subdirectories below
         NotADirectory,   // missing, a file, or a malformed path
         Unreadable,      // a directory that could not be read (no access, gone while reading)
+        TimedOut,        // the listing did not answer in time (given by the walk, never by a lister)
     };
     Status status = Status::NotADirectory;
     // Full paths of the immediate subdirectories, in display order
@@ -35,6 +38,8 @@ struct DirectoryListing {
     std::vector<char> throughLink;
     // The listed directory's identity, where the listing learned it.
     std::optional<DirectoryIdentity> identity;
+    // Why it was not listed, where the system said.
+    std::optional<FileError> error;
 };
 
 // A subdirectory as a listing finds it.
@@ -65,14 +70,19 @@ public:
         return list(directory).identity;
     }
 
+    // Told each listing of listChildren() in order, by index; false stops
+    // the listing of the rest.
+    using ChildListed = std::function<bool(std::size_t index, DirectoryListing&& listing)>;
+
     // Lists several subdirectories of one parent, as list() on each of them
     // would; a lister may reach them from their parent more cheaply.
     virtual void listChildren(const std::string& parent, std::span<const std::string> children,
-                              std::span<DirectoryListing> listings) const
+                              const ChildListed& listed) const
     {
         (void)parent;
         for (std::size_t i = 0; i < children.size(); ++i)
-            listings[i] = list(children[i]);
+            if (!listed(i, list(children[i])))
+                return;
     }
 };
 

@@ -22,22 +22,35 @@ public:
     GenerationReport run(const std::string& root)
     {
         root_ = root;
-        const DirectoryListing rootListing = lister_.list(root);
-        rootIdentity_ = rootListing.identity;
-        rootIdentityKnown_ = rootListing.identity.has_value();
-        if (rootListing.status == DirectoryListing::Status::Unreadable)
-            ++report_.unreadable;
-        appendChildren(rootListing, kNoParent);
+        report_.timeoutSeconds = static_cast<int>(
+            std::chrono::ceil<std::chrono::seconds>(options_.listingTimeout).count());
+        ListingPool pool(lister_, options_.concurrentListings, options_.listingTimeout, options_.cancel);
+        pool_ = &pool;
+        const std::optional<DirectoryListing> rootListing = pool.listOne(root);
+        if (!rootListing)
+            return cancelled();
+        if (rootListing->status != DirectoryListing::Status::Listed) {
+            report_.outcome = GenerationReport::Outcome::RootUnreadable;
+            report_.rootStatus = rootListing->status;
+            report_.rootError = rootListing->error;
+            return report_;
+        }
+        rootIdentity_ = rootListing->identity;
+        rootIdentityKnown_ = rootListing->identity.has_value() ? 1 : 0;
+        appendChildren(*rootListing, kNoParent);
 
         // The list itself is the queue; it grows while it is walked. A whole
         // level is listed at once, then taken in order, so the result is the
         // same as listing one directory after the other.
-        ListingPool pool(lister_, options_.concurrentListings);
         for (std::size_t levelBegin = 0; levelBegin < paths_.size() && !report_.limitReached;) {
             const std::size_t levelEnd = paths_.size();
-            std::vector<DirectoryListing> listings = pool.listAll(paths_, parents_, root_, levelBegin, levelEnd);
+            std::optional<std::vector<DirectoryListing>> listings =
+                pool.listAll(paths_, parents_, belowLink_, root_, levelBegin, levelEnd);
+            if (!listings)
+                return cancelled();
             for (std::size_t j = levelBegin; j < levelEnd && !report_.limitReached; ++j)
-                take(j, listings[j - levelBegin]);
+                if (!take(j, (*listings)[j - levelBegin]))
+                    return cancelled();
             levelBegin = levelEnd;
             if (options_.progress)
                 options_.progress(static_cast<int>(paths_.size()));
@@ -49,14 +62,28 @@ public:
     std::vector<std::string> takePaths() { return std::move(paths_); }
 
 private:
-    void take(std::size_t j, const DirectoryListing& listing)
+    GenerationReport cancelled()
+    {
+        paths_.clear();
+        report_ = {};
+        report_.outcome = GenerationReport::Outcome::Cancelled;
+        return report_;
+    }
+
+    // False when the walk was cancelled meanwhile.
+    bool take(std::size_t j, const DirectoryListing& listing)
     {
         switch (listing.status) {
         case DirectoryListing::Status::NotADirectory:
-            return;
+            // Its parent listed it as a directory.
+            report_.vanished.push_back(paths_[j]);
+            return true;
         case DirectoryListing::Status::Unreadable:
-            ++report_.unreadable;
-            return;
+            report_.unreadable.push_back(paths_[j]);
+            return true;
+        case DirectoryListing::Status::TimedOut:
+            report_.timedOut.push_back(paths_[j]);
+            return true;
         case DirectoryListing::Status::Listed:
             break;
         }
@@ -65,12 +92,24 @@ private:
             identityKnown_[j] = 1;
         }
         // A directory can be its own ancestor only where a link lies on its
-        // path; only directories at or below a link are checked.
-        if (belowLink_[j] && isOwnAncestor(j)) {
-            ++report_.cyclesSkipped;
-            return;
+        // path; only directories at or below a link are checked, and their
+        // listings carry their identities.
+        if (belowLink_[j]) {
+            switch (ancestry(j)) {
+            case Ancestry::Own:
+                ++report_.cyclesSkipped;
+                return true;
+            case Ancestry::Unanswered:
+                report_.timedOut.push_back(paths_[j]);
+                return true;
+            case Ancestry::Cancelled:
+                return false;
+            case Ancestry::Other:
+                break;
+            }
         }
         appendChildren(listing, static_cast<int>(j));
+        return true;
     }
 
     void appendChildren(const DirectoryListing& listing, int parent)
@@ -94,35 +133,44 @@ private:
         }
     }
 
-    // Identities are asked for only when needed, and then kept.
-    const std::optional<DirectoryIdentity>& identityOf(std::size_t index)
+    // Identities are asked for only when needed, and then kept. False when
+    // the directory did not answer in time or the walk was cancelled.
+    bool identityOf(const std::string& path, std::optional<DirectoryIdentity>& identity, char& known)
     {
-        if (!identityKnown_[index]) {
-            identities_[index] = lister_.identityOf(paths_[index]);
-            identityKnown_[index] = 1;
-        }
-        return identities_[index];
-    }
-
-    const std::optional<DirectoryIdentity>& rootIdentity()
-    {
-        if (!rootIdentityKnown_) {
-            rootIdentity_ = lister_.identityOf(root_);
-            rootIdentityKnown_ = true;
-        }
-        return rootIdentity_;
-    }
-
-    bool isOwnAncestor(std::size_t index)
-    {
-        const std::optional<DirectoryIdentity> self = identityOf(index);
-        if (!self)
+        if (known)
+            return true;
+        const std::optional<ListingPool::Identity> answer = pool_->identityOf(path);
+        if (!answer)
+            cancelled_ = true;
+        if (!answer || !answer->answered)
             return false;
+        identity = answer->identity;
+        known = 1;
+        return true;
+    }
+
+    enum class Ancestry { Own, Other, Unanswered, Cancelled };
+
+    Ancestry ancestry(std::size_t index)
+    {
+        const auto of = [&](std::size_t i) { return identityOf(paths_[i], identities_[i], identityKnown_[i]); };
+        const auto result = [&](bool answered) {
+            return cancelled_ ? Ancestry::Cancelled : answered ? Ancestry::Other : Ancestry::Unanswered;
+        };
+        if (!of(index))
+            return result(false);
+        const std::optional<DirectoryIdentity> self = identities_[index];
+        if (!self)
+            return Ancestry::Other;
         for (int p = parents_[index]; p != kNoParent; p = parents_[static_cast<std::size_t>(p)]) {
-            if (identityOf(static_cast<std::size_t>(p)) == self)
-                return true;
+            if (!of(static_cast<std::size_t>(p)))
+                return result(false);
+            if (identities_[static_cast<std::size_t>(p)] == self)
+                return Ancestry::Own;
         }
-        return rootIdentity() == self;
+        if (!identityOf(root_, rootIdentity_, rootIdentityKnown_))
+            return result(false);
+        return rootIdentity_ == self ? Ancestry::Own : Ancestry::Other;
     }
 
     const DirectoryLister& lister_;
@@ -135,7 +183,9 @@ private:
     std::vector<char> identityKnown_;
     std::vector<char> belowLink_;
     std::optional<DirectoryIdentity> rootIdentity_;
-    bool rootIdentityKnown_ = false;
+    char rootIdentityKnown_ = 0;
+    ListingPool* pool_ = nullptr;
+    bool cancelled_ = false;
     GenerationReport report_;
 };
 
@@ -150,6 +200,8 @@ GeneratedList walkTree(const std::string& root, const std::vector<std::string>& 
     LevelOrderWalk walk(lister, capacity, options);
     GeneratedList result;
     result.report = walk.run(root);
+    if (result.report.outcome != GenerationReport::Outcome::Listed)
+        return result;
 
     std::vector<std::string> entries = walk.takePaths();
     entries.insert(entries.end(), retained.begin(), retained.end());

@@ -1,21 +1,41 @@
 #pragma once
 
+#include <chrono>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "core/directory_lister.h"
+#include "core/file_error.h"
 #include "core/path_list.h"
+#include "core/walk_cancel.h"
 
 namespace dirnal {
 
 struct GenerationReport {
+    enum class Outcome {
+        Listed,          // the list below
+        RootUnreadable,  // the start folder could not be listed: no list
+        Cancelled,       // no list
+    };
+    Outcome outcome = Outcome::Listed;
+    // Why the start folder could not be listed.
+    DirectoryListing::Status rootStatus = DirectoryListing::Status::Listed;
+    std::optional<FileError> rootError;
     // The number of generated entries, before the retained ones are added
     // and repeats removed: what "Total:" shows.
     int total = 0;
     // Directories that exist but could not be listed; they were entered but
     // not expanded.
-    int unreadable = 0;
+    std::vector<std::string> unreadable;
+    // Directories a listing found that were gone (or no directory any more)
+    // when their own turn came; entered, not expanded.
+    std::vector<std::string> vanished;
+    // Directories whose listing did not answer in time; entered, not
+    // expanded, and the walk went on without them.
+    std::vector<std::string> timedOut;
+    int timeoutSeconds = 0;
     // Directories reached again below themselves (link cycles); entered but
     // not expanded.
     int cyclesSkipped = 0;
@@ -25,14 +45,25 @@ struct GenerationReport {
     // The walk stopped because generated and retained entries together
     // would have passed the list's limit.
     bool limitReached = false;
+
+    // Folders were left out of the list.
+    bool incomplete() const
+    {
+        return limitReached || withLineBreaks > 0 || !unreadable.empty() || !vanished.empty() || !timedOut.empty();
+    }
 };
 
 // How many directories are listed at once. Over a network share every
 // listing is a round trip, and many in flight hide the latency.
 inline constexpr int kDefaultConcurrentListings = 32;
+// How long one listing may take before the walk goes on without it.
+inline constexpr std::chrono::seconds kDefaultListingTimeout{30};
 
 struct WalkOptions {
     int concurrentListings = kDefaultConcurrentListings;
+    std::chrono::milliseconds listingTimeout = kDefaultListingTimeout;
+    // Ends the walk at once when cancelled, from any thread; null: none.
+    WalkCancel* cancel = nullptr;
     // Told the number of directories found so far, after each level, on the
     // thread that walks.
     std::function<void(int found)> progress;
@@ -48,7 +79,9 @@ struct GeneratedList {
 // display order), the root itself left out; then `retained`, and repeats
 // removed. Retained entries are never cut off by the limit: the walk stops
 // early instead. The result does not depend on how many directories are
-// listed at once.
+// listed at once. A start folder that cannot be listed, or a cancel, gives
+// no entries (the report says which); the walk never waits for a listing
+// beyond its time, nor for one at all once cancelled.
 GeneratedList walkTree(const std::string& root, const std::vector<std::string>& retained,
                        const DirectoryLister& lister, const WalkOptions& options = {});
 

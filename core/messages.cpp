@@ -132,15 +132,39 @@ std::vector<std::string> Messages::walkNotices(const GenerationReport& report) c
         notices.push_back(substitute(
             translate("Messages", "Die Liste ist unvollständig: die Höchstzahl von %1 Einträgen wurde erreicht."),
             {std::to_string(PathList::kMaxEntries)}));
-    if (report.unreadable == 1)
+    const auto count = [](const std::vector<std::string>& paths) { return std::to_string(paths.size()); };
+    if (report.unreadable.size() == 1)
         notices.push_back(translate(
-            "Messages", "1 Verzeichnis konnte nicht gelesen werden; seine Unterverzeichnisse fehlen in der Liste."));
-    else if (report.unreadable > 1)
+            "Messages", "1 Verzeichnis konnte nicht gelesen werden; seine Unterverzeichnisse fehlen in der Liste.") +
+                          firstEntries(report.unreadable));
+    else if (report.unreadable.size() > 1)
         notices.push_back(substitute(translate("Messages", "%1 Verzeichnisse konnten nicht gelesen werden; ihre "
                                                            "Unterverzeichnisse fehlen in der Liste."),
-                                     {std::to_string(report.unreadable)}));
-    if (report.withLineBreaks > 0)
-        notices.push_back(substitute(translate("Messages", "%1 Verzeichnis(se) mit einem Zeilenumbruch im Namen können "
+                                     {count(report.unreadable)}) +
+                          firstEntries(report.unreadable));
+    if (!report.timedOut.empty())
+        notices.push_back(substitute(
+            report.timedOut.size() == 1
+                ? translate("Messages", "1 Verzeichnis hat nicht binnen %2 s geantwortet und wurde übergangen; seine "
+                                        "Unterverzeichnisse fehlen in der Liste:%3")
+                : translate("Messages", "%1 Verzeichnisse haben nicht binnen %2 s geantwortet und wurden übergangen; "
+                                        "ihre Unterverzeichnisse fehlen in der Liste:%3"),
+            {count(report.timedOut), std::to_string(report.timeoutSeconds), firstEntries(report.timedOut)}));
+    if (!report.vanished.empty())
+        notices.push_back(substitute(
+            report.vanished.size() == 1
+                ? translate("Messages", "1 Verzeichnis ist während der Suche verschwunden (gelöscht, umbenannt, oder "
+                                        "sein Laufwerk wurde getrennt); es steht in der Liste, seine "
+                                        "Unterverzeichnisse fehlen:%2")
+                : translate("Messages", "%1 Verzeichnisse sind während der Suche verschwunden (gelöscht, umbenannt, "
+                                        "oder ihr Laufwerk wurde getrennt); sie stehen in der Liste, ihre "
+                                        "Unterverzeichnisse fehlen:%2"),
+            {count(report.vanished), firstEntries(report.vanished)}));
+    if (report.withLineBreaks == 1)
+        notices.push_back(translate("Messages", "1 Verzeichnis mit einem Zeilenumbruch im Namen kann nicht in die Liste "
+                                                "übernommen werden; es fehlt samt seinen Unterverzeichnissen."));
+    else if (report.withLineBreaks > 1)
+        notices.push_back(substitute(translate("Messages", "%1 Verzeichnisse mit einem Zeilenumbruch im Namen können "
                                                            "nicht in die Liste übernommen werden; sie fehlen samt ihren "
                                                            "Unterverzeichnissen."),
                                      {std::to_string(report.withLineBreaks)}));
@@ -400,6 +424,37 @@ std::string Messages::startFolderMissing(const std::string& path) const
 {
     return substitute(translate("Messages", "Das Startverzeichnis \"%1\" existiert nicht oder ist kein Verzeichnis."),
                       {path});
+}
+
+std::string Messages::startFolderUnreadable(const std::string& path, const GenerationReport& report) const
+{
+    std::string reason;
+    if (report.rootStatus == DirectoryListing::Status::TimedOut)
+        reason = substitute(translate("Messages", "Es hat nicht innerhalb von %1 Sekunden geantwortet."),
+                            {std::to_string(report.timeoutSeconds)});
+    else if (report.rootStatus == DirectoryListing::Status::NotADirectory)
+        reason = translate("Messages", "Es existiert nicht mehr, oder es ist kein Verzeichnis.");
+    else if (report.rootError && report.rootError->kind == FileError::Kind::AccessDenied)
+        reason = translate("Messages", "Keine Berechtigung, es zu lesen") +
+                 (report.rootError->systemCode != 0
+                      ? substitute(translate("Messages", " (Fehlercode %1)"), {std::to_string(report.rootError->systemCode)})
+                      : std::string()) +
+                 '.';
+    else
+        reason = fileErrorReason(report.rootError.value_or(FileError{}));
+    return substitute(translate("Messages", "Das Startverzeichnis \"%1\" konnte nicht gelesen werden. %2\nEs wurde "
+                                            "keine Liste erstellt; die bisherige Liste bleibt, wie sie war."),
+                      {path, reason});
+}
+
+std::string Messages::walkCancelled() const
+{
+    return translate("Messages", "Listenerstellung abgebrochen");
+}
+
+std::string Messages::listNotMade() const
+{
+    return translate("Messages", "Liste nicht erstellt");
 }
 
 std::string Messages::standardOutputFailed() const

@@ -79,6 +79,12 @@ public:
     std::string writtenAsShortNames(const std::vector<std::string>& entries, unsigned codePage) const;
     std::string leftOutOfListFile(const std::vector<std::string>& entries, unsigned codePage) const;
 
+    // A walk whose start folder could not be listed, with the reason.
+    std::string startFolderUnreadable(const std::string& path, const GenerationReport& report) const;
+    // The status line after a cancelled walk, and after one that made no list.
+    std::string walkCancelled() const;
+    std::string listNotMade() const;
+
     // The command-line tool's start folder and its standard output.
     std::string startFolderMissing(const std::string& path) const;
     std::string standardOutputFailed() const;

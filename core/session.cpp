@@ -305,6 +305,8 @@ GenerationReport Session::generate(bool keepExisting, Dialogs& dialogs, const Wa
     if (busy_)
         return {};
     const Operation operation(*this);
+    // A walk that ends without a list leaves the list as it was.
+    const PathList before = list_;
     std::vector<std::string> retained;
     if (keepExisting)
         retained = list_.entries();
@@ -313,21 +315,48 @@ GenerationReport Session::generate(bool keepExisting, Dialogs& dialogs, const Wa
     // this, announces it.
     struct IdleAtTheEnd {
         bool& busy;
-        ~IdleAtTheEnd() { busy = false; }
+        WalkCancel*& cancel;
+        ~IdleAtTheEnd() { busy = false, cancel = nullptr; }
     };
+    WalkOptions walkOptions = options;
+    if (!walkOptions.cancel) {
+        ownCancel_.reset();
+        walkOptions.cancel = &ownCancel_;
+    }
     busy_ = true;
-    const IdleAtTheEnd idle{busy_};
+    activeCancel_ = walkOptions.cancel;
+    const IdleAtTheEnd idle{busy_, activeCancel_};
     announce();
 
     const std::string root = folders_.startDirectory;
-    const auto walk = [&] { return walkTree(root, retained, *services_.lister, options); };
+    const auto walk = [&] { return walkTree(root, retained, *services_.lister, walkOptions); };
     GeneratedList result = run ? run(walk) : walk();
+    if (result.report.outcome != GenerationReport::Outcome::Listed) {
+        list_.assign(before.entries());
+        for (int i = 0; i < before.count(); ++i)
+            if (before.isSelected(i))
+                list_.setSelected(i, true);
+        list_.setCurrentIndex(before.currentIndex());
+        if (result.report.outcome == GenerationReport::Outcome::Cancelled) {
+            setStatus(messages_.walkCancelled());
+        } else {
+            setStatus(messages_.listNotMade());
+            warn(dialogs, messages_.startFolderUnreadable(root, result.report));
+        }
+        return result.report;
+    }
     list_.assign(std::move(result.entries));
 
     setStatus(messages_.total(result.report.total));
     for (const std::string& notice : messages_.walkNotices(result.report))
         tell(dialogs, notice);
     return result.report;
+}
+
+void Session::cancelWalk()
+{
+    if (busy_ && activeCancel_)
+        activeCancel_->cancel();
 }
 
 void Session::reportWalkProgress(int directoriesFound)

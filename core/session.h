@@ -72,7 +72,8 @@ struct SessionServices {
 // line, with every operation a user can trigger. Front ends show this
 // state, hear of every change as a SessionListener, and forward the
 // user's actions; questions and notices go through the Dialogs they pass.
-// While a walk runs the session is busy: front ends let nothing act then.
+// While a walk runs the session is busy: front ends let nothing act then
+// but a cancel of the walk.
 class Session {
 public:
     explicit Session(SessionServices services);
@@ -93,8 +94,11 @@ public:
     NameForm nameForm() const { return nameForm_; }
     // The single-path box: its text stays while the box is hidden.
     const std::string& singlePath() const { return singlePath_; }
-    // A walk is running.
+    // A walk is running, start-up checks the stored folders, or the window
+    // writes a list file.
     bool busy() const { return busy_; }
+    // A walk is running, the one thing that can be cancelled.
+    bool walking() const { return activeCancel_ != nullptr; }
     // The texts in the user's language.
     const Messages& messages() const { return messages_; }
 
@@ -139,12 +143,19 @@ public:
     // "2. Liste erstellen": asks whether an existing list goes (No keeps its
     // entries after the new ones), walks the start directory and reports.
     // Busy from the walk's start until its notices have been shown.
+    // Walks end with the list or with one of these: the start folder could
+    // not be listed (the user is told why) or the walk was cancelled. Either
+    // way the list stays as it was before, also when the user had agreed to
+    // delete it. A walk given a cancel of its own in the options stops on
+    // that, else on cancelWalk().
     GenerationReport generate(Dialogs& dialogs, const WalkOptions& options = {}, const WalkRunner& run = {});
     // The same without the question.
     GenerationReport generate(bool keepExisting, Dialogs& dialogs, const WalkOptions& options = {},
                               const WalkRunner& run = {});
     // While the walk runs: the status line tells how far it got.
     void reportWalkProgress(int directoriesFound);
+    // Stops the walk that runs, at once; nothing otherwise.
+    void cancelWalk();
 
     // A click on an entry: it becomes current, the status line tells
     // whether it exists, and its text goes into the single-path box.
@@ -315,6 +326,8 @@ private:
     NameForm nameForm_ = NameForm::Long;
     bool busy_ = false;
     WriteRunner writeRunner_;
+    WalkCancel ownCancel_;
+    WalkCancel* activeCancel_ = nullptr;  // the running walk's
     StoredFolders folders_;
 };
 

@@ -9,8 +9,14 @@ namespace dirnal {
 
 SessionServices NativeServices::forSession(const TextCatalog* texts)
 {
-    return {&lister_, settings_, &files_, &platformDrives(), ShortPathName, LongPathName, nativePathStyle(), texts,
+    return {&nativeLister(), settings_, &files_, &platformDrives(), ShortPathName, LongPathName, nativePathStyle(), texts,
             documentsDirectory()};
+}
+
+const NativeDirectoryLister& nativeLister()
+{
+    static const NativeDirectoryLister* const lister = new NativeDirectoryLister;
+    return *lister;
 }
 
 std::string workingDirectory()

@@ -22,10 +22,14 @@ public:
     SessionServices forSession(const TextCatalog* texts = nullptr);
 
 private:
-    NativeDirectoryLister lister_;
     NativeFileStorage files_;
     SettingsStore* settings_;
 };
+
+// The file system as the process lists it. It is never destroyed: a
+// listing that the system does not release is left behind by the walk and
+// may return into it while the process ends.
+const NativeDirectoryLister& nativeLister();
 
 // The folder the program was started in, in the form a directory panel
 // shows it; the root of the settings' default drive when it is gone.

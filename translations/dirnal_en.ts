@@ -206,6 +206,14 @@
         <source>Wählen Sie hier das Haupt-Verzeichnis deren Unterverzeichnisse in die Datei dirnal.lst eingetragen werden sollen !</source>
         <translation>Choose the main directory here whose subdirectories are to be entered in the file dirnal.lst !</translation>
     </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Listenerstellung abbrechen (Esc)</source>
+        <translation>Cancel making the list (Esc)</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>
@@ -307,10 +315,6 @@ The author accepts no liability for damage from its use.
     <message>
         <source>%1 Verzeichnisse konnten nicht gelesen werden; ihre Unterverzeichnisse fehlen in der Liste.</source>
         <translation>%1 directories could not be read; their subdirectories are missing from the list.</translation>
-    </message>
-    <message>
-        <source>%1 Verzeichnis(se) mit einem Zeilenumbruch im Namen können nicht in die Liste übernommen werden; sie fehlen samt ihren Unterverzeichnissen.</source>
-        <translation>%1 directory(ies) with a line break in the name cannot be taken into the list; they are missing together with their subdirectories.</translation>
     </message>
     <message>
         <source>Zuerst Datei auswählen !</source>
@@ -557,6 +561,56 @@ To leave the file as it is: %2</translation>
     <message>
         <source>Relative Einträge wurden unter %1 gesucht, dem Ordner der Datei.</source>
         <translation>Relative entries were looked for in %1, the file&apos;s folder.</translation>
+    </message>
+    <message>
+        <source>Es hat nicht innerhalb von %1 Sekunden geantwortet.</source>
+        <translation>It did not answer within %1 seconds.</translation>
+    </message>
+    <message>
+        <source>Es existiert nicht mehr, oder es ist kein Verzeichnis.</source>
+        <translation>It no longer exists, or it is not a directory.</translation>
+    </message>
+    <message>
+        <source>Keine Berechtigung, es zu lesen</source>
+        <translation>No permission to read it</translation>
+    </message>
+    <message>
+        <source>Das Startverzeichnis &quot;%1&quot; konnte nicht gelesen werden. %2
+Es wurde keine Liste erstellt; die bisherige Liste bleibt, wie sie war.</source>
+        <translation>The start directory &quot;%1&quot; could not be read. %2
+No list was made; the list stays as it was.</translation>
+    </message>
+    <message>
+        <source>Listenerstellung abgebrochen</source>
+        <translation>Making the list cancelled</translation>
+    </message>
+    <message>
+        <source>Liste nicht erstellt</source>
+        <translation>List not made</translation>
+    </message>
+    <message>
+        <source>1 Verzeichnis hat nicht binnen %2 s geantwortet und wurde übergangen; seine Unterverzeichnisse fehlen in der Liste:%3</source>
+        <translation>1 directory did not answer within %2 s and was passed over; its subdirectories are missing from the list:%3</translation>
+    </message>
+    <message>
+        <source>%1 Verzeichnisse haben nicht binnen %2 s geantwortet und wurden übergangen; ihre Unterverzeichnisse fehlen in der Liste:%3</source>
+        <translation>%1 directories did not answer within %2 s and were passed over; their subdirectories are missing from the list:%3</translation>
+    </message>
+    <message>
+        <source>1 Verzeichnis ist während der Suche verschwunden (gelöscht, umbenannt, oder sein Laufwerk wurde getrennt); es steht in der Liste, seine Unterverzeichnisse fehlen:%2</source>
+        <translation>1 directory vanished during the search (deleted, renamed, or its drive was disconnected); it is in the list, its subdirectories are missing:%2</translation>
+    </message>
+    <message>
+        <source>%1 Verzeichnisse sind während der Suche verschwunden (gelöscht, umbenannt, oder ihr Laufwerk wurde getrennt); sie stehen in der Liste, ihre Unterverzeichnisse fehlen:%2</source>
+        <translation>%1 directories vanished during the search (deleted, renamed, or their drive was disconnected); they are in the list, their subdirectories are missing:%2</translation>
+    </message>
+    <message>
+        <source>1 Verzeichnis mit einem Zeilenumbruch im Namen kann nicht in die Liste übernommen werden; es fehlt samt seinen Unterverzeichnissen.</source>
+        <translation>1 directory with a line break in its name cannot be taken into the list; it is missing with its subdirectories.</translation>
+    </message>
+    <message>
+        <source>%1 Verzeichnisse mit einem Zeilenumbruch im Namen können nicht in die Liste übernommen werden; sie fehlen samt ihren Unterverzeichnissen.</source>
+        <translation>%1 directories with a line break in their names cannot be taken into the list; they are missing with their subdirectories.</translation>
     </message>
     <message>
         <source>%1 (wird geprüft …)</source>

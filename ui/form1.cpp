@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QLineEdit>
 #include <QScreen>
+#include <QShortcut>
 #include <QTimer>
 
 #include <algorithm>
@@ -33,6 +34,20 @@ QString nameFormButtonName(bool toShort)
                                                  : QT_TRANSLATE_NOOP("AccessibleNames", "WIN: Pfade in lange Namen umwandeln"));
 }
 
+// Enables or disables every control below `root` but `kept`, which stays as
+// it is, as do the frames that hold it.
+void setEnabledAllBut(QWidget* root, const QWidget* kept, bool enabled)
+{
+    for (QWidget* child : root->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (child == kept)
+            continue;
+        if (child->isAncestorOf(kept))
+            setEnabledAllBut(child, kept, enabled);
+        else
+            child->setEnabled(enabled);
+    }
+}
+
 SessionServices inLanguage(SessionServices services, const TextCatalog& texts)
 {
     services.texts = &texts;
@@ -52,6 +67,8 @@ Form1::Form1(Form1Services services, QWidget* parent)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("dirnal.lst-Manager"));  // the product's name in every language
     ui_.List1->setSession(*session_);
+    cancelWalk_ = new QShortcut(QKeySequence(Qt::Key_Escape), this, [this] { session_->cancelWalk(); });
+    cancelWalk_->setEnabled(false);
     connectPanels();
     connectActions();
 
@@ -156,18 +173,28 @@ void Form1::busyChanged()
         focusBeforeBusy_ = focusWidget();
     // The one switch for everything that acts: every button, image button,
     // panel and the list, and the items of the two menus with their
-    // shortcuts; for the mouse, the keyboard and a screen reader alike.
-    ui_.client->setEnabled(!busy);
+    // shortcuts; for the mouse, the keyboard and a screen reader alike. Only
+    // "2. Liste erstellen" stays, as "Abbrechen", with the focus and Escape.
+    // Start-up's checks and a save cannot be cancelled: the button is off then.
+    const bool walking = session_->walking();
+    setEnabledAllBut(ui_.client, ui_.Command1, !busy);
+    ui_.Command1->setEnabled(!busy || walking);
     for (QAction* item : ui_.dateis)
         item->setEnabled(!busy);
     for (QAction* item : ui_.optionens)
         item->setEnabled(!busy);
+    ui_.Command1->setText(walking ? translated("Form1", QT_TRANSLATE_NOOP("Form1", "Abbrechen"))
+                                  : translated("Form1", QT_TRANSLATE_NOOP("Form1", "2. Liste erstellen")));
+    ui_.Command1->setToolTip(walking ? translated("Form1", QT_TRANSLATE_NOOP("Form1", "Listenerstellung abbrechen (Esc)"))
+                                     : translated("Form1", QT_TRANSLATE_NOOP("Form1", "Listenerstellung starten")));
+    cancelWalk_->setEnabled(walking);
+    if (walking)
+        ui_.Command1->setFocus(Qt::OtherFocusReason);
     if (busy)
         return;
     if (focusBeforeBusy_)
         focusBeforeBusy_->setFocus(Qt::OtherFocusReason);
-    // A close asked for meanwhile, with its offer to save the new list, once
-    // the walk's notices have been read.
+    // A close asked for meanwhile, with its offer to save the list.
     if (std::exchange(closeWhenIdle_, false))
         QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
 }
@@ -194,9 +221,11 @@ void Form1::closeEvent(QCloseEvent* event)
             std::_Exit(EXIT_SUCCESS);
         return;
     }
-    // Not in the middle of a walk: the window closes once it has ended.
+    // A close cancels the walk; the window closes once it has ended, at
+    // once, with the list as it was.
     if (session_->busy()) {
         closeWhenIdle_ = true;
+        session_->cancelWalk();
         event->ignore();
         return;
     }

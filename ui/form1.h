@@ -3,6 +3,8 @@
 #include <QMainWindow>
 #include <QPointer>
 
+class QShortcut;
+
 #include <functional>
 #include <memory>
 #include <optional>
@@ -34,7 +36,8 @@ struct Form1Services {
 
 // The main window "dirnal.lst-Manager": it shows a session's state, each
 // control bound once to the change of the session it shows, and hands the
-// user's actions to the session. While the session is busy nothing acts.
+// user's actions to the session. While the session is busy nothing acts but
+// the cancel of the walk.
 class Form1 final : public QMainWindow, private SessionListener {
     Q_OBJECT
 public:
@@ -107,6 +110,8 @@ private:
     // The user asked to close while the walk ran; done once it has ended.
     bool closeWhenIdle_ = false;
     bool writing_ = false;  // a list file is being written
+    // Escape, while a walk runs.
+    QShortcut* cancelWalk_ = nullptr;
     QPointer<QWidget> Form2_;
 };
 

@@ -45,7 +45,8 @@ void Form1::connectActions()
     const auto onClick = [this](QAbstractButton* button, auto handler) {
         connect(button, &QAbstractButton::clicked, this, handler);
     };
-    onClick(ui_.Command1, [this] { generate(); });
+    // While the walk runs it is "Abbrechen".
+    onClick(ui_.Command1, [this] { session_->busy() ? session_->cancelWalk() : generate(); });
     connect(ui_.txt_einzelpfad, &QLineEdit::textEdited, this,
             [this](const QString& text) { session_->typeSinglePath(text.toStdString()); });
     onClick(ui_.cmd_deletethis, [this] { session_->selectBySearchText(ui_.txt_find->text().toStdString()); });

@@ -15,6 +15,7 @@
 
 #include "core/path_style.h"
 #include "platform/dir_exists.h"
+#include "platform/posix/errno_error.h"
 
 namespace dirnal {
 
@@ -122,7 +123,7 @@ DirectoryListing PosixDirectoryLister::list(const std::string& directory) const
 }
 
 void PosixDirectoryLister::listChildren(const std::string& parent, std::span<const std::string> children,
-                                        std::span<DirectoryListing> listings) const
+                                        const ChildListed& listed) const
 {
     // Opening each child relative to its parent spares the kernel walking
     // the whole path again for every one of them.
@@ -132,12 +133,15 @@ void PosixDirectoryLister::listChildren(const std::string& parent, std::span<con
     for (std::size_t i = 0; i < children.size(); ++i) {
         const std::string& child = children[i];
         const std::size_t slash = child.find_last_of('/');
+        DirectoryListing listing;
         if (parentFd < 0 || slash == std::string::npos || child.find('\0') != std::string::npos) {
-            listings[i] = list(child);
-            continue;
+            listing = list(child);
+        } else {
+            const std::string name = child.substr(slash + 1);
+            listing = listOpened(::openat(parentFd, name.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC), child);
         }
-        const std::string name = child.substr(slash + 1);
-        listings[i] = listOpened(::openat(parentFd, name.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC), child);
+        if (!listed(i, std::move(listing)))
+            break;
     }
     if (parentFd >= 0)
         ::close(parentFd);
@@ -154,13 +158,16 @@ DirectoryListing PosixDirectoryLister::listOpened(int fd, const std::string& dir
         const int code = errno;
         const bool nothingThere = (code == ENOENT || code == ENOTDIR) && !DirExists(directory);
         listing.status = nothingThere ? DirectoryListing::Status::NotADirectory : DirectoryListing::Status::Unreadable;
+        listing.error = posix::errorFrom(code, FileError::Kind::MissingDirectory);
         return listing;
     }
     std::vector<FoundSubdirectory> found;
     const bool complete = readSubdirectories(fd, found);
+    const int code = errno;
     ::close(fd);
     if (!complete) {
         listing.status = DirectoryListing::Status::Unreadable;
+        listing.error = posix::errorFrom(code, FileError::Kind::MissingDirectory);
         return listing;
     }
 

@@ -17,7 +17,7 @@ public:
     DirectoryListing list(const std::string& directory) const override;
     std::optional<DirectoryIdentity> identityOf(const std::string& directory) const override;
     void listChildren(const std::string& parent, std::span<const std::string> children,
-                      std::span<DirectoryListing> listings) const override;
+                      const ChildListed& listed) const override;
 
 private:
     // Lists the directory open at fd (closed afterwards); a failed open

@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <bcrypt.h>
 
+#include <atomic>
 #include <random>
 
 namespace dirnal::win32 {
@@ -10,12 +11,14 @@ namespace dirnal::win32 {
 namespace {
 
 HANDLE spanEnded = nullptr;
+std::atomic<bool> eventDeferred{false};
 
 // Runs in a thread of its own: it holds the event until the span is over;
 // FALSE then hands it on to the next handler, in the end the one that
 // ends the program.
 BOOL WINAPI waitForTheSpan(DWORD)
 {
+    eventDeferred = true;
     ::WaitForSingleObject(spanEnded, INFINITE);
     return FALSE;
 }
@@ -44,6 +47,10 @@ ConsoleEventsDeferred::~ConsoleEventsDeferred()
 {
     if (spanEnded && ::SetEvent(spanEnded))
         ::SetConsoleCtrlHandler(waitForTheSpan, FALSE);
+    // The event ends the program now, as it would have at once: the main
+    // thread must not run on and end it with success meanwhile.
+    if (eventDeferred.exchange(false))
+        ::ExitProcess(STATUS_CONTROL_C_EXIT);
 }
 
 RemovedOnConsoleEvent::RemovedOnConsoleEvent(const std::wstring& path)

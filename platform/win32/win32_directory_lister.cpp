@@ -6,6 +6,7 @@
 
 #include "core/path_style.h"
 #include "platform/dir_exists.h"
+#include "platform/win32/last_error.h"
 #include "platform/win32/wide.h"
 
 namespace dirnal {
@@ -59,8 +60,11 @@ DirectoryListing Win32DirectoryLister::list(const std::string& directory) const
     const HANDLE search = ::FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &found, FindExSearchLimitToDirectories,
                                              nullptr, FIND_FIRST_EX_LARGE_FETCH);
     if (search == INVALID_HANDLE_VALUE) {
-        listing.status = ::GetLastError() == ERROR_FILE_NOT_FOUND ? DirectoryListing::Status::Listed
-                                                                  : DirectoryListing::Status::Unreadable;
+        const DWORD code = ::GetLastError();
+        listing.status = code == ERROR_FILE_NOT_FOUND ? DirectoryListing::Status::Listed
+                                                      : DirectoryListing::Status::Unreadable;
+        if (code != ERROR_FILE_NOT_FOUND)
+            listing.error = win32::errorFrom(code);
         return listing;
     }
     std::vector<FoundSubdirectory> names;
@@ -78,6 +82,7 @@ DirectoryListing Win32DirectoryLister::list(const std::string& directory) const
     ::FindClose(search);
     if (ended != ERROR_NO_MORE_FILES) {
         listing.status = DirectoryListing::Status::Unreadable;
+        listing.error = win32::errorFrom(ended);
         return listing;
     }
 

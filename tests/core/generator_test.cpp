@@ -5,6 +5,7 @@
 #include <atomic>
 #include <random>
 #include <set>
+#include <thread>
 #include <tuple>
 
 #include "core/generator.h"
@@ -20,22 +21,23 @@ using Status = DirectoryListing::Status;
 TEST(Generator, WalksLevelByLevelInDisplayOrderAndKeepsRetainedEntriesAfterwards)
 {
     // what, tree, root, retained, list, total, unreadable
-    const std::tuple<const char*, Entries, std::string, Entries, Entries, int, int> cases[] = {
+    const std::tuple<const char*, Entries, std::string, Entries, Entries, int, std::size_t> cases[] = {
         {"every entry expanded in queue order",
          {"C:\\r\\b", "C:\\r\\A", "C:\\r\\A\\z", "C:\\r\\A\\y", "C:\\r\\b\\x", "C:\\r\\A\\y\\deep"}, "C:\\r", {},
          {"C:\\r\\A", "C:\\r\\b", "C:\\r\\A\\y", "C:\\r\\A\\z", "C:\\r\\b\\x", "C:\\r\\A\\y\\deep"}, 6, 0},
         {"retained after the new ones, repeats removed, empty and mapkey entries kept", {"C:\\r\\B"}, "C:\\r",
          {"C:\\r\\A", "C:\\r\\B", "", "mapkey a", "", "mapkey a", "C:\\r\\A"},
          {"C:\\r\\B", "C:\\r\\A", "", "mapkey a", "", "mapkey a"}, 1, 0},
-        {"an unreadable root gives nothing but is reported", {"C:\\x\\locked", "C:\\x\\locked\\a"},
-         "C:\\x\\locked", {"kept"}, {"kept"}, 0, 1},
+        {"an unreadable root gives no list, not even the retained entries", {"C:\\x\\locked", "C:\\x\\locked\\a"},
+         "C:\\x\\locked", {"kept"}, {}, 0, 0},
     };
     for (const auto& [what, paths, root, retained, list, total, unreadable] : cases) {
         FakeLister fs;
         fs.addPaths(paths);
         fs.makeUnreadable("C:\\x\\locked");
         const auto [entries, report] = walkTree(root, retained, fs);
-        EXPECT_EQ(std::tuple(entries, report.total, report.unreadable), std::tuple(list, total, unreadable)) << what;
+        EXPECT_EQ(std::tuple(entries, report.total, report.unreadable.size()), std::tuple(list, total, unreadable)) << what;
+        EXPECT_EQ(report.outcome == GenerationReport::Outcome::RootUnreadable, root == "C:\\x\\locked") << what;
         EXPECT_EQ(fs.listings(), total + 1) << what << ": the root and each directory found, once";
     }
 }
@@ -62,14 +64,14 @@ struct ChangingLister final : DirectoryLister {
     {
         if (listed++ == 0 || !(vanish.contains(directory) || lock.contains(directory)))
             return tree.list(directory);
-        return {lock.contains(directory) ? Status::Unreadable : Status::NotADirectory, {}, {}, {}};
+        return {lock.contains(directory) ? Status::Unreadable : Status::NotADirectory, {}, {}, {}, {}};
     }
     const FakeLister& tree;
     const std::set<std::string> vanish, lock;
     mutable std::atomic<int> listed{0};
 };
 
-TEST(Faults, DirectoriesThatVanishOrLockDuringTheWalkStayUnexpanded)
+TEST(Faults, DirectoriesThatVanishOrLockDuringTheWalkStayUnexpandedAndAreReported)
 {
     FakeLister tree(PathStyle::Posix);
     for (const std::string a : {"/r/a", "/r/b", "/r/c"})
@@ -77,9 +79,35 @@ TEST(Faults, DirectoriesThatVanishOrLockDuringTheWalkStayUnexpanded)
     for (int pool : {1, 16}) {
         const ChangingLister changing(tree, {"/r/b", "/r/c/y"}, {"/r/a/x"});
         const auto [entries, report] = walkTree("/r", {}, changing, {.concurrentListings = pool, .progress = {}});
-        EXPECT_EQ(std::pair(entries, report.unreadable), std::pair(Entries{"/r/a", "/r/b", "/r/c", "/r/a/x", "/r/a/y",
-                  "/r/c/x", "/r/c/y", "/r/a/y/leaf", "/r/c/x/leaf"}, 1)) << pool;
+        EXPECT_EQ(std::tuple(entries, report.unreadable, report.vanished, report.incomplete()),
+                  std::tuple(Entries{"/r/a", "/r/b", "/r/c", "/r/a/x", "/r/a/y", "/r/c/x", "/r/c/y", "/r/a/y/leaf",
+                                     "/r/c/x/leaf"}, Entries{"/r/a/x"}, Entries{"/r/b", "/r/c/y"}, true)) << pool;
     }
+}
+
+TEST(Faults, AListingThatDoesNotAnswerIsPassedOverInItsTimeAndACancelEndsTheWalkWhileOneHangs)
+{
+    FakeLister tree(PathStyle::Posix);
+    tree.addPaths({"/r/a", "/r/a/x", "/r/b", "/r/b/y", "/r/c", "/r/c/z"});
+    for (const std::string hung : {"/r/b", "/r"}) {
+        testing::HeldLister held(tree);
+        held.hold(hung);  // held until the walk is over: only a timeout ends its listing
+        const auto [entries, report] = walkTree("/r", {}, held, {.concurrentListings = 1, .listingTimeout =
+                                                std::chrono::milliseconds(50), .cancel = nullptr, .progress = {}});
+        if (hung == "/r")
+            EXPECT_TRUE(report.outcome == GenerationReport::Outcome::RootUnreadable && entries.empty() &&
+                        report.rootStatus == Status::TimedOut);
+        else  // listed with its siblings in one go, which the others finish
+            EXPECT_EQ(std::tuple(entries, report.timedOut, report.incomplete()),
+                      std::tuple(Entries{"/r/a", "/r/b", "/r/c", "/r/a/x", "/r/c/z"}, Entries{"/r/b"}, true));
+    }
+    testing::HeldLister held(tree);
+    held.hold("/r/c");
+    WalkCancel cancel;
+    std::thread user([&] { held.reached().wait(), cancel.cancel(); });
+    const GeneratedList cancelled = walkTree("/r", {"kept"}, held, {.cancel = &cancel, .progress = {}});
+    user.join();
+    EXPECT_TRUE(cancelled.report.outcome == GenerationReport::Outcome::Cancelled && cancelled.entries.empty());
 }
 
 // What a walk from /r gives, listing this many directories at once; its progress grows level by level to the total.

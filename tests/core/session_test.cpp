@@ -210,12 +210,32 @@ TEST_F(SessionTest, WhileTheWalkRunsTheSessionIsBusyAndNeitherWalksAgainNorSaves
     session.removeListener(recorder);
     EXPECT_EQ(dialogs.questions, Entries{"Wollen Sie die bestehende Liste löschen ?"});  // No: the old list stays
     EXPECT_TRUE(!session.busy() && entries() == (Entries{"/r/a", "/r/b", "/old"}) && session.status() == "Total: 2");
-    EXPECT_EQ(dialogs.notices, Messages().walkNotices({2, 1, 0, 1, false}));
+    GenerationReport walked;
+    walked.total = 2, walked.unreadable = {"/r/b"}, walked.withLineBreaks = 1;
+    EXPECT_EQ(dialogs.notices, Messages().walkNotices(walked));
     EXPECT_EQ(files.files["/in/dirnal.lst"], "/old\r\n") << "not saved during the walk";
-    // The limit comes first; one unreadable folder is worded apart; a placeholder without its value stays.
-    EXPECT_NE(Messages().walkNotices({9, 3, 0, 2, true}).at(0).find("32767"), std::string::npos);
-    EXPECT_TRUE(Messages().walkNotices({9, 1, 0, 0, false}).at(0).starts_with("1 Verzeichnis konnte") &&
-                substitute("%1 und %2, %3", {"a", "b"}) == "a und b, %3");
+    // The limit comes first; one unreadable folder is worded apart and named; a placeholder without its value stays.
+    walked.limitReached = true;
+    EXPECT_NE(Messages().walkNotices(walked).at(0).find("32767"), std::string::npos);
+    EXPECT_TRUE(Messages().walkNotices(walked).at(1) == "1 Verzeichnis konnte nicht gelesen werden; seine "
+                "Unterverzeichnisse fehlen in der Liste.\n/r/b" && substitute("%1 und %2, %3", {"a", "b"}) == "a und b, %3");
+
+    // A start folder that cannot be read, or a cancel, leaves the list as it was, also after Yes to deleting it.
+    fs.makeUnreadable("/r");
+    for (const bool cancel : {false, true}) {
+        if (cancel)
+            session.setFolder(StoredFolder::StartDirectory, "/r/a");
+        dialogs.answers = {true}, dialogs.errors.clear();
+        const GenerationReport report = session.generate(dialogs, {}, [&](const std::function<GeneratedList()>& walk) {
+            if (cancel)
+                session.cancelWalk();
+            return walk();
+        });
+        EXPECT_TRUE(entries() == (Entries{"/r/a", "/r/b", "/old"}) && !session.busy());
+        EXPECT_EQ(std::pair(session.status(), dialogs.errors),
+                  cancel ? std::pair(Messages().walkCancelled(), Entries{})
+                         : std::pair(Messages().listNotMade(), Entries{Messages().startFolderUnreadable("/r", report)}));
+    }
 }
 
 TEST_F(SessionTest, SearchSelectsCaseSensitivelyDeleteBlanksOnlyOnceClickedAndTheSinglePathBoxTakesAFind)

@@ -5,8 +5,11 @@
 #include <functional>
 #include <future>
 #include <map>
+#include <mutex>
 #include <set>
 #include <string>
+#include <thread>
+#include <utility>
 #include <vector>
 
 #include "core/directory_lister.h"
@@ -57,7 +60,7 @@ public:
         const auto found = children_.find(real);
         if (found == children_.end() || unreadable_.contains(real))
             return {found == children_.end() ? DirectoryListing::Status::NotADirectory
-                                             : DirectoryListing::Status::Unreadable, {}, {}, {}};
+                                             : DirectoryListing::Status::Unreadable, {}, {}, {}, {}};
         std::vector<FoundSubdirectory> names;
         for (const std::string& name : found->second)
             names.push_back({name, links_.contains(joinPath(real, name, style_))});
@@ -89,24 +92,62 @@ private:
 };
 
 // Another lister's directories, but the listing of one of them waits until released: a walk from there is held.
+// Going, it releases the listing and waits for it to return, as a walk leaves it behind.
 class HeldLister final : public DirectoryLister {
 public:
-    explicit HeldLister(const DirectoryLister& lister) : lister_(lister), released_(release_.get_future().share()) {}
-    void hold(std::string directory) { held_ = std::move(directory); }
-    void release() { release_.set_value(); }
+    explicit HeldLister(const DirectoryLister& lister) : lister_(lister) {}
+    ~HeldLister() override
+    {
+        release();
+        while (inside_ > 0)
+            std::this_thread::yield();
+    }
+    void hold(std::string directory)
+    {
+        const std::lock_guard lock(mutex_);
+        held_ = std::move(directory);
+        release_ = {};
+        released_ = release_.get_future().share();
+        releasedOnce_ = false;
+    }
+    void release()
+    {
+        const std::lock_guard lock(mutex_);
+        if (!std::exchange(releasedOnce_, true))
+            release_.set_value();
+    }
+    // Ready once a held listing has begun.
+    std::shared_future<void> reached() const { return reached_; }
     bool dirExists(const std::string& path) const override { return lister_.dirExists(path); }
     DirectoryListing list(const std::string& directory) const override
     {
-        if (directory == held_)  // a test that fails before it releases the walk does not hang
-            released_.wait_for(std::chrono::seconds(10));
-        return lister_.list(directory);
+        ++inside_;
+        std::shared_future<void> released;
+        {
+            const std::lock_guard lock(mutex_);
+            if (directory == held_)
+                released = released_;
+        }
+        if (released.valid()) {
+            std::call_once(reachedOnce_, [this] { reach_.set_value(); });
+            released.wait_for(std::chrono::seconds(10));  // a test that fails before it releases the walk does not hang
+        }
+        DirectoryListing listing = lister_.list(directory);
+        --inside_;
+        return listing;
     }
 
 private:
     const DirectoryLister& lister_;
+    mutable std::mutex mutex_;
     std::string held_;
     std::promise<void> release_;
     std::shared_future<void> released_;
+    bool releasedOnce_ = true;
+    mutable std::promise<void> reach_;
+    std::shared_future<void> reached_ = reach_.get_future().share();
+    mutable std::once_flag reachedOnce_;
+    mutable std::atomic<int> inside_{0};
 };
 
 }  // namespace dirnal::testing

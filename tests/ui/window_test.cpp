@@ -136,7 +136,8 @@ TEST_F(WindowTest, ASaveThatWaitsKeepsTheWindowGoingSaysSoAndAClosingStoresTheSe
     fill({"a"});
     duringWalk.steps = [&] {
         EXPECT_EQ(text("lblStatus"), Messages().savingWaitsForDrive());
-        EXPECT_FALSE(find("img_save")->isEnabled() || find<QAction>("dateis_1")->isEnabled());
+        EXPECT_FALSE(find("img_save")->isEnabled() || find<QAction>("dateis_1")->isEnabled() ||
+                     find("Command1")->isEnabled());
         settings.written.clear();
         form->close();
         EXPECT_TRUE(ended && settings.written.size() == 5) << "the settings stored, the program ended";
@@ -146,26 +147,41 @@ TEST_F(WindowTest, ASaveThatWaitsKeepsTheWindowGoingSaysSoAndAClosingStoresTheSe
     EXPECT_TRUE(ended && files.files[text("lbl_file")] == "a\r\n" && text("lblStatus") == Messages().fileSavedStatus());
 }
 
-TEST_F(WindowTest, DuringAWalkNothingActsByAnyWayInAndACloseAskedForFollowsItWithTheSaveOffer)
+// The disk, but while locked the start folder cannot be read.
+struct LockableDisk final : DirectoryLister {
+    LockableDisk(const DirectoryLister& d, std::string r) : disk(d), root(std::move(r)) {}
+    bool dirExists(const std::string& path) const override { return disk.dirExists(path); }
+    DirectoryListing list(const std::string& directory) const override
+    {
+        if (locked && directory == root)
+            return {DirectoryListing::Status::Unreadable, {}, {}, {}, FileError{FileError::Kind::AccessDenied, 13}};
+        return disk.list(directory);
+    }
+    const DirectoryLister& disk;
+    const std::string root;
+    bool locked = false;
+};
+
+TEST_F(WindowTest, DuringAWalkNothingActsButItsCancelByButtonEscapeOrCloseWhichLeavesTheListAsItWas)
 {
     tree.mkdir("root/B/x");
     tree.mkdir("root/A");
     tree.touch("dirnal.lst", "read\r\n");
     settings.values[keys::kStartDirectory] = tree.path("root");
-    testing::HeldLister held(disk);
+    LockableDisk lockable(disk, tree.path("root"));
+    testing::HeldLister held(lockable);
     services.session.lister = &held;
     open(tree.root());
     form->show();  // the walk's event loop lays the emptied list out
     fill({"old"});  // kept: the question whether to delete it is answered No
     menu("dateis_0");  // the list-file panel, open to read dirnal.lst
-    find("Command1")->setFocus();
+    find("cmd_del")->setFocus();
     held.hold(tree.path("root"));
     testing::ScreenReader reader;
     bool waiting = false;
     duringWalk.steps = [&] {
         EXPECT_TRUE(QTest::qWaitFor([&] { return text("lblStatus") == Messages().directoriesFound(0); }, 5000));
         waiting = QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::WaitCursor;
-        EXPECT_FALSE(form->close()) << "not while the walk runs";
         const int width = form->width();
         const std::function<void()> waysIn[] = {
             [&] { click("cmd_einzel"); },                                        // a program's press
@@ -181,18 +197,41 @@ TEST_F(WindowTest, DuringAWalkNothingActsByAnyWayInAndACloseAskedForFollowsItWit
         EXPECT_FALSE(shown("txt_einzelpfad") || shown("frame_start") || shown("cmd_hier"));
         EXPECT_TRUE(text("txt_find").empty() && entries().empty() && form->width() == width);
         EXPECT_EQ(dialogs.questions.size(), 1u) << "only whether to delete the old list";
+        EXPECT_TRUE(text("Command1") == "Abbrechen" && find("Command1")->isEnabled() &&
+                    form->focusWidget() == find("Command1") && reader.nameOf(find("Command1")) == "Abbrechen");
         held.release();
     };
     click("Command1");
     EXPECT_TRUE(waiting && !QApplication::overrideCursor()) << "under the wait cursor while the walk runs";
-    EXPECT_EQ(entries(), (Entries{tree.path("root/A"), tree.path("root/B"), tree.path("root/B/x"), "old"}));
+    const Entries made{tree.path("root/A"), tree.path("root/B"), tree.path("root/B/x"), "old"};
+    EXPECT_EQ(entries(), made);
     EXPECT_TRUE(rowRect("List1", 3).isValid()) << "the new list is in view";
     EXPECT_TRUE(reader.nameOf(find("lblStatus")) == "Total: 3" && reader.heard(find("lblStatus"), "Total: 3"));
     EXPECT_TRUE(find("img_save")->isEnabled() && find<QAction>("dateis_1")->isEnabled() &&
-                form->focusWidget() == find("Command1")) << "on again, and the focus back where it was";
+                form->focusWidget() == find("cmd_del") && text("Command1") == "2. Liste erstellen")
+        << "on again, and the focus back where it was";
+
+    // A start folder that cannot be read makes no list: the list stays, after Yes to deleting it too.
+    lockable.locked = true;
+    dialogs.answers = {true};
+    click("Command1");
+    EXPECT_TRUE(entries() == made && dialogs.errors.size() == 1 &&
+                dialogs.errors[0].find("Keine Berechtigung, es zu lesen (Fehlercode 13).") != std::string::npos);
+    lockable.locked = false;
+    // A listing that never answers: its walk is cancelled, after Yes to deleting the list too, and the list stays.
+    const std::function<void()> cancels[] = {[&] { click("Command1"); },
+                                             [&] { QTest::keyClick(form->windowHandle(), Qt::Key_Escape); },
+                                             [&] { EXPECT_FALSE(form->close()) << "not while the walk runs"; }};
+    for (const auto& cancel : cancels) {
+        held.hold(tree.path("root"));
+        dialogs.answers = {true};
+        duringWalk.steps = cancel;
+        click("Command1");
+        EXPECT_TRUE(entries() == made && text("lblStatus") == Messages().walkCancelled());
+    }
     EXPECT_TRUE(QTest::qWaitFor([&] { return !form->isVisible(); }, 5000)) << "closed once the walk had ended";
-    EXPECT_EQ(dialogs.questions, (Entries{Messages().deleteExistingList(), Messages().offerToSave(text("lbl_file"))}));
-    EXPECT_TRUE(dialogs.notices.empty() && dialogs.errors.empty()) << "nothing saved or read during the walk";
+    EXPECT_EQ(dialogs.questions.back(), Messages().offerToSave(text("lbl_file"))) << "to save the list as it was";
+    EXPECT_TRUE(dialogs.notices.empty() && dialogs.errors.size() == 1) << "nothing saved or read during the walk";
 }
 
 TEST_F(WindowTest, AClickedEntryIsCheckedAndEditedAndASearchKeepsWhatTheUserTypedButFindsWhatDeleteRemoves)
