@@ -66,7 +66,11 @@ int main(int argc, char* argv[])
     dirnal::NativeServices native(&settings);
     dirnal::ui::Form1 window({
         .session = native.forSession(),
-        .drives = &dirnal::mountedDrives,
+#ifdef _WIN32
+        .drives = {&dirnal::mountedDrives, {}},  // every drive letter, ready or not
+#else
+        .drives = {&dirnal::mountedDrives, &dirnal::driveAnswers},
+#endif
         .openPage = [](const std::string& page) { return dirnal::ShellExec(page, 1, "open"); },
         .documentationPage = dirnal::documentationPage(),
         .initialDirectory = dirnal::workingDirectory(),

@@ -50,6 +50,16 @@ std::string Messages::statusInitial() const
     return translate("Messages", "Status");
 }
 
+std::string Messages::checkingStoredFolders() const
+{
+    return translate("Messages", "Gespeicherte Ordner werden geprüft …");
+}
+
+std::string Messages::savingWaitsForDrive() const
+{
+    return translate("Messages", "Speichern … (wartet auf das Laufwerk)");
+}
+
 std::string Messages::entryExists() const
 {
     return translate("Messages", "ok.");
@@ -93,6 +103,16 @@ std::string Messages::readingFile() const
 std::string Messages::driveUnavailable() const
 {
     return translate("Messages", "Laufwerk nicht verfügbar !");
+}
+
+std::string Messages::driveBeingChecked(const std::string& drive) const
+{
+    return substitute(translate("Messages", "%1 (wird geprüft …)"), {drive});
+}
+
+std::string Messages::driveNotAnswering(const std::string& drive) const
+{
+    return substitute(translate("Messages", "%1 (nicht verfügbar)"), {drive});
 }
 
 std::string Messages::directoriesFound(int count) const

@@ -30,6 +30,10 @@ public:
 
     // The status line.
     std::string statusInitial() const;
+    // While start-up waits for the stored folders to answer.
+    std::string checkingStoredFolders() const;
+    // While a save waits for the list file's drive.
+    std::string savingWaitsForDrive() const;
     std::string entryExists() const;
     std::string entryMissing() const;
     std::string deleting() const;
@@ -39,6 +43,9 @@ public:
     std::string fileNotSavedStatus() const;
     std::string readingFile() const;
     std::string driveUnavailable() const;
+    // A drive's entry while it has not answered, and once it is late.
+    std::string driveBeingChecked(const std::string& drive) const;
+    std::string driveNotAnswering(const std::string& drive) const;
     std::string directoriesFound(int count) const;
     // While all entries are checked, and how many name no existing directory.
     std::string pathsChecked(std::size_t checked, std::size_t total) const;

@@ -171,38 +171,79 @@ std::optional<std::string> Session::documentsFolder() const
     return documents && services_.lister->dirExists(*documents) ? documents : std::nullopt;
 }
 
-std::vector<StoredFolder> Session::applyStoredFolders(const ApplyFolder& apply)
+std::vector<Session::StoredValue> Session::storedFolders() const
 {
-    // Each value is applied only when it still names a directory, and in
-    // this order: a panel's change handling may move what came before.
     if (!services_.settings)
         return {};
     namespace keys = settings_keys;
     const SettingsDefaults defaults = settingsDefaults(services_.style);
-    const struct {
-        StoredFolder folder;
-        const char* key;
-        const std::string& fallback;
-    } stored[] = {
-        {StoredFolder::StartDirectory, keys::kStartDirectory, defaults.directory},
-        {StoredFolder::StartDrive, keys::kStartDrive, defaults.drive},
-        {StoredFolder::ListFileDirectory, keys::kListFileDirectory, defaults.directory},
-        {StoredFolder::ListFileDrive, keys::kListFileDrive, defaults.drive},
+    const auto read = [this](const char* key, const std::string& fallback) {
+        return services_.settings->read(key, fallback);
     };
+    return {{StoredFolder::StartDirectory, read(keys::kStartDirectory, defaults.directory)},
+            {StoredFolder::StartDrive, read(keys::kStartDrive, defaults.drive)},
+            {StoredFolder::ListFileDirectory, read(keys::kListFileDirectory, defaults.directory)},
+            {StoredFolder::ListFileDrive, read(keys::kListFileDrive, defaults.drive)}};
+}
+
+std::vector<bool> Session::existing(const std::vector<std::string>& paths) const
+{
+    std::vector<bool> exist;
+    for (const std::string& path : paths)
+        exist.push_back(services_.lister->dirExists(path));
+    return exist;
+}
+
+std::vector<StoredFolder> Session::applyStoredFolders(const ApplyFolder& apply, const std::vector<bool>& exist)
+{
+    // Each value is applied only when it still names a directory, and in
+    // this order: a panel's change handling may move what came before.
     std::vector<StoredFolder> gone;
-    for (const auto& [folder, key, fallback] : stored) {
-        const std::string value = services_.settings->read(key, fallback);
-        if (services_.lister->dirExists(value))
-            applyFolder(apply, folder, value);
+    const std::vector<StoredValue> stored = storedFolders();
+    for (std::size_t i = 0; i < stored.size(); ++i) {
+        const auto& [folder, path] = stored[i];
+        if (i < exist.size() && exist[i])
+            applyFolder(apply, folder, path);
         else if (folder == StoredFolder::StartDirectory || folder == StoredFolder::ListFileDirectory)
             gone.push_back(folder);
     }
     return gone;
 }
 
+std::vector<std::string> Session::startUpChecks() const
+{
+    std::vector<std::string> paths;
+    for (const StoredValue& stored : storedFolders())
+        paths.push_back(stored.path);
+    if (services_.documents)
+        paths.push_back(*services_.documents);
+    return paths;
+}
+
 void Session::startUp(const ApplyFolder& apply, Dialogs* notices)
 {
     const Operation operation(*this);
+    completeStartUp(existing(startUpChecks()), apply, notices);
+}
+
+std::vector<std::string> Session::beginStartUp()
+{
+    const Operation operation(*this);
+    busy_ = true;
+    setStatus(messages_.checkingStoredFolders());
+    return startUpChecks();
+}
+
+void Session::finishStartUp(const std::vector<bool>& exist, const ApplyFolder& apply, Dialogs* notices)
+{
+    const Operation operation(*this);
+    busy_ = false;
+    setStatus(messages_.statusInitial());
+    completeStartUp(exist, apply, notices);
+}
+
+void Session::completeStartUp(const std::vector<bool>& exist, const ApplyFolder& apply, Dialogs* notices)
+{
     if (notices && services_.settings)
         if (const auto file = services_.settings->unusableFile())
             tell(*notices, messages_.settingsNotStored(*file));
@@ -210,10 +251,11 @@ void Session::startUp(const ApplyFolder& apply, Dialogs* notices)
     // the program was started in: on Windows the Start menu starts it in
     // its own folder, which only an administrator may write. Last, as a
     // drive applied after it would move the panel away again.
-    const std::vector<StoredFolder> gone = applyStoredFolders(apply);
-    if (const auto documents = documentsFolder())
+    const std::vector<StoredFolder> gone = applyStoredFolders(apply, exist);
+    const std::size_t documents = storedFolders().size();
+    if (services_.documents && documents < exist.size() && exist[documents])
         for (const StoredFolder folder : gone)
-            applyFolder(apply, folder, *documents);
+            applyFolder(apply, folder, *services_.documents);
     storageLocation_ = join(folders_.listFileDirectory, kListFileName);
     startPosition_ = folders_.startDirectory;
     if (notices)
@@ -239,7 +281,10 @@ void Session::restorePreviousInput(const ApplyFolder& apply)
         return;
     const Operation operation(*this);
     storageLocation_ = services_.settings->read(settings_keys::kListFile, settingsDefaults(services_.style).directory);
-    applyStoredFolders(apply);
+    std::vector<std::string> paths;
+    for (const StoredValue& stored : storedFolders())
+        paths.push_back(stored.path);
+    applyStoredFolders(apply, existing(paths));
 }
 
 // --- generating -----------------------------------------------------------
@@ -680,8 +725,23 @@ std::optional<UnheldEntries> Session::writeListFile(const std::string& path, Dia
         return std::nullopt;
     const Operation operation(*this);
     EncodedList list = listFileBytes();
-    const bool fileExisted = services_.files->isFile(path);
-    if (const auto error = services_.files->replace(path, list.bytes)) {
+    // Both ask the file's file system, which may not answer.
+    bool fileExisted = false;
+    std::optional<FileError> error;
+    const auto write = [&] {
+        fileExisted = services_.files->isFile(path);
+        error = services_.files->replace(path, list.bytes);
+    };
+    if (writeRunner_) {
+        busy_ = true;
+        setStatus(messages_.savingWaitsForDrive());
+        announce();
+        writeRunner_(write);
+        busy_ = false;
+    } else {
+        write();
+    }
+    if (error) {
         setStatus(messages_.fileNotSavedStatus());
         warn(dialogs, messages_.saveFailed(path, *error, fileExisted));
         return std::nullopt;

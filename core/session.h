@@ -103,9 +103,10 @@ public:
     NameForm nameForm() const { return nameForm_; }
     // The single-path box: its text stays while the box is hidden.
     const std::string& singlePath() const { return singlePath_; }
-    // A walk or a check of all entries is running.
+    // A walk is running, a check of all entries, start-up checks the stored
+    // folders, or the window writes a list file.
     bool busy() const { return busy_; }
-    // A walk is running, which cancelWalk() can stop; a check cannot be.
+    // A walk is running, the one thing that can be cancelled.
     bool walking() const { return activeCancel_ != nullptr; }
     // The texts in the user's language.
     const Messages& messages() const { return messages_; }
@@ -133,6 +134,13 @@ public:
     // When nothing can be stored, the notices say so; when the storage
     // location's last save was cut off, they offer to put it right.
     void startUp(const ApplyFolder& apply = {}, Dialogs* notices = nullptr);
+    // The same in two steps, for a window that checks the folders beside
+    // its event loop, as a hung mount never answers: the paths to check, in
+    // order, with the session busy until start-up ends and the status line
+    // saying what it waits for; then start-up with one answer for each
+    // path, false also for one that did not answer in time.
+    std::vector<std::string> beginStartUp();
+    void finishStartUp(const std::vector<bool>& exist, const ApplyFolder& apply = {}, Dialogs* notices = nullptr);
     // Shutdown: writes the five stored values.
     void shutDown();
     // "vorige Eingabe einstellen": the stored storage location as it stands,
@@ -216,6 +224,11 @@ public:
     // encoding cannot hold; a failure is reported and changes nothing but
     // the status line. Never while a walk runs: the list is being made then.
     std::optional<UnheldEntries> writeListFile(const std::string& path, Dialogs& dialogs);
+    // Runs a write of a list file; a window runs it beside its event loop,
+    // busy meanwhile, with the status line saying that it waits. None: the
+    // write runs right away.
+    using WriteRunner = std::function<void(const std::function<void()>& write)>;
+    void setWriteRunner(WriteRunner run) { writeRunner_ = std::move(run); }
     // Tells the user which entries went into the file by their short
     // names, and warns of those left out.
     void tellUnheldEntries(const UnheldEntries& unheld, Dialogs& dialogs);
@@ -297,9 +310,19 @@ private:
     // Makes an entry current and tells in the status line whether it exists.
     void checkEntry(int index);
     void makeCurrent(int index, bool exists);
-    // Applies the stored folders that exist and gives the panels'
-    // directories whose stored folder does not.
-    std::vector<StoredFolder> applyStoredFolders(const ApplyFolder& apply);
+    struct StoredValue {
+        StoredFolder folder;
+        std::string path;
+    };
+    // The stored folders as the settings hold them, in the order they are applied.
+    std::vector<StoredValue> storedFolders() const;
+    // The paths start-up checks: the stored folders, then the Documents folder.
+    std::vector<std::string> startUpChecks() const;
+    void completeStartUp(const std::vector<bool>& exist, const ApplyFolder& apply, Dialogs* notices);
+    // Applies the stored folders that exist (one answer each, in order) and
+    // gives the panels' directories whose stored folder does not.
+    std::vector<StoredFolder> applyStoredFolders(const ApplyFolder& apply, const std::vector<bool>& exist);
+    std::vector<bool> existing(const std::vector<std::string>& paths) const;
     void applyFolder(const ApplyFolder& apply, StoredFolder folder, const std::string& path);
     // The Documents folder, if there is one and it exists.
     std::optional<std::string> documentsFolder() const;
@@ -322,6 +345,7 @@ private:
     bool singlePathTyped_ = false;
     NameForm nameForm_ = NameForm::Long;
     bool busy_ = false;
+    WriteRunner writeRunner_;
     WalkCancel ownCancel_;
     WalkCancel* activeCancel_ = nullptr;  // the running walk's
     std::size_t entriesBeingChecked_ = 0;  // 0: no check of all entries runs

@@ -636,5 +636,21 @@ No list was made; the list stays as it was.</translation>
         <source>%1 Pfade existieren nicht</source>
         <translation>%1 paths do not exist</translation>
     </message>
+    <message>
+        <source>%1 (wird geprüft …)</source>
+        <translation>%1 (being checked …)</translation>
+    </message>
+    <message>
+        <source>%1 (nicht verfügbar)</source>
+        <translation>%1 (not available)</translation>
+    </message>
+    <message>
+        <source>Gespeicherte Ordner werden geprüft …</source>
+        <translation>Checking the stored folders …</translation>
+    </message>
+    <message>
+        <source>Speichern … (wartet auf das Laufwerk)</source>
+        <translation>Saving … (waiting for the drive)</translation>
+    </message>
 </context>
 </TS>

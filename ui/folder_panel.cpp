@@ -42,7 +42,7 @@ void FolderPanel::open(StoredFolder folder, const std::string& path)
     if (folder == folders_.directory)
         controls_.directories->setPath(path);
     else if (folder == folders_.drive)
-        controls_.drives->setDrive(path);
+        controls_.drives->setAnsweringDrive(path);
 }
 
 void FolderPanel::reportFolders()
@@ -66,7 +66,11 @@ void FolderPanel::driveChosen()
 {
     const std::string drive = controls_.drives->drive();
     emit folderChanged(folders_.drive, drive);
-    if (lister_.dirExists(drive)) {
+    // The drive of the open directory answers: it followed the directory.
+    if (controls_.drives->driveOf(directory()) == drive)
+        return;
+    // A drive that has not answered its check would hold the window here.
+    if (!controls_.drives->silent(drive) && lister_.dirExists(drive)) {
         controls_.directories->openDrive(drive);
         return;
     }

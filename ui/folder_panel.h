@@ -39,8 +39,8 @@ public:
     std::string drive() const;
     // Opens a directory; the drive follows.
     void openDirectory(const std::string& path);
-    // Opens a stored folder when it is one of this panel's; every change
-    // handling runs at once.
+    // Opens a stored folder, found a moment ago, when it is one of this
+    // panel's; every change handling runs at once.
     void open(StoredFolder folder, const std::string& path);
     // Signals both folders as they are now.
     void reportFolders();

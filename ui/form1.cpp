@@ -5,9 +5,14 @@
 #include <QLineEdit>
 #include <QScreen>
 #include <QShortcut>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdlib>
 
 #include <utility>
 
+#include "ui/ask_beside_event_loop.h"
 #include "ui/caption_button.h"
 #include "ui/dialogs.h"
 #include "ui/fitting_label.h"
@@ -15,6 +20,7 @@
 #include "ui/form2.h"
 #include "ui/path_list_view.h"
 #include "ui/qt_text.h"
+#include "ui/run_beside_event_loop.h"
 #include "ui/start_position_panel.h"
 #include "ui/status_image.h"
 
@@ -68,12 +74,48 @@ Form1::Form1(Form1Services services, QWidget* parent)
     connectActions();
 
     session_->addListener(*this);
+    session_->setWriteRunner([this](const std::function<void()>& write) {
+        writing_ = true;
+        runBesideEventLoop(write);
+        writing_ = false;
+    });
     for (const auto show : {&Form1::startPositionChanged, &Form1::storageLocationChanged, &Form1::nameFormChanged,
                             &Form1::clickedEntryChanged, &Form1::singlePathChanged, &Form1::statusChanged})
         (this->*show)();
-    session_->startUp([this](StoredFolder folder, const std::string& path) { applyFolder(folder, path); }, dialogs_);
     setStartSize();
     ui_.List1->setFocus();
+    startUp();
+}
+
+void Form1::startUp()
+{
+    // The window appears at once, whatever the mounts do: the stored
+    // folders are checked beside the event loop, and start-up ends when all
+    // have answered or the wait is over.
+    const std::vector<std::string> paths = session_->beginStartUp();
+    startUpAnswers_.assign(paths.size(), std::nullopt);
+    for (std::size_t i = 0; i < paths.size(); ++i)
+        askBesideEventLoop<bool>(
+            *this, [lister = services_.session.lister, path = paths[i]] { return lister->dirExists(path); },
+            [this, i](bool exists) {
+                startUpAnswers_[i] = exists;
+                if (std::ranges::all_of(startUpAnswers_, [](const auto& answer) { return answer.has_value(); }))
+                    finishStartUp();
+            });
+    QTimer::singleShot(kFileSystemAnswerTimeout, this, &Form1::finishStartUp);
+    if (paths.empty())
+        finishStartUp();
+}
+
+void Form1::finishStartUp()
+{
+    if (!std::exchange(startingUp_, false))
+        return;
+    std::vector<bool> exist;
+    for (const std::optional<bool>& answer : startUpAnswers_)
+        exist.push_back(answer.value_or(false));
+    session_->finishStartUp(
+        exist, [this](StoredFolder folder, const std::string& path) { applyFolder(folder, path); }, dialogs_);
 }
 
 Form1::~Form1()
@@ -134,7 +176,8 @@ void Form1::busyChanged()
     // panel and the list, and the items of the two menus with their
     // shortcuts; for the mouse, the keyboard and a screen reader alike. Only
     // "2. Liste erstellen" stays during a walk, as "Abbrechen", with the
-    // focus and Escape; a check of the entries has nothing to cancel.
+    // focus and Escape. Start-up's checks, a save and a check of the entries
+    // cannot be cancelled: the button is off then.
     const bool walking = session_->walking();
     setEnabledAllBut(ui_.client, ui_.Command1, !busy);
     ui_.Command1->setEnabled(!busy || walking);
@@ -166,6 +209,20 @@ void Form1::applyFolder(StoredFolder folder, const std::string& path)
 
 void Form1::closeEvent(QCloseEvent* event)
 {
+    // A write that keeps waiting (a share that does not answer) is left
+    // behind: the settings are stored and the program ends without it. One
+    // in place keeps its recovery copy, which the next start offers back.
+    if (writing_) {
+        startPanel_->reportFolders();
+        listFilePanel_->reportFolders();
+        session_->shutDown();
+        event->ignore();
+        if (services_.endProgram)
+            services_.endProgram();
+        else
+            std::_Exit(EXIT_SUCCESS);
+        return;
+    }
     // A close cancels the walk; the window closes once it has ended, at
     // once, with the list as it was, or once the check of the entries has.
     if (session_->busy()) {

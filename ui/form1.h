@@ -7,7 +7,9 @@ class QShortcut;
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "core/dialogs.h"
 #include "core/session.h"
@@ -28,6 +30,8 @@ struct Form1Services {
     std::string documentationPage = {};                              // where it leads
     std::string initialDirectory = {};       // where both directory lists open before start-up moves them
     Dialogs* dialogs = nullptr;         // null: message boxes
+    // Ends the program at once, a write that hangs left behind. Empty: _Exit.
+    std::function<void()> endProgram = {};
 };
 
 // The main window "dirnal.lst-Manager": it shows a session's state, each
@@ -63,6 +67,8 @@ private:
     void connectActions();
     void connectPanels();
     void applyFolder(StoredFolder folder, const std::string& path);
+    void startUp();
+    void finishStartUp();
 
     bool takesTabFocus(const QWidget* widget) const;
     // Hides one control and shows another in its place, with the focus if
@@ -97,10 +103,14 @@ private:
     ListFilePanel* listFilePanel_ = nullptr;
 
     bool shownBefore_ = false;
+    // The stored folders' answers while start-up waits for them.
+    bool startingUp_ = true;
+    std::vector<std::optional<bool>> startUpAnswers_;
     // Where the focus was when the walk began; it goes back there after.
     QPointer<QWidget> focusBeforeBusy_;
     // The user asked to close while the session was busy; done once idle.
     bool closeWhenIdle_ = false;
+    bool writing_ = false;  // a list file is being written
     // Escape, while a walk runs.
     QShortcut* cancelWalk_ = nullptr;
     QPointer<QWidget> Form2_;

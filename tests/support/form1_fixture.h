@@ -37,13 +37,17 @@ protected:
     // Without a Documents folder, the panels open where a test says, on Windows too.
     Form1Fixture() { services.session.settings = &settings, services.session.documents.reset(); }
 
-    void open(const std::string& initial)
+    // Returns once start-up has checked the stored folders, unless told not to wait.
+    void open(const std::string& initial, bool untilStartedUp = true)
     {
-        services.drives = [this] { return drives; };
+        services.drives.drives = [this] { return drives; };
         services.dialogs = &dialogs;
         services.initialDirectory = initial;
         form = std::make_unique<ui::Form1>(services);
         form->session().addListener(duringWalk);
+        if (untilStartedUp) {
+            ASSERT_TRUE(QTest::qWaitFor([this] { return !form->session().busy(); }, 10000));
+        }
     }
 
     template <typename T = QWidget>

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <deque>
+#include <functional>
 #include <map>
 #include <set>
 #include <string>
@@ -47,6 +48,8 @@ struct MemoryFiles final : FileStorage, RecoveryFiles {
     bool isFile(const std::string& path) const override { return files.contains(path); }
     std::optional<FileError> replace(const std::string& path, std::string_view content) override
     {
+        if (holdWrites)
+            holdWrites();
         if (const auto failure = failing.find(path); failure != failing.end())
             return failure->second;
         files[path] = std::string(content);
@@ -86,6 +89,7 @@ struct MemoryFiles final : FileStorage, RecoveryFiles {
     std::optional<unsigned> codePage;
     std::map<std::string, std::string> files;
     std::map<std::string, FileError> failing;
+    std::function<void()> holdWrites;  // a share whose writes wait
     std::set<std::string> readOnly;  // folders that take no new file (no copy either)
 };
 

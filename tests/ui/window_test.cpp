@@ -9,6 +9,7 @@
 #include "platform/drive_of.h"
 #include "support/fake_lister.h"
 #include "support/form1_fixture.h"
+#include "support/held_checks.h"
 #include "support/screen_reader.h"
 #include "ui/directory_list.h"
 #include "ui/drive_selector.h"
@@ -70,6 +71,80 @@ TEST_F(WindowTest, TheStoredFoldersOpenThePanelsWhichSetStartAndListFileAndClose
     find<DriveSelector>("Drive1")->setCurrentIndex(2);
     EXPECT_EQ(find<DriveSelector>("Drive1")->drive(), driveOfPath(tree.root(), drives)) << "the drive before";
     EXPECT_EQ(text("lblStatus"), Messages().driveUnavailable());
+}
+
+TEST_F(WindowTest, ADriveIsAskedBesideTheEventLoopShownPendingUntilItAnswersAndUnavailableWhenItIsLate)
+{
+    const std::string usb = tree.mkdir("usb"), hung = tree.mkdir("hung");
+    drives = {"/", usb, hung, "/gibt/es/nicht"};
+    testing::HeldChecks held(disk);
+    held.hold(usb);
+    held.hold(hung);
+    services.drives.answers = held.driveAnswers();
+    services.session.lister = &held;  // picking a drive asks it nothing more on the window's thread
+    open(tree.root());
+    auto* selector = find<DriveSelector>("Drive_file");
+    const auto row = [&](const std::string& entry) { return selector->findText(QString::fromStdString(entry)); };
+    form->show();
+    click("cmd_saveplace");  // the window goes on while two drives are held
+    EXPECT_TRUE(QTest::qWaitFor([&] { return row(Messages().driveBeingChecked("/gibt/es/nicht")) < 0; }, 5000));
+    EXPECT_TRUE(row(Messages().driveBeingChecked(usb)) > 0 && row(Messages().driveBeingChecked(hung)) > 0);
+    const std::string before = selector->drive();
+    selector->setCurrentIndex(row(Messages().driveBeingChecked(hung)));
+    EXPECT_TRUE(text("lblStatus") == Messages().driveUnavailable() && selector->drive() == before) << "not yet";
+
+    held.release(usb);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return row(usb) > 0; }, 5000));
+    selector->setCurrentIndex(row(usb));
+    EXPECT_EQ(find<DirectoryList>("Dir_file")->path(), usb);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return row(Messages().driveNotAnswering(hung)) > 0; }, 10000));
+    const std::string shown = selector->drive();
+    selector->setCurrentIndex(row(Messages().driveNotAnswering(hung)));
+    EXPECT_TRUE(selector->drive() == shown && find<DirectoryList>("Dir_file")->path() == usb);
+}
+
+TEST_F(WindowTest, TheWindowAppearsWhileTheStoredFoldersAreCheckedAndTakesEachWhenItAnswersOrAsMissingWhenLate)
+{
+    settings.values[keys::kStartDirectory] = tree.mkdir("hung/start");
+    settings.values[keys::kListFileDirectory] = tree.mkdir("lists");
+    testing::HeldChecks held(disk);
+    held.hold(tree.path("hung/start"));
+    held.hold(tree.path("lists"));
+    services.session.lister = &held;
+    open(tree.mkdir("initial"), false);
+    form->show();
+    testing::ScreenReader reader;
+    EXPECT_TRUE(form->isVisible() && text("lblStatus") == Messages().checkingStoredFolders());
+    EXPECT_EQ(reader.nameOf(find("lblStatus")).toStdString(), Messages().checkingStoredFolders());
+    held.release(tree.path("lists"));
+    EXPECT_FALSE(form->close()) << "not before start-up has ended";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !form->isVisible(); }, 10000)) << "closed once it has";
+    EXPECT_TRUE(text("lbl_file") == tree.path("lists/dirnal.lst") && text("lbl_suchstartpos") == tree.path("initial"));
+    EXPECT_EQ(text("lblStatus"), Messages().statusInitial());
+}
+
+TEST_F(WindowTest, ASaveThatWaitsKeepsTheWindowGoingSaysSoAndAClosingStoresTheSettingsAndEndsWithoutIt)
+{
+    testing::MemoryFiles files;
+    std::promise<void> release;
+    files.holdWrites = [released = release.get_future().share()] { released.wait_for(std::chrono::seconds(10)); };
+    services.session.files = &files;
+    bool ended = false;
+    services.endProgram = [&] { ended = true; };
+    open(tree.root());
+    form->show();
+    fill({"a"});
+    duringWalk.steps = [&] {
+        EXPECT_EQ(text("lblStatus"), Messages().savingWaitsForDrive());
+        EXPECT_FALSE(find("img_save")->isEnabled() || find<QAction>("dateis_1")->isEnabled() ||
+                     find("Command1")->isEnabled());
+        settings.written.clear();
+        form->close();
+        EXPECT_TRUE(ended && settings.written.size() == 5) << "the settings stored, the program ended";
+        release.set_value();
+    };
+    menu("dateis_1");
+    EXPECT_TRUE(ended && files.files[text("lbl_file")] == "a\r\n" && text("lblStatus") == Messages().fileSavedStatus());
 }
 
 // The disk, but while locked the start folder cannot be read.
