@@ -41,7 +41,12 @@ public:
     {
         return [state = state_](const std::string& drive) { return state->exists(drive); };
     }
-    bool dirExists(const std::string& path) const override { return state_->exists(path); }
+    // The call holds the state while it waits: the checks may be let go meanwhile.
+    bool dirExists(const std::string& path) const override
+    {
+        const std::shared_ptr<State> state = state_;
+        return state->exists(path);
+    }
     DirectoryListing list(const std::string& directory) const override { return state_->lister.list(directory); }
 
 private:
