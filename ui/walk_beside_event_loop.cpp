@@ -15,30 +15,6 @@ constexpr int kQuietWalkMilliseconds = 500;
 constexpr int kProgressMilliseconds = 100;
 }  // namespace
 
-GeneratedList walkBesideEventLoop(const std::function<GeneratedList()>& walk, const std::atomic<int>& found,
-                                  const std::function<void(int found)>& showProgress)
-{
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    GeneratedList result;
-    QEventLoop loop;
-    std::thread walker([&] {
-        result = walk();
-        QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
-    });
-    QElapsedTimer clock;
-    clock.start();
-    QTimer progress;
-    QObject::connect(&progress, &QTimer::timeout, &loop, [&] {
-        if (clock.elapsed() >= kQuietWalkMilliseconds)
-            showProgress(found.load());
-    });
-    progress.start(kProgressMilliseconds);
-    loop.exec();
-    walker.join();
-    QApplication::restoreOverrideCursor();
-    return result;
-}
-
 void runBesideEventLoop(const std::function<void()>& work, const std::function<void()>& showProgress)
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -58,6 +34,14 @@ void runBesideEventLoop(const std::function<void()>& work, const std::function<v
     loop.exec();
     worker.join();
     QApplication::restoreOverrideCursor();
+}
+
+GeneratedList walkBesideEventLoop(const std::function<GeneratedList()>& walk, const std::atomic<int>& found,
+                                  const std::function<void(int found)>& showProgress)
+{
+    GeneratedList result;
+    runBesideEventLoop([&] { result = walk(); }, [&] { showProgress(found.load()); });
+    return result;
 }
 
 }  // namespace dirnal::ui
