@@ -123,6 +123,7 @@ GenerationReport generate(Session& session, const Options& options, Dialogs& dia
         walk.concurrentListings = options.jobs;
     if (options.timeoutSeconds > 0)
         walk.listingTimeout = std::chrono::seconds(options.timeoutSeconds);
+    walk.maxDepth = options.maxDepth;
     if (interrupts)
         walk.cancel = &interrupts->cancel();
     ProgressLine progress(err);
@@ -186,7 +187,7 @@ int run(const std::vector<std::string>& arguments, std::ostream& list, std::ostr
     }
 
     NativeServices native;
-    Session session(native.forSession());
+    Session session(native.forSession(nullptr, options.hidden ? HiddenFolders::Listed : HiddenFolders::LeftOut));
     ErrorOutput dialogs(err, options.quiet);
     if (options.check)
         return checkListFile(session, options, list, dialogs, err);

@@ -41,12 +41,18 @@ Prüfen statt erstellen:
                         die Standardausgabe (relative Einträge gegen den
                         Ordner der Datei geprüft); ohne STARTVERZEICHNIS
 
-Weiteres:
+Suche:
+  --max-depth N         nur N Ebenen unter dem Startverzeichnis (1: nur seine
+                        Unterverzeichnisse); ohne Angabe: alle
+  --hidden              auch versteckte Verzeichnisse (Namen mit "." vorn;
+                        unter Windows versteckte und Systemverzeichnisse)
   -j, --jobs N          so viele Verzeichnisse gleichzeitig lesen (Standard 32)
   -t, --timeout SEKUNDEN
                         so lange höchstens auf das Lesen eines Verzeichnisses
                         warten (Standard 30); eines, das nicht antwortet,
                         fehlt samt seinen Unterverzeichnissen und wird genannt
+
+Weiteres:
   -q, --quiet           keine Hinweise auf der Standardfehlerausgabe
   -h, --help            diese Hilfe
   -V, --version         die Version
@@ -107,7 +113,8 @@ struct Option {
 
 constexpr Option kOptions[] = {
     {'o', "output", "der Pfad"}, {'k', "keep", "die Listendatei"}, {'j', "jobs", "die Zahl"},
-    {'t', "timeout", "die Zahl der Sekunden"}, {0, "check", "die Listendatei"}, {0, "exclude", "der Text"}, {'q', "quiet", nullptr},
+    {'t', "timeout", "die Zahl der Sekunden"}, {0, "check", "die Listendatei"}, {0, "exclude", "der Text"},
+    {0, "max-depth", "die Zahl der Ebenen"}, {0, "hidden", nullptr}, {'q', "quiet", nullptr},
     {'h', "help", nullptr}, {'V', "version", nullptr},
 };
 // Every step of kSteps: a long option without a value.
@@ -137,7 +144,14 @@ std::optional<std::string> apply(const std::string& name, const std::string& val
         if (!seconds)
             return "--timeout erwartet Sekunden von 1 bis 86400, nicht \"" + value + "\".";
         options.timeoutSeconds = *seconds;
-    } else if (name == "quiet")
+    } else if (name == "max-depth") {
+        const auto levels = numberFrom(value, 1, 32767);
+        if (!levels)
+            return "--max-depth erwartet eine Zahl der Ebenen von 1 bis 32767, nicht \"" + value + "\".";
+        options.maxDepth = *levels;
+    } else if (name == "hidden")
+        options.hidden = true;
+    else if (name == "quiet")
         options.quiet = true;
     else if (name == "help")
         options.help = true;

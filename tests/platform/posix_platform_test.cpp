@@ -196,6 +196,9 @@ TEST(PosixDirectoryLister, ListsSubdirectoriesInDisplayOrderAsFullPathsAndDirExi
     EXPECT_NE(lister.identityOf(tree.path("Beta")), lister.identityOf(tree.path("zulu")));
     EXPECT_FALSE(lister.identityOf(tree.path("missing")).has_value());
     EXPECT_EQ(lister.list(tree.root() + "/").subdirectories, listing.subdirectories) << "no doubled separator";
+    const std::vector<std::string> withHidden = PosixDirectoryLister(HiddenFolders::Listed).list(tree.root()).subdirectories;
+    EXPECT_EQ(withHidden.front(), tree.path(".hidden")) << "and no \".\" or \"..\"";
+    EXPECT_EQ(std::vector(withHidden.begin() + 1, withHidden.end()), listing.subdirectories);
     for (const std::string& notADirectory : {tree.path("missing"), file, dangling, std::string()})
         EXPECT_EQ(lister.list(notADirectory).status, Status::NotADirectory) << notADirectory;
 }
