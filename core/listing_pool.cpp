@@ -4,61 +4,296 @@
 #include <condition_variable>
 #include <deque>
 #include <mutex>
+#include <optional>
 #include <span>
+#include <system_error>
+
+#include "core/found_folder.h"
+#include "core/level_order.h"
 
 namespace dirnal {
 
 namespace {
-// Children of one parent are listed together, in groups of at most this
-// many; a small level is cut finer, so that every thread gets work.
-constexpr std::size_t kMaxGroup = 64;
 using Clock = std::chrono::steady_clock;
+using Outcome = FoundFolder::Outcome;
+using FolderState = FoundFolder::State;
+
+// Siblings are listed together, at most this many in one go, so that a
+// lister can reach them from their parent once.
+constexpr std::size_t kMaxGroup = 64;
+// ... and for about this long at most, as far as the listings so far tell:
+// on a share every listing is a round trip, and each goes on its own, so
+// that what it finds is listed at once by the threads that are free.
+constexpr double kGroupMicroseconds = 1000;
 }  // namespace
 
-// Directories one thread lists in one go. What its thread writes, it writes
-// under the job's own lock and only while the job is not given up; the
-// rest is under the state's lock (taken first where both are).
+// Siblings one thread lists in one go: folders first .. first + count - 1.
+// What is not constant is under the state's lock.
 struct ListingPool::Job {
-    enum class Kind { Children, One, Identity };
-    Kind kind = Kind::Children;
-    std::string parent;
-    std::vector<std::string> paths;
-    std::size_t first = 0;  // where paths[0] goes in the batch's results
-    std::vector<char> withIdentity;  // per path: its listing is to carry its identity
-
-    std::vector<DirectoryListing> listings;
-    std::optional<DirectoryIdentity> identity;
-    std::size_t done = 0;  // listings given so far
-    bool started = false;
-    bool finished = false;
-    std::mutex mutex;
-    bool givenUp = false;
+    int first = 0;
+    std::size_t count = 0;
+    const std::string* parent = nullptr;  // null: the job lists the start folder
+    std::span<const std::string> paths;
+    std::vector<char> withIdentity;  // per folder: at or below a link, so checked against its ancestors
     std::size_t worker = 0;
+
+    std::size_t done = 0;     // listings given so far
     Clock::time_point since;  // when the listing under way began
+    bool givenUp = false;
 };
 
 struct ListingPool::State {
-    explicit State(const DirectoryLister& l) : lister(l) {}
+    State(const DirectoryLister& l, const Settings& s)
+        : lister(l), threads(static_cast<std::size_t>(std::max(s.threads, 1))), maxDepth(s.maxDepth),
+          capacity(s.capacity), order(folders, s.capacity), running(threads)
+    {
+    }
+
     const DirectoryLister& lister;
+    const std::size_t threads;
+    const int maxDepth;
+    const std::size_t capacity;
+
     std::mutex mutex;
-    std::condition_variable work;      // the threads wait for jobs
-    std::condition_variable progress;  // the walk waits for listings
-    std::deque<std::shared_ptr<Job>> queue;
-    std::size_t pending = 0;  // jobs of the batch not yet finished nor given up
+    std::condition_variable work;  // the threads wait for folders to list
+    std::condition_variable walk;  // the walk waits for a level, the end, a cancel or a timeout
+    std::string root;
+    std::deque<FoundFolder> folders;  // never moves what it holds
+    LevelOrder order;
+    std::deque<int> inList;  // waiting folders in the list, in its order; the start folder first
+    std::deque<int> ahead;   // waiting folders not yet in it, in the order found
+    // Folders found that the list takes unless its limit comes first.
+    std::size_t found = 0;
+    std::vector<std::shared_ptr<Job>> running;  // by thread
+    std::size_t runningCount = 0;
+    std::size_t idle = 0;
+    int levelsTold = 0;
+    double averageMicroseconds = 0;  // a listing's time, lately
+    DirectoryListing::Status rootStatus = DirectoryListing::Status::Listed;
+    std::optional<FileError> rootError;
     bool stopping = false;
     bool cancelled = false;
+
+    bool over() const { return cancelled || order.complete(); }
+
+    // Leaves the queue with a waiting folder in front, if it has one.
+    bool pruned(std::deque<int>& queue)
+    {
+        while (!queue.empty() && folders[static_cast<std::size_t>(queue.front())].state != FolderState::Waiting)
+            queue.pop_front();
+        return !queue.empty();
+    }
+
+    // A folder to list: one in the list, else one ahead of it while the
+    // folders found fit into the list (beyond that, listing ahead may be
+    // in vain).
+    std::deque<int>* nextQueue()
+    {
+        if (over())
+            return nullptr;
+        if (pruned(inList))
+            return &inList;
+        if (found < capacity && pruned(ahead))
+            return &ahead;
+        return nullptr;
+    }
+
+    std::size_t groupSize() const
+    {
+        const std::size_t waiting = inList.size() + ahead.size();
+        std::size_t size = std::clamp<std::size_t>(waiting / (threads * 2), 1, kMaxGroup);
+        if (averageMicroseconds * static_cast<double>(size) > kGroupMicroseconds)
+            size = std::max<std::size_t>(1, static_cast<std::size_t>(kGroupMicroseconds / averageMicroseconds));
+        return size;
+    }
+
+    std::shared_ptr<Job> takeJob(std::deque<int>& queue, std::size_t id)
+    {
+        auto job = std::make_shared<Job>();
+        job->first = queue.front();
+        queue.pop_front();
+        const int parent = folders[static_cast<std::size_t>(job->first)].parent;
+        job->count = 1;
+        for (const std::size_t most = groupSize(); job->count < most && !queue.empty(); ++job->count) {
+            const int next = queue.front();
+            const FoundFolder& folder = folders[static_cast<std::size_t>(next)];
+            if (next != job->first + static_cast<int>(job->count) || folder.parent != parent ||
+                folder.state != FolderState::Waiting)
+                break;
+            queue.pop_front();
+        }
+        for (std::size_t i = 0; i < job->count; ++i) {
+            FoundFolder& folder = folders[static_cast<std::size_t>(job->first) + i];
+            folder.state = FolderState::Listing;
+            job->withIdentity.push_back(folder.belowLink ? 1 : 0);
+        }
+        if (parent < 0) {
+            job->paths = std::span<const std::string>(&root, 1);
+        } else {
+            const FoundFolder& above = folders[static_cast<std::size_t>(parent)];
+            job->parent = above.path;
+            job->paths = std::span<const std::string>(above.subdirectories)
+                             .subspan(static_cast<std::size_t>(job->first - above.firstChild), job->count);
+        }
+        job->worker = id;
+        job->since = Clock::now();
+        running[id] = job;
+        ++runningCount;
+        return job;
+    }
+
+    void list(Job& job)
+    {
+        const auto answer = [&](std::size_t i, DirectoryListing&& listing) { return answered(job, i, std::move(listing)); };
+        if (!job.parent)
+            (void)answer(0, lister.list(root));
+        else
+            lister.listChildren(*job.parent, job.paths, answer);
+    }
+
+    // False when the rest of the job is not wanted any more.
+    bool answered(Job& job, std::size_t i, DirectoryListing&& listing)
+    {
+        Outcome outcome = Outcome::Expanded;
+        if (job.withIdentity[i] && listing.status == DirectoryListing::Status::Listed) {
+            if (!listing.identity)
+                listing.identity = lister.identityOf(job.paths[i]);
+            const std::optional<Outcome> ancestry = ancestryOf(job, job.first + static_cast<int>(i), listing.identity);
+            if (!ancestry)
+                return false;
+            outcome = *ancestry;
+        }
+        const std::lock_guard lock(mutex);
+        if (job.givenUp || over())
+            return false;
+        const Clock::time_point now = Clock::now();
+        const double took = std::chrono::duration<double, std::micro>(now - job.since).count();
+        averageMicroseconds += (took - averageMicroseconds) / 8;
+        job.done = i + 1;
+        // The walk, woken at the old deadline, times the next from here.
+        job.since = now;
+        store(job.first + static_cast<int>(i), std::move(listing), outcome);
+        return true;
+    }
+
+    // Whether the folder is one of its own ancestors, asking for the
+    // identities not known yet, from its parent up; none when the job was
+    // given up or the walk is over meanwhile.
+    std::optional<Outcome> ancestryOf(const Job& job, int number, const std::optional<DirectoryIdentity>& self)
+    {
+        if (!self)
+            return Outcome::Expanded;
+        std::unique_lock lock(mutex);
+        for (int p = folders[static_cast<std::size_t>(number)].parent; p >= 0;) {
+            if (job.givenUp || over())
+                return std::nullopt;
+            FoundFolder& ancestor = folders[static_cast<std::size_t>(p)];
+            if (!ancestor.identityKnown) {
+                const std::string& path = *ancestor.path;
+                lock.unlock();
+                const std::optional<DirectoryIdentity> identity = lister.identityOf(path);
+                lock.lock();
+                if (job.givenUp)
+                    return std::nullopt;
+                ancestor.identity = identity;
+                ancestor.identityKnown = true;
+            }
+            if (ancestor.identity == self)
+                return Outcome::OwnAncestor;
+            p = ancestor.parent;
+        }
+        return Outcome::Expanded;
+    }
+
+    // Under the lock.
+    void store(int number, DirectoryListing&& listing, Outcome outcome)
+    {
+        FoundFolder& folder = folders[static_cast<std::size_t>(number)];
+        folder.state = FolderState::Answered;
+        if (listing.identity) {
+            folder.identity = listing.identity;
+            folder.identityKnown = true;
+        }
+        if (number == 0) {
+            rootStatus = listing.status;
+            rootError = listing.error;
+        }
+        switch (listing.status) {
+        case DirectoryListing::Status::NotADirectory:
+            folder.outcome = Outcome::Vanished;
+            break;
+        case DirectoryListing::Status::Unreadable:
+            folder.outcome = Outcome::Unreadable;
+            break;
+        case DirectoryListing::Status::TimedOut:
+            folder.outcome = Outcome::TimedOut;
+            break;
+        case DirectoryListing::Status::Listed:
+            folder.outcome = outcome;
+            if (outcome == Outcome::Expanded)
+                addSubdirectories(number, std::move(listing));
+            break;
+        }
+        advance();
+    }
+
+    void addSubdirectories(int number, DirectoryListing&& listing)
+    {
+        FoundFolder& folder = folders[static_cast<std::size_t>(number)];
+        folder.subdirectories = std::move(listing.subdirectories);
+        folder.firstChild = static_cast<int>(folders.size());
+        const bool linksKnown = listing.throughLink.size() == folder.subdirectories.size();
+        for (std::size_t k = 0; k < folder.subdirectories.size(); ++k) {
+            FoundFolder& child = folders.emplace_back();
+            child.path = &folder.subdirectories[k];
+            child.parent = number;
+            child.depth = folder.depth + 1;
+            child.belowLink = folder.belowLink || !linksKnown || listing.throughLink[k];
+            const std::string& path = *child.path;
+            if (path.find('\n') != std::string::npos || path.find('\r') != std::string::npos) {
+                child.lineBreak = true;
+                child.state = FolderState::NotListed;
+                continue;
+            }
+            ++found;
+            if (maxDepth > 0 && child.depth >= maxDepth)
+                child.state = FolderState::NotListed;
+            else
+                ahead.push_back(folder.firstChild + static_cast<int>(k));
+        }
+    }
+
+    // Takes into the list what it can, and wakes whom that concerns.
+    void advance()
+    {
+        order.advance([this](int child) {
+            if (folders[static_cast<std::size_t>(child)].state == FolderState::Waiting)
+                inList.push_back(child);
+        });
+        if (idle > 0 && nextQueue())
+            work.notify_one();
+        if (order.levels() != levelsTold || (order.complete() && runningCount == 0)) {
+            levelsTold = order.levels();
+            walk.notify_all();
+        }
+    }
 };
 
-ListingPool::ListingPool(const DirectoryLister& lister, int concurrentListings, std::chrono::milliseconds timeout,
-                         WalkCancel* cancel)
-    : state_(std::make_shared<State>(lister)), timeout_(timeout), cancel_(cancel)
+ListingPool::ListingPool(const DirectoryLister& lister, const Settings& settings)
+    : state_(std::make_shared<State>(lister, settings)), threads_(state_->threads), timeout_(settings.timeout),
+      cancel_(settings.cancel)
 {
-    for (int i = 0; i < std::max(concurrentListings, 1); ++i)
-        threads_.emplace_back(&ListingPool::work, state_, threads_.size());
+    // A thread the system will not start leaves the walk to fewer; the
+    // first it must start.
+    for (std::size_t id = 0; id < threads_.size(); ++id)
+        if (!start(id))
+            break;
+    if (!threads_[0].joinable())
+        throw std::system_error(std::make_error_code(std::errc::resource_unavailable_try_again));
     if (cancel_ && cancel_->onCancel([state = state_] {
             const std::lock_guard lock(state->mutex);
             state->cancelled = true;
-            state->progress.notify_all();
+            state->walk.notify_all();
         })) {
         const std::lock_guard lock(state_->mutex);
         state_->cancelled = true;
@@ -72,7 +307,6 @@ ListingPool::~ListingPool()
     {
         const std::lock_guard lock(state_->mutex);
         state_->stopping = true;
-        state_->queue.clear();
     }
     state_->work.notify_all();
     // Only idle threads are left here; those still listing were detached.
@@ -81,187 +315,137 @@ ListingPool::~ListingPool()
             thread.join();
 }
 
+bool ListingPool::start(std::size_t id)
+{
+    try {
+        threads_[id] = std::thread(&ListingPool::work, state_, id);
+        return true;
+    } catch (const std::system_error&) {
+        return false;
+    }
+}
+
 void ListingPool::work(std::shared_ptr<State> state, std::size_t id)
 {
-    std::unique_lock lock(state->mutex);
+    State& s = *state;
+    std::unique_lock lock(s.mutex);
     for (;;) {
-        state->work.wait(lock, [&] { return state->stopping || !state->queue.empty(); });
-        if (state->stopping)
+        ++s.idle;
+        std::deque<int>* queue = nullptr;
+        s.work.wait(lock, [&] { return s.stopping || (queue = s.nextQueue()) != nullptr; });
+        --s.idle;
+        if (s.stopping)
             return;
-        const std::shared_ptr<Job> job = std::move(state->queue.front());
-        state->queue.pop_front();
-        job->started = true;
-        job->worker = id;
-        job->since = Clock::now();
+        const std::shared_ptr<Job> job = s.takeJob(*queue, id);
+        if (s.idle > 0 && s.nextQueue())
+            s.work.notify_one();
         lock.unlock();
 
-        const auto store = [&](std::size_t index, DirectoryListing&& listing) {
-            const std::lock_guard stored(job->mutex);
-            if (job->givenUp)
-                return false;
-            job->listings[index] = std::move(listing);
-            job->done = index + 1;
-            // The walk, woken at the old deadline, times the next from here.
-            job->since = Clock::now();
-            return true;
-        };
-        switch (job->kind) {
-        case Job::Kind::Children:
-            state->lister.listChildren(job->parent, job->paths, [&](std::size_t index, DirectoryListing&& listing) {
-                if (job->withIdentity[index] && listing.status == DirectoryListing::Status::Listed && !listing.identity)
-                    listing.identity = state->lister.identityOf(job->paths[index]);
-                return store(index, std::move(listing));
-            });
-            break;
-        case Job::Kind::One:
-            (void)store(0, state->lister.list(job->paths[0]));
-            break;
-        case Job::Kind::Identity: {
-            std::optional<DirectoryIdentity> identity = state->lister.identityOf(job->paths[0]);
-            const std::lock_guard stored(job->mutex);
-            if (!job->givenUp) {
-                job->identity = identity;
-                job->done = 1;
-            }
-            break;
-        }
-        }
+        s.list(*job);
 
         lock.lock();
         // Given up: another thread has taken this one's place.
-        if (const std::lock_guard own(job->mutex); job->givenUp)
+        if (job->givenUp)
             return;
-        job->finished = true;
-        if (--state->pending == 0)
-            state->progress.notify_all();
+        s.running[id].reset();
+        if (--s.runningCount == 0 && s.order.complete())
+            s.walk.notify_all();
     }
 }
 
-// Under the job's lock.
-void ListingPool::leaveBehind(Job& job, bool replace)
+// Under the state's lock.
+void ListingPool::giveUp(Job& job, bool replace)
 {
+    State& s = *state_;
     job.givenUp = true;
-    std::thread& thread = threads_[job.worker];
-    thread.detach();
+    s.running[job.worker].reset();
+    --s.runningCount;
+    threads_[job.worker].detach();
     if (replace)
-        thread = std::thread(&ListingPool::work, state_, job.worker);
+        (void)start(job.worker);
 }
 
-bool ListingPool::run(std::vector<std::shared_ptr<Job>>& jobs)
+ListingPool::Walk ListingPool::walk(const std::string& root, const std::function<void(int found)>& progress)
 {
-    std::unique_lock lock(state_->mutex);
-    for (const std::shared_ptr<Job>& job : jobs)
-        state_->queue.push_back(job);
-    state_->pending = jobs.size();
-    state_->work.notify_all();
+    State& s = *state_;
+    std::unique_lock lock(s.mutex);
+    s.root = root;
+    FoundFolder& top = s.folders.emplace_back();
+    top.path = &s.root;
+    top.placed = true;
+    s.inList.push_back(0);
+    s.work.notify_one();
+
+    int levelsReported = 0;
+    std::size_t foundReported = 0;
     for (;;) {
-        if (state_->cancelled) {
-            state_->queue.clear();
-            for (const std::shared_ptr<Job>& job : jobs)
-                if (job->started && !job->finished && !job->givenUp) {
-                    const std::lock_guard own(job->mutex);
-                    leaveBehind(*job, false);
-                }
-            return false;
+        if (s.cancelled) {
+            for (const std::shared_ptr<Job>& job : s.running)
+                if (job)
+                    giveUp(*job, false);
+            Walk cancelled;
+            cancelled.report.outcome = GenerationReport::Outcome::Cancelled;
+            return cancelled;
         }
-        if (state_->pending == 0)
-            return true;
-        // Woken when all are done, on a cancel, or when the first listing
-        // under way may have run out of time; one not begun yet has all of
-        // its time still.
+        if (s.order.complete() && s.runningCount == 0)
+            break;
+        if (progress && s.order.levels() != levelsReported) {
+            levelsReported = s.order.levels();
+            foundReported = s.order.found();
+            lock.unlock();
+            progress(static_cast<int>(foundReported));
+            lock.lock();
+            continue;
+        }
+        // Woken at the end, on a cancel, after a level, or when the first
+        // listing under way may have run out of time; one that begins
+        // after now has all of its time still.
         const Clock::time_point now = Clock::now();
         Clock::time_point deadline = now + timeout_;
-        // By index: a job given up leaves the rest of its directories to a new one.
-        for (std::size_t j = 0; j < jobs.size(); ++j) {
-            Job& job = *jobs[j];
-            if (job.finished || job.givenUp || !job.started)
+        for (std::size_t id = 0; id < s.running.size(); ++id) {
+            const std::shared_ptr<Job> job = s.running[id];
+            if (!job || job->done >= job->count)
                 continue;
-            const std::lock_guard own(job.mutex);
-            if (job.done >= job.paths.size())
-                continue;
-            if (now - job.since < timeout_) {
-                deadline = std::min(deadline, job.since + timeout_);
+            if (now - job->since < timeout_) {
+                deadline = std::min(deadline, job->since + timeout_);
                 continue;
             }
-            leaveBehind(job, true);
-            --state_->pending;
-            if (job.kind == Job::Kind::Identity)
-                continue;
-            job.listings[job.done].status = DirectoryListing::Status::TimedOut;
-            ++job.done;
-            if (job.done < job.paths.size()) {
-                auto rest = std::make_shared<Job>();
-                rest->parent = job.parent;
-                rest->paths.assign(job.paths.begin() + static_cast<std::ptrdiff_t>(job.done), job.paths.end());
-                rest->withIdentity.assign(job.withIdentity.begin() + static_cast<std::ptrdiff_t>(job.done),
-                                          job.withIdentity.end());
-                rest->listings.resize(rest->paths.size());
-                rest->first = job.first + job.done;
-                state_->queue.push_back(rest);
-                jobs.push_back(std::move(rest));
-                ++state_->pending;
-                state_->work.notify_one();
+            giveUp(*job, !s.order.complete());
+            // The rest of its folders wait again, in front.
+            for (std::size_t i = job->count; i-- > job->done + 1;) {
+                const int number = job->first + static_cast<int>(i);
+                FoundFolder& folder = s.folders[static_cast<std::size_t>(number)];
+                folder.state = FolderState::Waiting;
+                (folder.placed ? s.inList : s.ahead).push_front(number);
             }
+            DirectoryListing timedOut;
+            timedOut.status = DirectoryListing::Status::TimedOut;
+            s.store(job->first + static_cast<int>(job->done), std::move(timedOut), Outcome::Expanded);
         }
-        if (state_->pending == 0)
-            return true;
-        state_->progress.wait_until(lock, deadline);
+        // A thread that could not be replaced is tried again.
+        if (!s.over())
+            for (std::size_t id = 0; id < threads_.size(); ++id)
+                if (!threads_[id].joinable())
+                    (void)start(id);
+        if (s.order.complete() && s.runningCount == 0)
+            continue;
+        s.walk.wait_until(lock, deadline);
     }
-}
 
-std::optional<std::vector<DirectoryListing>> ListingPool::listAll(const std::vector<std::string>& paths,
-                                                                  const std::vector<int>& parents,
-                                                                  const std::vector<char>& withIdentity,
-                                                                  const std::string& root, std::size_t begin,
-                                                                  std::size_t end)
-{
-    const std::size_t groupSize = std::clamp<std::size_t>((end - begin) / (threads_.size() * 4), 1, kMaxGroup);
-    std::vector<std::shared_ptr<Job>> jobs;
-    for (std::size_t i = begin; i < end;) {
-        const int parent = parents[i];
-        std::size_t last = i + 1;
-        while (last < end && parents[last] == parent && last - i < groupSize)
-            ++last;
-        auto job = std::make_shared<Job>();
-        job->parent = parent < 0 ? root : paths[static_cast<std::size_t>(parent)];
-        job->paths.assign(paths.begin() + static_cast<std::ptrdiff_t>(i), paths.begin() + static_cast<std::ptrdiff_t>(last));
-        job->withIdentity.assign(withIdentity.begin() + static_cast<std::ptrdiff_t>(i),
-                                 withIdentity.begin() + static_cast<std::ptrdiff_t>(last));
-        job->listings.resize(last - i);
-        job->first = i - begin;
-        jobs.push_back(std::move(job));
-        i = last;
+    Walk walk;
+    if (s.rootStatus != DirectoryListing::Status::Listed) {
+        walk.report.outcome = GenerationReport::Outcome::RootUnreadable;
+        walk.report.rootStatus = s.rootStatus;
+        walk.report.rootError = s.rootError;
+        return walk;
     }
-    if (!run(jobs))
-        return std::nullopt;
-    std::vector<DirectoryListing> results(end - begin);
-    for (const std::shared_ptr<Job>& job : jobs)
-        for (std::size_t k = 0; k < job->done; ++k)
-            results[job->first + k] = std::move(job->listings[k]);
-    return results;
-}
-
-std::optional<DirectoryListing> ListingPool::listOne(const std::string& directory)
-{
-    auto job = std::make_shared<Job>();
-    job->kind = Job::Kind::One;
-    job->paths = {directory};
-    job->listings.resize(1);
-    std::vector<std::shared_ptr<Job>> jobs{job};
-    if (!run(jobs))
-        return std::nullopt;
-    return std::move(job->listings[0]);
-}
-
-std::optional<ListingPool::Identity> ListingPool::identityOf(const std::string& directory)
-{
-    auto job = std::make_shared<Job>();
-    job->kind = Job::Kind::Identity;
-    job->paths = {directory};
-    std::vector<std::shared_ptr<Job>> jobs{job};
-    if (!run(jobs))
-        return std::nullopt;
-    return Identity{!job->givenUp, job->identity};
+    walk.report = s.order.report();
+    walk.report.total = static_cast<int>(s.order.found());
+    walk.paths = s.order.paths();
+    lock.unlock();
+    if (progress && foundReported != walk.paths.size())
+        progress(walk.report.total);
+    return walk;
 }
 
 }  // namespace dirnal

@@ -2,60 +2,63 @@
 
 #include <chrono>
 #include <cstddef>
+#include <functional>
 #include <memory>
-#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "core/directory_lister.h"
+#include "core/generator.h"
 #include "core/walk_cancel.h"
 
 namespace dirnal {
 
-// Lists many directories at once on a fixed number of threads. On a
-// network share every listing is a round trip; several in flight hide the
-// latency. Every listing has a time to answer: one that does not, or is
-// still running when the walk is cancelled, is given up and its thread
-// left behind, detached and owning all it still writes to; another thread
-// takes its place. The lister must allow concurrent calls and outlive any
-// thread left behind (the native one lives as long as the process).
+// Walks a tree on a fixed number of threads. A folder is listed as soon as
+// its parent's listing is in, whatever level the rest of the walk has
+// reached, so that no thread waits for the slowest listing of a level; the
+// listings are put into the list in level order as they come in (see
+// LevelOrder). Folders found but not yet in the list are listed ahead only
+// while the folders found fit into the list; those already in it always
+// come first.
+//
+// Every listing has a time to answer: one that does not, or is still
+// running when the walk is cancelled, is given up and its thread left
+// behind, detached and owning all it still touches; another thread takes
+// its place. The lister must allow concurrent calls and outlive any thread
+// left behind (the native one lives as long as the process).
 class ListingPool {
 public:
-    ListingPool(const DirectoryLister& lister, int concurrentListings, std::chrono::milliseconds timeout,
-                WalkCancel* cancel);
+    struct Settings {
+        int threads = kDefaultConcurrentListings;
+        std::chrono::milliseconds timeout = kDefaultListingTimeout;
+        int maxDepth = 0;           // see WalkOptions
+        std::size_t capacity = 0;   // entries the list may take
+        WalkCancel* cancel = nullptr;
+    };
+
+    ListingPool(const DirectoryLister& lister, const Settings& settings);
     ~ListingPool();
     ListingPool(const ListingPool&) = delete;
     ListingPool& operator=(const ListingPool&) = delete;
 
-    // The listings of paths[begin..end), in that order; none once the walk
-    // is cancelled. parents[i] is the index of path i's parent in `paths`,
-    // or -1 when it is `root`; children of one parent stand together. The
-    // listing of path i carries its identity where withIdentity[i] is set.
-    std::optional<std::vector<DirectoryListing>> listAll(const std::vector<std::string>& paths,
-                                                         const std::vector<int>& parents,
-                                                         const std::vector<char>& withIdentity,
-                                                         const std::string& root, std::size_t begin, std::size_t end);
-    // One directory on its own.
-    std::optional<DirectoryListing> listOne(const std::string& directory);
-
-    struct Identity {
-        bool answered = false;
-        std::optional<DirectoryIdentity> identity;
+    struct Walk {
+        GenerationReport report;  // without timeoutSeconds
+        std::vector<std::string> paths;
     };
-    // The directory's identity, or that it did not answer in time; none
-    // once the walk is cancelled.
-    std::optional<Identity> identityOf(const std::string& directory);
+    // Walks below `root`; tells `progress` (if any) the number of folders
+    // in the list after each level, on this thread. Once only.
+    Walk walk(const std::string& root, const std::function<void(int found)>& progress);
 
 private:
     struct Job;
     struct State;
 
-    // Runs the jobs to their end; false when the walk was cancelled.
-    bool run(std::vector<std::shared_ptr<Job>>& jobs);
-    // Gives up the job's running listing: its thread is left behind.
-    void leaveBehind(Job& job, bool replace);
     static void work(std::shared_ptr<State> state, std::size_t id);
+    // Starts a thread in the slot; false when the system will not start one.
+    bool start(std::size_t id);
+    // Gives up the job's running listing: its thread is left behind.
+    void giveUp(Job& job, bool replace);
 
     std::shared_ptr<State> state_;
     std::vector<std::thread> threads_;

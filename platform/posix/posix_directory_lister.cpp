@@ -128,20 +128,19 @@ void PosixDirectoryLister::listChildren(const std::string& parent, std::span<con
                                         const ChildListed& listed) const
 {
     // Opening each child relative to its parent spares the kernel walking
-    // the whole path again for every one of them.
-    const int parentFd = parent.find('\0') == std::string::npos
+    // the whole path again for every one of them; for one child alone the
+    // parent's own open and close would cost more than they spare.
+    const int parentFd = children.size() > 1 && parent.find('\0') == std::string::npos
                              ? ::open(parent.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC)
                              : -1;
     for (std::size_t i = 0; i < children.size(); ++i) {
         const std::string& child = children[i];
         const std::size_t slash = child.find_last_of('/');
         DirectoryListing listing;
-        if (parentFd < 0 || slash == std::string::npos || child.find('\0') != std::string::npos) {
+        if (parentFd < 0 || slash == std::string::npos || child.find('\0') != std::string::npos)
             listing = list(child);
-        } else {
-            const std::string name = child.substr(slash + 1);
-            listing = listOpened(::openat(parentFd, name.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC), child);
-        }
+        else  // the name is the rest of the path
+            listing = listOpened(::openat(parentFd, child.c_str() + slash + 1, O_RDONLY | O_DIRECTORY | O_CLOEXEC), child);
         if (!listed(i, std::move(listing)))
             break;
     }

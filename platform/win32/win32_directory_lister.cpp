@@ -47,7 +47,7 @@ std::optional<DirectoryIdentity> Win32DirectoryLister::identityOf(const std::str
 DirectoryListing Win32DirectoryLister::list(const std::string& directory) const
 {
     DirectoryListing listing;
-    if (!DirExists(directory))
+    if (directory.empty() || directory.find('\0') != std::string::npos)
         return listing;
 
     const std::wstring wideDirectory = win32::widen(directory);
@@ -60,7 +60,13 @@ DirectoryListing Win32DirectoryLister::list(const std::string& directory) const
     const HANDLE search = ::FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &found, FindExSearchLimitToDirectories,
                                              nullptr, FIND_FIRST_EX_LARGE_FETCH);
     if (search == INVALID_HANDLE_VALUE) {
+        // The search says what a directory holds, and that it is one; only
+        // when it fails are the attributes asked for, to tell a path that
+        // names no directory from one that cannot be read. A directory
+        // without even "." and ".." (a drive root) matches nothing.
         const DWORD code = ::GetLastError();
+        if (!DirExists(directory))
+            return listing;
         listing.status = code == ERROR_FILE_NOT_FOUND ? DirectoryListing::Status::Listed
                                                       : DirectoryListing::Status::Unreadable;
         if (code != ERROR_FILE_NOT_FOUND)
