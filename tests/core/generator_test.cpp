@@ -2,6 +2,7 @@
 // and folders that vanish or lock while it runs.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <random>
 #include <set>
@@ -110,27 +111,65 @@ TEST(Faults, AListingThatDoesNotAnswerIsPassedOverInItsTimeAndACancelEndsTheWalk
     EXPECT_TRUE(cancelled.report.outcome == GenerationReport::Outcome::Cancelled && cancelled.entries.empty());
 }
 
+// Another lister's tree, each listing answering after a pause of its own of up to `most`, and some folders gone
+// when their turn comes; it remembers the deepest level it listed. Going, it waits for listings a cancel left behind.
+struct JitteryLister final : DirectoryLister {
+    JitteryLister(const DirectoryLister& fake, unsigned seed, std::chrono::microseconds most)
+        : tree(fake), salt(seed * 2654435761u), longest(most) {}
+    ~JitteryLister() override
+    {
+        while (inside > 0)
+            std::this_thread::yield();
+    }
+    bool dirExists(const std::string& path) const override { return tree.dirExists(path); }
+    DirectoryListing list(const std::string& directory) const override
+    {
+        ++inside;
+        const std::size_t dice = std::hash<std::string>{}(directory) ^ salt;
+        std::this_thread::sleep_for(std::chrono::microseconds(dice % (longest.count() + 1)));
+        const int level = static_cast<int>(std::count(directory.begin(), directory.end(), '/')) - 1;
+        for (int was = deepest; level > was && !deepest.compare_exchange_weak(was, level);) {
+        }
+        DirectoryListing listing{Status::NotADirectory, {}, {}, {}, {}};
+        if (dice % 29 != 0 || directory == "/r")
+            listing = tree.list(directory);
+        --inside;
+        return listing;
+    }
+    const DirectoryLister& tree;
+    const std::size_t salt;
+    const std::chrono::microseconds longest;
+    mutable std::atomic<int> deepest{0}, inside{0};
+};
+
 // What a walk from /r gives, listing this many directories at once; its progress grows level by level to the total.
-auto walkWith(int pool, const std::vector<std::string>& retained, const FakeLister& fs)
+auto walkWith(int pool, const std::vector<std::string>& retained, const DirectoryLister& fs, int maxDepth = 0)
 {
     std::vector<int> progress{0};
-    const WalkOptions options{.concurrentListings = pool, .progress = [&](int found) { progress.push_back(found); }};
+    const WalkOptions options{.concurrentListings = pool, .maxDepth = maxDepth,
+                              .progress = [&](int found) { progress.push_back(found); }};
     const GeneratedList walk = walkTree("/r", retained, fs, options);
     const GenerationReport& r = walk.report;
     EXPECT_TRUE(std::is_sorted(progress.begin(), progress.end()) && progress.back() == r.total);
-    return std::tuple(walk.entries, r.total, r.unreadable, r.cyclesSkipped, r.withLineBreaks, r.limitReached);
+    return std::tuple(walk.entries, r.total, r.unreadable, r.vanished, r.cyclesSkipped, r.withLineBreaks, r.limitReached);
 }
 
-TEST(ConcurrentWalk, GivesTheSequentialResultForAnyNumberOfListingsAtOnce)
+TEST(ConcurrentWalk, GivesTheSequentialResultForAnyNumberOfListingsAtOnceWhateverOrderTheyAnswerIn)
 {
-    for (unsigned seed = 1; seed <= 12; ++seed) {
-        // A random tree: random fan-out and depth, some unreadable directories and some links back to an ancestor.
+    // Retained entries that leave room for 60 generated ones: the limit passed mid-level.
+    std::vector<std::string> fillers{"/r/kept", "/r/d1"};
+    for (int i = 0; fillers.size() < std::size_t{PathList::kMaxEntries} - 60; ++i)
+        fillers.push_back("R:\\kept" + std::to_string(i));
+    for (unsigned seed = 1; seed <= 8; ++seed) {
+        // A random tree: random fan-out and depth, some unreadable directories, some links back to an ancestor,
+        // names with a line break; listed, some folders vanish.
         FakeLister fs(PathStyle::Posix);
         std::mt19937 random(seed);
         std::vector<std::string> known{"/r"};
-        for (int i = 0; i < 300 + static_cast<int>(seed) * 40; ++i) {
+        for (int i = 0; i < 300 + static_cast<int>(seed) * 60; ++i) {
             const std::string parent = known[random() % known.size()];
-            const std::string name = (random() % 2 ? "D" : "d") + std::to_string(random() % 1000);
+            const std::string name = (random() % 2 ? "D" : "d") + std::to_string(random() % 1000) +
+                                     (random() % 97 == 0 ? "\n" : "");
             const std::string child = parent + "/" + name;
             if (fs.dirExists(child))
                 continue;
@@ -141,10 +180,25 @@ TEST(ConcurrentWalk, GivesTheSequentialResultForAnyNumberOfListingsAtOnce)
             if (random() % 41 == 0)
                 fs.addLink(child, "zurueck", known[random() % known.size()]);
         }
-        const auto expected = walkWith(1, {"/r/kept", "/r/d1"}, fs);
-        ASSERT_GT(std::get<0>(expected).size(), 50u);
-        for (int pool : {2, 16, 64})
-            EXPECT_TRUE(walkWith(pool, {"/r/kept", "/r/d1"}, fs) == expected) << "seed " << seed << ", pool " << pool;
+        const JitteryLister sequential(fs, seed, std::chrono::microseconds(0));
+        for (const auto& [retained, maxDepth] : {std::pair(Entries{"/r/kept", "/r/d1"}, 0), {{"/r/kept"}, 3}, {fillers, 0}}) {
+            const auto expected = walkWith(1, retained, sequential, maxDepth);
+            ASSERT_TRUE(std::get<1>(expected) > 20 && std::get<6>(expected) == (retained == fillers));
+            for (int pool : {2, 16, 64}) {
+                const JitteryLister jittery(fs, seed, std::chrono::microseconds(pool == 2 ? 0 : 1000));
+                EXPECT_TRUE(walkWith(pool, retained, jittery, maxDepth) == expected)
+                    << "seed " << seed << ", pool " << pool << ", depth " << maxDepth << ", room " << 32767 - retained.size();
+                if (maxDepth > 0) {
+                    EXPECT_LT(jittery.deepest, maxDepth) << "no folder below the depth asked for is listed";
+                }
+            }
+        }
+        // Cancelled once the first level is in, with listings below it under way.
+        WalkCancel cancel;
+        const JitteryLister jittery(fs, seed, std::chrono::microseconds(1000));
+        const GeneratedList cancelled =
+            walkTree("/r", {"/r/kept"}, jittery, {.cancel = &cancel, .progress = [&](int) { cancel.cancel(); }});
+        EXPECT_TRUE(cancelled.report.outcome == GenerationReport::Outcome::Cancelled && cancelled.entries.empty());
     }
 }
 
@@ -165,7 +219,7 @@ TEST(ConcurrentWalk, FillsTheListExactlyKeepingEveryRetainedEntryAndStopsAtTheSa
         for (int i = 0; i < 100; ++i)
             retained.push_back("R:\\kept" + std::to_string(i));
         const auto expected = walkWith(1, retained, fs);
-        const auto& [entries, total, unreadable, cycles, lineBreaks, limitReached] = expected;
+        const auto& [entries, total, unreadable, vanished, cycles, lineBreaks, limitReached] = expected;
         EXPECT_EQ(std::pair(limitReached, total), std::pair(passes, PathList::kMaxEntries - 100));
         ASSERT_EQ(entries.size(), std::size_t{PathList::kMaxEntries});
         EXPECT_EQ(std::vector(entries.end() - 100, entries.end()), retained) << "no retained entry is cut off";
