@@ -5,19 +5,24 @@
 
 namespace dirnal {
 
-std::vector<std::string> withoutRepeats(const std::vector<std::string>& entries)
+std::vector<std::string> withoutRepeats(std::vector<std::string> entries)
 {
-    std::vector<std::string> kept;
-    kept.reserve(entries.size());
-    // Views into `entries`, which outlives the set.
+    // Kept entries are moved to the front; the set views them there, where
+    // nothing is written again.
     std::unordered_set<std::string_view> seen;
     seen.reserve(entries.size());
-    for (const std::string& entry : entries) {
+    std::size_t kept = 0;
+    for (std::string& entry : entries) {
         const bool alwaysKept = entry.empty() || entry.starts_with("mapkey");
-        if (seen.insert(entry).second || alwaysKept)
-            kept.push_back(entry);
+        if (!alwaysKept && seen.contains(entry))
+            continue;
+        if (&entry != &entries[kept])
+            entries[kept] = std::move(entry);
+        seen.insert(entries[kept]);
+        ++kept;
     }
-    return kept;
+    entries.resize(kept);
+    return entries;
 }
 
 void DeleteDouble(PathList& list)

@@ -28,7 +28,7 @@ GeneratedList walkTree(const std::string& root, const std::vector<std::string>& 
     if (result.report.outcome != GenerationReport::Outcome::Listed)
         return result;
     walk.paths.insert(walk.paths.end(), retained.begin(), retained.end());
-    result.entries = withoutRepeats(walk.paths);
+    result.entries = withoutRepeats(std::move(walk.paths));
     return result;
 }
 

@@ -60,8 +60,9 @@ public:
     int levels() const { return levels_; }
     std::size_t found() const { return order_.size(); }
     GenerationReport& report() { return report_; }
-    // The list, once complete.
-    std::vector<std::string> paths() const;
+    // The list, once complete; moved out where no one else reads the
+    // folders any more.
+    std::vector<std::string> paths(bool move);
 
 private:
     static bool answered(const FoundFolder& folder)

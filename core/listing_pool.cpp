@@ -25,6 +25,10 @@ constexpr std::size_t kMaxGroup = 64;
 // on a share every listing is a round trip, and each goes on its own, so
 // that what it finds is listed at once by the threads that are free.
 constexpr double kGroupMicroseconds = 1000;
+// Listings that take longer than this wait for the system rather than use
+// the processor: then every thread may list. Quicker ones gain nothing from
+// more threads than processors, and lose to their switching.
+constexpr double kWaitingMicroseconds = 100;
 }  // namespace
 
 // Siblings one thread lists in one go: folders first .. first + count - 1.
@@ -44,13 +48,15 @@ struct ListingPool::Job {
 
 struct ListingPool::State {
     State(const DirectoryLister& l, const Settings& s)
-        : lister(l), threads(static_cast<std::size_t>(std::max(s.threads, 1))), maxDepth(s.maxDepth),
+        : lister(l), threads(static_cast<std::size_t>(std::max(s.threads, 1))),
+          processors(std::max<std::size_t>(std::thread::hardware_concurrency(), 1)), maxDepth(s.maxDepth),
           capacity(s.capacity), order(folders, s.capacity), running(threads)
     {
     }
 
     const DirectoryLister& lister;
     const std::size_t threads;
+    const std::size_t processors;
     const int maxDepth;
     const std::size_t capacity;
 
@@ -73,6 +79,7 @@ struct ListingPool::State {
     std::optional<FileError> rootError;
     bool stopping = false;
     bool cancelled = false;
+    bool leftBehind = false;  // a thread still listing was given up
 
     bool over() const { return cancelled || order.complete(); }
 
@@ -96,6 +103,12 @@ struct ListingPool::State {
         if (found < capacity && pruned(ahead))
             return &ahead;
         return nullptr;
+    }
+
+    // Whether an idle thread is to be woken for what waits to be listed.
+    bool wantsAnotherThread()
+    {
+        return idle > 0 && (runningCount <= processors || averageMicroseconds > kWaitingMicroseconds) && nextQueue();
     }
 
     std::size_t groupSize() const
@@ -270,7 +283,7 @@ struct ListingPool::State {
             if (folders[static_cast<std::size_t>(child)].state == FolderState::Waiting)
                 inList.push_back(child);
         });
-        if (idle > 0 && nextQueue())
+        if (wantsAnotherThread())
             work.notify_one();
         if (order.levels() != levelsTold || (order.complete() && runningCount == 0)) {
             levelsTold = order.levels();
@@ -337,7 +350,7 @@ void ListingPool::work(std::shared_ptr<State> state, std::size_t id)
         if (s.stopping)
             return;
         const std::shared_ptr<Job> job = s.takeJob(*queue, id);
-        if (s.idle > 0 && s.nextQueue())
+        if (s.wantsAnotherThread())
             s.work.notify_one();
         lock.unlock();
 
@@ -358,6 +371,7 @@ void ListingPool::giveUp(Job& job, bool replace)
 {
     State& s = *state_;
     job.givenUp = true;
+    s.leftBehind = true;
     s.running[job.worker].reset();
     --s.runningCount;
     threads_[job.worker].detach();
@@ -441,7 +455,8 @@ ListingPool::Walk ListingPool::walk(const std::string& root, const std::function
     }
     walk.report = s.order.report();
     walk.report.total = static_cast<int>(s.order.found());
-    walk.paths = s.order.paths();
+    // A thread left behind may still read the paths of its folders.
+    walk.paths = s.order.paths(!s.leftBehind);
     lock.unlock();
     if (progress && foundReported != walk.paths.size())
         progress(walk.report.total);
