@@ -150,6 +150,17 @@ static void attributesOf(fuse_ino_t ino, struct stat* st)
     st->st_gid = getgid();
 }
 
+static void fs_init(void* data, struct fuse_conn_info* conn)
+{
+    (void)data;
+    /* Lookups and listings in one folder at once, as a share's client
+     * sends them; the tree never changes. The libfuse of Debian 12 (3.14)
+     * does not pass this on: the kernel then sends the lookups in one
+     * folder one after the other, for every tool alike. */
+    if (conn->capable & FUSE_CAP_PARALLEL_DIROPS)
+        conn->want |= FUSE_CAP_PARALLEL_DIROPS;
+}
+
 static void fs_lookup(fuse_req_t req, fuse_ino_t parent, const char* name)
 {
     count(LOOKUP);
@@ -306,6 +317,7 @@ static void fs_getxattr(fuse_req_t req, fuse_ino_t ino, const char* name, size_t
 }
 
 static const struct fuse_lowlevel_ops operations = {
+    .init = fs_init,
     .lookup = fs_lookup,
     .forget = fs_forget,
     .forget_multi = fs_forget_multi,

@@ -19,12 +19,15 @@ using Outcome = FoundFolder::Outcome;
 using FolderState = FoundFolder::State;
 
 // Siblings are listed together, at most this many in one go, so that a
-// lister can reach them from their parent once.
+// lister can reach them from their parent once ...
 constexpr std::size_t kMaxGroup = 64;
-// ... and for about this long at most, as far as the listings so far tell:
-// on a share every listing is a round trip, and each goes on its own, so
-// that what it finds is listed at once by the threads that are free.
-constexpr double kGroupMicroseconds = 1000;
+// ... and for about this long at most, as far as the listings so far tell.
+// On a share, where every listing is a round trip, that is a few siblings:
+// many file systems look up names in one folder one at a time, so siblings
+// on threads of their own would only wait for each other. What a listing
+// finds is handed out at once all the same, and a thread with nothing to
+// do takes over siblings another has not begun.
+constexpr double kGroupMicroseconds = 10000;
 // Listings that take longer than this wait for the system rather than use
 // the processor: then every thread may list. Quicker ones gain nothing from
 // more threads than processors, and lose to their switching.
@@ -35,7 +38,7 @@ constexpr double kWaitingMicroseconds = 100;
 // What is not constant is under the state's lock.
 struct ListingPool::Job {
     int first = 0;
-    std::size_t count = 0;
+    std::size_t count = 0;                // less once another thread takes over the rest
     const std::string* parent = nullptr;  // null: the job lists the start folder
     std::span<const std::string> paths;
     std::vector<char> withIdentity;  // per folder: at or below a link, so checked against its ancestors
@@ -122,31 +125,59 @@ struct ListingPool::State {
 
     std::shared_ptr<Job> takeJob(std::deque<int>& queue, std::size_t id)
     {
-        auto job = std::make_shared<Job>();
-        job->first = queue.front();
+        const int first = queue.front();
         queue.pop_front();
-        const int parent = folders[static_cast<std::size_t>(job->first)].parent;
-        job->count = 1;
-        for (const std::size_t most = groupSize(); job->count < most && !queue.empty(); ++job->count) {
+        const int parent = folders[static_cast<std::size_t>(first)].parent;
+        std::size_t count = 1;
+        for (const std::size_t most = groupSize(); count < most && !queue.empty(); ++count) {
             const int next = queue.front();
             const FoundFolder& folder = folders[static_cast<std::size_t>(next)];
-            if (next != job->first + static_cast<int>(job->count) || folder.parent != parent ||
+            if (next != first + static_cast<int>(count) || folder.parent != parent ||
                 folder.state != FolderState::Waiting)
                 break;
             queue.pop_front();
         }
-        for (std::size_t i = 0; i < job->count; ++i) {
-            FoundFolder& folder = folders[static_cast<std::size_t>(job->first) + i];
-            folder.state = FolderState::Listing;
-            job->withIdentity.push_back(folder.belowLink ? 1 : 0);
-        }
+        for (std::size_t i = 0; i < count; ++i)
+            folders[static_cast<std::size_t>(first) + i].state = FolderState::Listing;
+        return startJob(first, count, id);
+    }
+
+    // With nothing left to list, a thread takes over the second half of
+    // the siblings another has not begun yet: no thread waits while
+    // another still has folders in hand.
+    std::shared_ptr<Job> steal(std::size_t id)
+    {
+        if (over())
+            return nullptr;
+        Job* most = nullptr;
+        for (const std::shared_ptr<Job>& job : running)
+            if (job && job->count - job->done > (most ? most->count - most->done : 1))
+                most = job.get();
+        if (!most)
+            return nullptr;
+        // The first of those left is being listed; of the rest the owner
+        // keeps the first half.
+        const std::size_t taken = (most->count - most->done) / 2;
+        most->count -= taken;
+        return startJob(most->first + static_cast<int>(most->count), taken, id);
+    }
+
+    // For folders first .. first + count - 1, siblings, marked as listed.
+    std::shared_ptr<Job> startJob(int first, std::size_t count, std::size_t id)
+    {
+        auto job = std::make_shared<Job>();
+        job->first = first;
+        job->count = count;
+        for (std::size_t i = 0; i < count; ++i)
+            job->withIdentity.push_back(folders[static_cast<std::size_t>(first) + i].belowLink ? 1 : 0);
+        const int parent = folders[static_cast<std::size_t>(first)].parent;
         if (parent < 0) {
             job->paths = std::span<const std::string>(&root, 1);
         } else {
             const FoundFolder& above = folders[static_cast<std::size_t>(parent)];
             job->parent = above.path;
             job->paths = std::span<const std::string>(above.subdirectories)
-                             .subspan(static_cast<std::size_t>(job->first - above.firstChild), job->count);
+                             .subspan(static_cast<std::size_t>(first - above.firstChild), count);
         }
         job->worker = id;
         job->since = Clock::now();
@@ -186,7 +217,8 @@ struct ListingPool::State {
         // The walk, woken at the old deadline, times the next from here.
         job.since = now;
         store(job.first + static_cast<int>(i), std::move(listing), outcome);
-        return true;
+        // Another thread may have taken over the rest meanwhile.
+        return job.done < job.count;
     }
 
     // Whether the folder is one of its own ancestors, asking for the
@@ -345,11 +377,13 @@ void ListingPool::work(std::shared_ptr<State> state, std::size_t id)
     for (;;) {
         ++s.idle;
         std::deque<int>* queue = nullptr;
-        s.work.wait(lock, [&] { return s.stopping || (queue = s.nextQueue()) != nullptr; });
+        std::shared_ptr<Job> job;
+        s.work.wait(lock, [&] { return s.stopping || (queue = s.nextQueue()) || (job = s.steal(id)); });
         --s.idle;
         if (s.stopping)
             return;
-        const std::shared_ptr<Job> job = s.takeJob(*queue, id);
+        if (!job)
+            job = s.takeJob(*queue, id);
         if (s.wantsAnotherThread())
             s.work.notify_one();
         lock.unlock();
