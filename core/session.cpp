@@ -5,7 +5,6 @@
 #include <utility>
 
 #include "core/delete_double.h"
-#include "core/existence_check.h"
 #include "core/list_editing.h"
 #include "core/list_file.h"
 #include "core/list_file_text.h"
@@ -428,42 +427,51 @@ std::size_t Session::selectMissingEntries(const RunBesideEventLoop& run, const C
     // Each entry as written, as a click checks it: a relative one is taken
     // from the working directory, not from the start position.
     const std::vector<std::string> paths = list_.entries();
-    std::vector<bool> exists;
+    std::optional<std::vector<Existence>> found;
     {
         // Idle again also when the check fails; the operation, ending after
         // this, announces it.
         struct IdleAtTheEnd {
             Session& session;
-            ~IdleAtTheEnd() { session.busy_ = false, session.entriesBeingChecked_ = 0; }
+            ~IdleAtTheEnd() { session.busy_ = false, session.entriesBeingChecked_ = 0, session.activeCancel_ = nullptr; }
         };
+        CheckOptions checkOptions = options;
+        if (!checkOptions.cancel) {
+            ownCancel_.reset();
+            checkOptions.cancel = &ownCancel_;
+        }
         busy_ = true;
         entriesBeingChecked_ = paths.size();
+        activeCancel_ = checkOptions.cancel;
         const IdleAtTheEnd idle{*this};
         announce();
-        const auto check = [&] {
-            exists = existingDirectories(paths, *services_.lister, options.concurrentChecks, options.progress);
-        };
+        const auto check = [&] { found = existenceOf(paths, *services_.lister, checkOptions); };
         run ? run(check) : check();
+    }
+    if (!found) {
+        setStatus(messages_.checkCancelled());
+        return 0;
     }
 
     // Nothing acts while the session is busy, so the list is the one checked.
-    const int checked = std::min(list_.count(), static_cast<int>(exists.size()));
+    const int checked = std::min(list_.count(), static_cast<int>(found->size()));
     int first = -1;
-    std::size_t missing = 0;
+    std::size_t missing = 0, unchecked = 0;
     for (int i = 0; i < checked; ++i) {
-        const bool gone = !exists[static_cast<std::size_t>(i)];
+        const Existence existence = (*found)[static_cast<std::size_t>(i)];
+        const bool gone = existence == Existence::Missing;
         list_.setSelected(i, gone);
         if (gone && first < 0)
             first = i;
-        if (gone)
-            ++missing;
+        missing += gone ? 1 : 0;
+        unchecked += existence == Existence::Unknown ? 1 : 0;
     }
     if (first >= 0) {
         makeCurrent(first, false);
         if (!singlePathTyped_)
             singlePath_ = list_.entryAt(first);
     }
-    setStatus(messages_.missingPaths(missing));
+    setStatus(messages_.missingPaths(missing, unchecked));
     return missing;
 }
 
@@ -587,30 +595,34 @@ void Session::deleteDoubleEntries()
     DeleteDouble(list_);
 }
 
-std::vector<bool> Session::missing(const std::vector<std::string>& entries, const std::string& base,
-                                   int concurrentChecks) const
+std::vector<Existence> Session::existenceOfEntries(const std::vector<std::string>& entries, const std::string& base,
+                                                  const CheckOptions& options) const
 {
     std::vector<std::string> paths;
     paths.reserve(entries.size());
     for (const std::string& entry : entries)
         paths.push_back(!entry.empty() && !isAbsolutePath(entry, services_.style) ? join(base, entry) : entry);
-    std::vector<bool> gone = existingDirectories(paths, *services_.lister, concurrentChecks);
-    gone.flip();
-    return gone;
+    return existenceOf(paths, *services_.lister, options).value_or(std::vector(paths.size(), Existence::Unknown));
 }
 
-void Session::removeMissingEntries(int concurrentChecks)
+std::vector<std::string> Session::removeMissingEntries(const CheckOptions& options)
 {
     const Operation operation(*this);
-    const std::vector<bool> gone = missing(list_.entries(), startPosition_, concurrentChecks);
-    for (int i = 0; i < list_.count(); ++i)
-        list_.setSelected(i, gone[static_cast<std::size_t>(i)]);
+    const std::vector<Existence> found = existenceOfEntries(list_.entries(), startPosition_, options);
+    std::vector<std::string> unchecked;
+    for (int i = 0; i < list_.count(); ++i) {
+        const Existence existence = found[static_cast<std::size_t>(i)];
+        list_.setSelected(i, existence == Existence::Missing);
+        if (existence == Existence::Unknown)
+            unchecked.push_back(list_.entryAt(i));
+    }
     blankSelected(list_);
     Leerz(list_);
+    return unchecked;
 }
 
 std::optional<Session::ListFileCheck> Session::checkListFile(const std::string& listFile, Dialogs& dialogs,
-                                                           int concurrentChecks)
+                                                           const CheckOptions& options)
 {
     const Operation operation(*this);
     if (!readListFile(listFile, dialogs))
@@ -618,11 +630,13 @@ std::optional<Session::ListFileCheck> Session::checkListFile(const std::string& 
     const std::size_t cut = listFile.find_last_of(separatorOf(services_.style));
     const std::string folder = cut == std::string::npos ? "." : listFile.substr(0, std::max<std::size_t>(cut, 1));
     const std::vector<std::string>& entries = list_.entries();
-    const std::vector<bool> gone = missing(entries, folder, concurrentChecks);
-    ListFileCheck check{entries.size(), {}, {}};
+    const std::vector<Existence> found = existenceOfEntries(entries, folder, options);
+    ListFileCheck check{entries.size(), {}, {}, {}};
     for (std::size_t i = 0; i < entries.size(); ++i) {
-        if (gone[i])
+        if (found[i] == Existence::Missing)
             check.missing.push_back(entries[i]);
+        if (found[i] == Existence::Unknown)
+            check.unchecked.push_back(entries[i]);
         if (check.relativeBase.empty() && !entries[i].empty() && !isAbsolutePath(entries[i], services_.style))
             check.relativeBase = folder;
     }
