@@ -101,7 +101,7 @@ std::optional<std::vector<Existence>> existenceOf(const std::vector<std::string>
 
     const auto tick = std::clamp(options.timeout / 4, std::chrono::milliseconds(1), std::chrono::milliseconds(100));
     bool cancelled = false;
-    std::size_t told = 0;
+    std::size_t told = 0, givenUp = 0;
     while (state->answered < paths.size()) {
         if (options.cancel && options.cancel->cancelled()) {
             cancelled = true;
@@ -116,6 +116,13 @@ std::optional<std::vector<Existence>> existenceOf(const std::vector<std::string>
             checker.givenUp = true;
             detach[c] = 1;
             ++state->answered;  // Unknown, as it stands
+            // As many questions stuck as are asked at once: the share is
+            // down, and every thread more would stay stuck too. What is
+            // not asked yet stays Unknown.
+            if (++givenUp >= wanted) {
+                state->answered += paths.size() - state->next;
+                state->next = paths.size();
+            }
             if (state->next < paths.size() && startChecker(state, threads))
                 detach.push_back(0);
         }

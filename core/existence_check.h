@@ -16,7 +16,8 @@ namespace dirnal {
 struct CheckOptions {
     // Questions in flight at once: on a network share each is a round trip.
     int concurrentChecks = kDefaultConcurrentListings;
-    // A question not answered in this time counts as Unknown.
+    // A question not answered in this time counts as Unknown; once as many
+    // are given up as are asked at once, the rest count so unasked.
     std::chrono::milliseconds timeout = kDefaultListingTimeout;
     // Ends the check at once, from any thread; null: none.
     WalkCancel* cancel = nullptr;
