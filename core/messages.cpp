@@ -146,6 +146,32 @@ std::string Messages::missingPaths(std::size_t count, std::size_t unchecked) con
     return text;
 }
 
+std::string Messages::entriesChanged(std::size_t count) const
+{
+    if (count == 0)
+        return translate("Messages", "Kein Eintrag geändert");
+    if (count == 1)
+        return translate("Messages", "1 Eintrag geändert");
+    return substitute(translate("Messages", "%1 Einträge geändert"), {std::to_string(count)});
+}
+
+std::string Messages::entryAppended(const std::string& entry) const
+{
+    return substitute(translate("Messages", "Angefügt: %1"), {entry});
+}
+
+std::string Messages::startPositionSet(const std::string& path) const
+{
+    return substitute(translate("Messages", "Startposition: %1"), {path});
+}
+
+std::string Messages::entriesRead(std::size_t count) const
+{
+    if (count == 1)
+        return translate("Messages", "1 Eintrag gelesen");
+    return substitute(translate("Messages", "%1 Einträge gelesen"), {std::to_string(count)});
+}
+
 std::string Messages::checkCancelled() const
 {
     return translate("Messages", "Prüfung abgebrochen");

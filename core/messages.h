@@ -106,6 +106,12 @@ public:
     // Start-up, when the settings file cannot be used.
     std::string settingsNotStored(const std::string& file) const;
 
+    // What a command did where no status tells it, for a screen reader.
+    std::string entriesChanged(std::size_t count) const;
+    std::string entryAppended(const std::string& entry) const;
+    std::string startPositionSet(const std::string& path) const;
+    std::string entriesRead(std::size_t count) const;
+
     // Single-path entry.
     std::string listFullPathNotAdded() const;
 

@@ -67,7 +67,8 @@ void Session::announceOnce()
 {
     const std::vector<ListChange> changes = list_.takeChanges();
     const Announced before = std::exchange(
-        announced_, Announced{startPosition_, storageLocation_, nameForm_, clicked_, singlePath_, statusCount_, busy_});
+        announced_, Announced{startPosition_, storageLocation_, nameForm_, clicked_, singlePath_, statusCount_,
+                              summaryCount_, busy_});
     const Announced now = announced_;
     // By index: a listener may add or remove one meanwhile.
     const auto tellEach = [this](const auto& tell) {
@@ -88,6 +89,7 @@ void Session::announceOnce()
     notify(now.singlePath != before.singlePath, &SessionListener::singlePathChanged);
     notify(now.statusCount != before.statusCount, &SessionListener::statusChanged);
     notify(now.busy != before.busy, &SessionListener::busyChanged);
+    notify(now.summaryCount != before.summaryCount, &SessionListener::commandSummaryChanged);
 }
 
 bool Session::ask(Dialogs& dialogs, const std::string& question)
@@ -112,6 +114,20 @@ void Session::setStatus(std::string text)
 {
     status_ = std::move(text);
     ++statusCount_;
+}
+
+void Session::summarize(std::string text)
+{
+    commandSummary_ = std::move(text);
+    ++summaryCount_;
+}
+
+void Session::summarizeConversion(const std::vector<std::string>& before)
+{
+    std::size_t changed = 0;
+    for (int i = 0; i < list_.count(); ++i)
+        changed += static_cast<std::size_t>(i) >= before.size() || before[static_cast<std::size_t>(i)] != list_.entryAt(i);
+    summarize(messages_.entriesChanged(changed));
 }
 
 std::string Session::join(std::string_view directory, std::string_view name) const
@@ -141,6 +157,7 @@ void Session::confirmStartPosition()
 {
     const Operation operation(*this);
     startPosition_ = folders_.startDirectory;
+    summarize(messages_.startPositionSet(startPosition_));
 }
 
 bool Session::chooseStartDirectory(const std::string& given)
@@ -508,6 +525,7 @@ bool Session::appendSinglePath(const std::string& typed, Dialogs& dialogs)
         tell(dialogs, messages_.listFullPathNotAdded());
         return false;
     }
+    summarize(messages_.entryAppended(text));
     return true;
 }
 
@@ -532,17 +550,21 @@ bool Session::confirmSinglePath(Dialogs& dialogs)
 void Session::convertToNetworkShares()
 {
     const Operation operation(*this);
+    const std::vector<std::string> before = list_.entries();
     const DriveTable& drives = *services_.drives;
     const PathStyle style = services_.style;
     ConvertToUNC(list_, startPosition_, [&](const std::string& p) { return DriveToUNC(p, drives, style); }, style);
+    summarizeConversion(before);
 }
 
 void Session::convertToDriveLetters()
 {
     const Operation operation(*this);
+    const std::vector<std::string> before = list_.entries();
     const DriveTable& drives = *services_.drives;
     const PathStyle style = services_.style;
     ConvertToDir(list_, startPosition_, [&](const std::string& p) { return UNCToDrive(p, drives, style); }, style);
+    summarizeConversion(before);
 }
 
 void Session::switchNameForm()
@@ -554,6 +576,7 @@ void Session::switchNameForm()
 void Session::convertNames(NameForm form)
 {
     const Operation operation(*this);
+    const std::vector<std::string> before = list_.entries();
     StripQuotes(list_);
     const DirectoryTest exists = [this](const std::string& p) { return services_.lister->dirExists(p); };
     nameForm_ = form;
@@ -561,12 +584,15 @@ void Session::convertNames(NameForm form)
         ConvertToShortNames(list_, exists, services_.shortName);
     else
         ConvertToLongNames(list_, exists, services_.longName);
+    summarizeConversion(before);
 }
 
 void Session::toggleQuotes()
 {
     const Operation operation(*this);
+    const std::vector<std::string> before = list_.entries();
     ToggleQuotes(list_);
+    summarizeConversion(before);
 }
 
 bool Session::makeRelative(Dialogs& dialogs)
@@ -581,7 +607,9 @@ bool Session::makeRelative(Dialogs& dialogs)
 void Session::relativeToStartPosition()
 {
     const Operation operation(*this);
+    const std::vector<std::string> before = list_.entries();
     Relativ(list_, startPosition_, services_.style);
+    summarizeConversion(before);
 }
 
 void Session::deleteDoubleEntries()
@@ -844,8 +872,10 @@ bool Session::readListFile(const std::string& path, Dialogs& dialogs)
         lines = lines.substr(0, lines.find_last_of("\r\n") + 1);
     const DecodedListFile file = decodeListFile(lines, room);
     const bool ownEncoding = text.encoding == TextEncoding::ListFile;
+    const int countBefore = list_.count();
     for (const std::string& line : file.entries)
         (void)list_.append(ownEncoding ? services_.files->fromListFileEncoding(line) : line);
+    summarize(messages_.entriesRead(static_cast<std::size_t>(list_.count() - countBefore)));
     for (const std::string& notice : messages_.readNotices(file, content.cutShort))
         tell(dialogs, notice);
     if (!ownEncoding)

@@ -91,6 +91,10 @@ public:
     const std::string& storageLocation() const { return storageLocation_; }
     // The status line; each text replaces the one before.
     const std::string& status() const { return status_; }
+    // What the last command that sets no status did, in a few words: the
+    // entries a conversion changed, the path appended, the new start
+    // position, the entries read. Shown nowhere; a screen reader speaks it.
+    const std::string& commandSummary() const { return commandSummary_; }
     const std::optional<ClickedEntry>& clickedEntry() const { return clicked_; }
     NameForm nameForm() const { return nameForm_; }
     // The single-path box: its text stays while the box is hidden.
@@ -281,6 +285,7 @@ private:
         std::optional<ClickedEntry> clicked;
         std::string singlePath;
         unsigned statusCount = 0;
+        unsigned summaryCount = 0;
         bool busy = false;
     };
 
@@ -304,6 +309,9 @@ private:
     // The storage location becomes the file once it is written.
     bool saveTo(const std::string& location, Dialogs& dialogs);
     void setStatus(std::string text);
+    void summarize(std::string text);
+    // After a conversion: how many entries it changed against `before`.
+    void summarizeConversion(const std::vector<std::string>& before);
     // Makes an entry current and tells in the status line whether it exists.
     void checkEntry(int index);
     void makeCurrent(int index, bool exists);
@@ -336,6 +344,8 @@ private:
     std::string startPosition_;
     std::string storageLocation_;
     std::string status_;
+    std::string commandSummary_;
+    unsigned summaryCount_ = 0;
     unsigned statusCount_ = 0;  // every text shown counts, also the same again
     std::optional<ClickedEntry> clicked_;
     std::string singlePath_;

@@ -688,5 +688,33 @@ No list was made; the list stays as it was.</translation>
         <source>%1 konnten nicht geprüft werden.</source>
         <translation>%1 could not be checked.</translation>
     </message>
+    <message>
+        <source>Kein Eintrag geändert</source>
+        <translation>No entry changed</translation>
+    </message>
+    <message>
+        <source>1 Eintrag geändert</source>
+        <translation>1 entry changed</translation>
+    </message>
+    <message>
+        <source>%1 Einträge geändert</source>
+        <translation>%1 entries changed</translation>
+    </message>
+    <message>
+        <source>Angefügt: %1</source>
+        <translation>Appended: %1</translation>
+    </message>
+    <message>
+        <source>Startposition: %1</source>
+        <translation>Start position: %1</translation>
+    </message>
+    <message>
+        <source>1 Eintrag gelesen</source>
+        <translation>1 entry read</translation>
+    </message>
+    <message>
+        <source>%1 Einträge gelesen</source>
+        <translation>%1 entries read</translation>
+    </message>
 </context>
 </TS>

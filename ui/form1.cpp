@@ -16,6 +16,7 @@
 #include "ui/caption_button.h"
 #include "ui/dialogs.h"
 #include "ui/fitting_label.h"
+#include "ui/announcement.h"
 #include "ui/status_line.h"
 #include "ui/form2.h"
 #include "ui/path_list_view.h"
@@ -70,6 +71,8 @@ Form1::Form1(Form1Services services, QWidget* parent)
     ui_.List1->setSession(*session_);
     cancelWalk_ = new QShortcut(QKeySequence(Qt::Key_Escape), this, [this] { session_->cancelWalk(); });
     cancelWalk_->setEnabled(false);
+    commandAnnouncement_ = new Announcement(ui_.client);
+    commandAnnouncement_->setObjectName(QStringLiteral("commandAnnouncement"));
     connectPanels();
     connectActions();
 
@@ -165,6 +168,11 @@ void Form1::singlePathChanged()
 void Form1::statusChanged()
 {
     ui_.lblStatus->setText(qs(session_->status()));
+}
+
+void Form1::commandSummaryChanged()
+{
+    commandAnnouncement_->announce(qs(session_->commandSummary()));
 }
 
 void Form1::busyChanged()
