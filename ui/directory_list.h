@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QListView>
-#include <QThreadPool>
 
 #include <functional>
 #include <map>
@@ -26,7 +25,6 @@ public:
     using DriveOf = std::function<std::string(const std::string& path)>;
 
     explicit DirectoryList(QWidget* parent = nullptr);
-    ~DirectoryList() override;
 
     // What it reads folders with, and how it finds a folder's drive; set
     // before a path is opened.
@@ -55,7 +53,6 @@ private:
     std::string path_;
     std::map<std::string, std::string> lastPathOnDrive_;
     FolderListModel* model_;
-    QThreadPool readers_;
     unsigned shownPath_ = 0;  // counts the paths shown: a listing for an earlier one is dropped
 };
 

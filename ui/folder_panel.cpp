@@ -1,7 +1,9 @@
 #include "ui/folder_panel.h"
 
 #include <QAbstractButton>
+#include <QTimer>
 
+#include "ui/ask_beside_event_loop.h"
 #include "ui/directory_list.h"
 
 namespace dirnal::ui {
@@ -69,8 +71,26 @@ void FolderPanel::driveChosen()
     // The drive of the open directory answers: it followed the directory.
     if (controls_.drives->driveOf(directory()) == drive)
         return;
-    // A drive that has not answered its check would hold the window here.
-    if (!controls_.drives->silent(drive) && lister_.dirExists(drive)) {
+    // A drive that did not answer its check is not asked again; one that
+    // did may have gone since, or hang now: it is asked beside the event
+    // loop, and counts as gone when it does not answer in time.
+    const unsigned check = ++driveChecks_;
+    if (controls_.drives->silent(drive)) {
+        driveAnswered(check, drive, false);
+        return;
+    }
+    askBesideEventLoop<bool>(
+        *this, [lister = &lister_, drive] { return lister->dirExists(drive); },
+        [this, check, drive](bool answers) { driveAnswered(check, drive, answers); });
+    QTimer::singleShot(kFileSystemAnswerTimeout, this, [this, check, drive] { driveAnswered(check, drive, false); });
+}
+
+void FolderPanel::driveAnswered(unsigned check, const std::string& drive, bool answers)
+{
+    if (check != driveChecks_)
+        return;  // answered already, or another drive picked since
+    ++driveChecks_;
+    if (answers) {
         controls_.directories->openDrive(drive);
         return;
     }

@@ -49,7 +49,8 @@ public:
 
 signals:
     void folderChanged(dirnal::StoredFolder folder, const std::string& path);
-    // A drive was picked that is not there; the selector went back.
+    // A drive was picked that is not there, or did not answer in time; the
+    // selector went back.
     void driveUnavailable();
 
 protected:
@@ -61,10 +62,13 @@ protected:
 
 private:
     void driveChosen();
+    // The drive picked last answered, or not (also when it did not in time).
+    void driveAnswered(unsigned check, const std::string& drive, bool answers);
 
     Controls controls_;
     Folders folders_;
     const DirectoryLister& lister_;
+    unsigned driveChecks_ = 0;  // counts the drives picked: only the last one's answer counts
 };
 
 }  // namespace dirnal::ui
