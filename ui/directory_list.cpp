@@ -9,7 +9,7 @@
 namespace dirnal::ui {
 
 DirectoryList::DirectoryList(QWidget* parent)
-    : QListView(parent),
+    : FocusTrueView(parent),
       model_(new FolderListModel(style()->standardIcon(QStyle::SP_DirOpenIcon),
                                  style()->standardIcon(QStyle::SP_DirClosedIcon), this))
 {

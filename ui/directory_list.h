@@ -8,6 +8,7 @@
 #include <string>
 
 #include "core/directory_lister.h"
+#include "ui/focus_true_view.h"
 
 namespace dirnal::ui {
 
@@ -20,7 +21,7 @@ class FolderListModel;
 // signalled, also when the program sets it. The subdirectories are read
 // beside the event loop, so that a folder of 200,000 of them, or one on a
 // slow share, never holds the window up; they are shown when read.
-class DirectoryList final : public QListView {
+class DirectoryList final : public FocusTrueView<QListView> {
     Q_OBJECT
 public:
     using DriveOf = std::function<std::string(const std::string& path)>;
