@@ -1,5 +1,6 @@
 #include "ui/directory_list.h"
 
+#include <QKeyEvent>
 #include <QStyle>
 
 #include "core/path_style.h"
@@ -61,6 +62,19 @@ void DirectoryList::openDrive(const std::string& drive)
     if (last != lastPathOnDrive_.end() && setPath(last->second))
         return;
     setPath(drive);
+}
+
+void DirectoryList::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) {
+        QListView::keyPressEvent(event);
+        return;
+    }
+    const QModelIndex highlighted = currentIndex();
+    if (highlighted.isValid() && highlighted.row() != model_->openRow())
+        setPath(model_->path(highlighted.row()));
+    else
+        event->ignore();
 }
 
 void DirectoryList::showPath()

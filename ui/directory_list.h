@@ -16,8 +16,9 @@ class FolderListModel;
 
 // A directory list as file dialogs of old had it: the chain of folders from
 // the root down to the open folder, then the open folder's subdirectories
-// (in the walk's order). Double-click or Enter opens a folder. Its path is
-// the open folder, not the highlighted one; every change of the path is
+// (in the walk's order). Double-click or Enter opens a folder; Enter on the
+// open folder is left to the panel, for its default button. Its path is the
+// open folder, not the highlighted one; every change of the path is
 // signalled, also when the program sets it. The subdirectories are read
 // beside the event loop, so that a folder of 200,000 of them, or one on a
 // slow share, never holds the window up; they are shown when read.
@@ -47,6 +48,9 @@ signals:
     void pathChanged();
     // The open folder's subdirectories are shown.
     void subdirectoriesShown();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void showPath();
