@@ -2,6 +2,7 @@
 // order is the layout table's), the focus when a control gives way, and
 // the keys beyond the menus' shortcuts.
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QShortcut>
 
 #include <utility>
@@ -18,6 +19,9 @@ void Form1::connectKeys()
 {
     cancelWalk_ = new QShortcut(QKeySequence(Qt::Key_Escape), this, [this] { session_->cancelWalk(); });
     cancelWalk_->setEnabled(false);
+    // F10 opens the menu bar, as Windows has it.
+    new QShortcut(QKeySequence(Qt::Key_F10), this,
+                  [this] { menuBar()->setActiveAction(menuBar()->actions().value(0)); });
     KeyActions::of(ui_.txt_einzelpfad)
         .on({Qt::Key_Return, Qt::Key_Enter},
             [this] {

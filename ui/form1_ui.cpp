@@ -291,36 +291,42 @@ void applyLook(QWidget* widget, const Look& look)
     }
 }
 
+// Each caption with the letter that opens it (after "&"), as shown
+// underlined; screen readers get it without the "&".
 void buildMenus(QMainWindow& window, Form1Ui& ui)
 {
-    QMenu* file = window.menuBar()->addMenu(translated("Form1", QT_TRANSLATE_NOOP("Form1", "Datei")));
+    QMenu* file = window.menuBar()->addMenu(translated("Form1", QT_TRANSLATE_NOOP("Form1", "&Datei")));
     file->setObjectName(QStringLiteral("datei"));
-    const char* const fileItems[] = {QT_TRANSLATE_NOOP("Form1", "Öffnen"), QT_TRANSLATE_NOOP("Form1", "speichern"),
-                                     QT_TRANSLATE_NOOP("Form1", "speichern unter..."), "EXIT"};
+    const char* const fileItems[] = {QT_TRANSLATE_NOOP("Form1", "Ö&ffnen"), QT_TRANSLATE_NOOP("Form1", "&speichern"),
+                                     QT_TRANSLATE_NOOP("Form1", "speichern &unter..."), "E&XIT"};
     for (std::size_t i = 0; i < ui.dateis.size(); ++i) {
         ui.dateis[i] = file->addAction(translated("Form1", fileItems[i]));
         ui.dateis[i]->setObjectName(QStringLiteral("dateis_%1").arg(i));
     }
+    ui.dateis[0]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    ui.dateis[1]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    ui.dateis[3]->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Q), QKeySequence(Qt::ALT | Qt::Key_F4)});
 
-    QMenu* options = window.menuBar()->addMenu(translated("Form1", QT_TRANSLATE_NOOP("Form1", "Optionen")));
+    QMenu* options = window.menuBar()->addMenu(translated("Form1", QT_TRANSLATE_NOOP("Form1", "&Optionen")));
     options->setObjectName(QStringLiteral("option"));
     const char* const optionItems[] = {
-        QT_TRANSLATE_NOOP("Form1", "Such-Startposition einstellen"),
-        QT_TRANSLATE_NOOP("Form1", "dirnal.lst Speicherort festlegen"),
-        QT_TRANSLATE_NOOP("Form1", "vorige Eingabe einstellen"),
-        QT_TRANSLATE_NOOP("Form1", "doppelte Einträge löschen"),
-        "Dir to UNC",
-        "UNC to Dir",
-        QT_TRANSLATE_NOOP("Form1", "relativ zur Startposition"),
-        QT_TRANSLATE_NOOP("Form1", "nicht vorhandene Pfade auswählen"),
+        QT_TRANSLATE_NOOP("Form1", "&Such-Startposition einstellen"),
+        QT_TRANSLATE_NOOP("Form1", "dirnal.lst Speicher&ort festlegen"),
+        QT_TRANSLATE_NOOP("Form1", "&vorige Eingabe einstellen"),
+        QT_TRANSLATE_NOOP("Form1", "doppelte Einträge &löschen"),
+        "&Dir to UNC",
+        "&UNC to Dir",
+        QT_TRANSLATE_NOOP("Form1", "&relativ zur Startposition"),
+        QT_TRANSLATE_NOOP("Form1", "&nicht vorhandene Pfade auswählen"),
     };
     for (std::size_t i = 0; i < ui.optionens.size(); ++i) {
         ui.optionens[i] = options->addAction(translated("Form1", optionItems[i]));
         ui.optionens[i]->setObjectName(QStringLiteral("optionens_%1").arg(i));
     }
 
-    ui.info = window.menuBar()->addAction(translated("Form1", QT_TRANSLATE_NOOP("Form1", "INFO")));
+    ui.info = window.menuBar()->addAction(translated("Form1", QT_TRANSLATE_NOOP("Form1", "&INFO")));
     ui.info->setObjectName(QStringLiteral("info"));
+    ui.info->setShortcut(QKeySequence(Qt::Key_F1));
 }
 
 }  // namespace

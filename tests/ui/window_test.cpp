@@ -278,7 +278,8 @@ TEST_F(WindowTest, MissingPathsAreCheckedBesideTheEventLoopAsAClickChecksThemAnd
         EXPECT_TRUE(entries().size() == 5u && !find("Command1")->isEnabled()) << "nothing acts, nothing to cancel";
         held.release();
     };
-    EXPECT_EQ(find<QAction>("optionens_7")->text(), QString::fromUtf8("nicht vorhandene Pfade auswählen"));
+    EXPECT_EQ(testing::ScreenReader::nameOf(find<QAction>("optionens_7")),
+              QString::fromUtf8("nicht vorhandene Pfade auswählen"));
     menu("optionens_7");
     EXPECT_TRUE(waiting && !QApplication::overrideCursor() && find("cmd_del")->isEnabled());
     EXPECT_TRUE(text("lblStatus") == Messages().missingPaths(3) && text("lblnumber") == "1");
