@@ -326,12 +326,16 @@ TEST_F(WindowTest, TabFollowsTheWorkPassingOverWhatIsHiddenOrOutsideAndReturnOrE
         return order;
     };
     EXPECT_EQ(tabs("List1", 15), (Entries{"List1", "cmd_startpos", "Command1", "cmd_einzel", "cmd_del", "cmd_DOS",
-                                          "cmd_vista", "cmd_DirtoUNC", "cmd_rel", "cmd_UNCtoDir", "cmd_selshow",
+                                          "cmd_rel", "cmd_vista", "cmd_DirtoUNC", "cmd_UNCtoDir", "cmd_selshow",
                                           "cmd_saveplace", "img_save", "img_Exit", "List1"}));
+    menu("dateis_0"), menu("optionens_0");  // the two panels, in the order they are drawn
+    EXPECT_EQ(tabs("List1", 12), (Entries{"List1", "lbl_X", "Drive_file", "Dir_file", "File_file", "cmd_startpos",
+                                          "Command1", "Drive1", "lbl_exitstart", "Dir1", "cmd_okstartpos", "cmd_einzel"}));
+    click("lbl_X"), click("lbl_exitstart");
     const auto press = [&](const char* button, Qt::Key key) { find(button)->setFocus(), QTest::keyClick(find(button), key); };
     press("cmd_selshow", Qt::Key_Return);
     EXPECT_EQ(form->focusWidget(), find("txt_find")) << "widened into view";
-    EXPECT_EQ(tabs("txt_find", 3), (Entries{"txt_find", "cmd_deletethis", "img_save"}));
+    EXPECT_EQ(tabs("txt_find", 3), (Entries{"txt_find", "cmd_deletethis", "List1"}));
     press("cmd_vista", Qt::Key_Enter);
     EXPECT_EQ(entries(), Entries{"\"a\""});
     press("cmd_einzel", Qt::Key_Return);
