@@ -33,7 +33,8 @@ Umwandlungen, in der angegebenen Reihenfolge angewandt:
                         "selection" und Löschen im Fenster (Groß- und
                         Kleinschreibung zählen); mehrmals möglich
   --remove-missing      Einträge entfernen, die kein vorhandenes Verzeichnis
-                        nennen (relative: unter dem Startverzeichnis)
+                        nennen (relative: unter dem Startverzeichnis); einer,
+                        der nicht geprüft werden kann, bleibt
 
 Prüfen statt erstellen:
   --check DATEI         die Listendatei nur prüfen, nichts schreiben: jeden
@@ -41,12 +42,18 @@ Prüfen statt erstellen:
                         die Standardausgabe (relative Einträge gegen den
                         Ordner der Datei geprüft); ohne STARTVERZEICHNIS
 
-Weiteres:
+Suche:
+  --max-depth N         nur N Ebenen unter dem Startverzeichnis (1: nur seine
+                        Unterverzeichnisse); ohne Angabe: alle
+  --hidden              auch versteckte Verzeichnisse (Namen mit "." vorn;
+                        unter Windows versteckte und Systemverzeichnisse)
   -j, --jobs N          so viele Verzeichnisse gleichzeitig lesen (Standard 32)
   -t, --timeout SEKUNDEN
                         so lange höchstens auf das Lesen eines Verzeichnisses
                         warten (Standard 30); eines, das nicht antwortet,
                         fehlt samt seinen Unterverzeichnissen und wird genannt
+
+Weiteres:
   -q, --quiet           keine Hinweise auf der Standardfehlerausgabe
   -h, --help            diese Hilfe
   -V, --version         die Version
@@ -65,7 +72,9 @@ gelesen werden konnten, während der Suche verschwanden oder nicht
 rechtzeitig antworteten, fehlen samt ihren Unterverzeichnissen, die
 Höchstzahl der Einträge wurde erreicht, oder Einträge, die die Codepage der
 Listendatei nicht fasst und für die es keinen kurzen Namen gibt, fehlen in
-der Datei (Windows); die Hinweise auf der Standardfehlerausgabe nennen sie.
+der Datei (Windows), oder Einträge konnten für --remove-missing oder --check
+nicht geprüft werden (keine Antwort oder kein Zugriff; sie bleiben und zählen
+nicht als fehlend); die Hinweise auf der Standardfehlerausgabe nennen sie.
 7 bei --check: Einträge nennen kein vorhandenes Verzeichnis. 130 mit Strg+C
 abgebrochen, 143 mit SIGTERM beendet (nichts geschrieben).
 )";
@@ -107,7 +116,8 @@ struct Option {
 
 constexpr Option kOptions[] = {
     {'o', "output", "der Pfad"}, {'k', "keep", "die Listendatei"}, {'j', "jobs", "die Zahl"},
-    {'t', "timeout", "die Zahl der Sekunden"}, {0, "check", "die Listendatei"}, {0, "exclude", "der Text"}, {'q', "quiet", nullptr},
+    {'t', "timeout", "die Zahl der Sekunden"}, {0, "check", "die Listendatei"}, {0, "exclude", "der Text"},
+    {0, "max-depth", "die Zahl der Ebenen"}, {0, "hidden", nullptr}, {'q', "quiet", nullptr},
     {'h', "help", nullptr}, {'V', "version", nullptr},
 };
 // Every step of kSteps: a long option without a value.
@@ -137,7 +147,14 @@ std::optional<std::string> apply(const std::string& name, const std::string& val
         if (!seconds)
             return "--timeout erwartet Sekunden von 1 bis 86400, nicht \"" + value + "\".";
         options.timeoutSeconds = *seconds;
-    } else if (name == "quiet")
+    } else if (name == "max-depth") {
+        const auto levels = numberFrom(value, 1, 32767);
+        if (!levels)
+            return "--max-depth erwartet eine Zahl der Ebenen von 1 bis 32767, nicht \"" + value + "\".";
+        options.maxDepth = *levels;
+    } else if (name == "hidden")
+        options.hidden = true;
+    else if (name == "quiet")
         options.quiet = true;
     else if (name == "help")
         options.help = true;

@@ -22,6 +22,8 @@ struct Options {
     std::vector<Step> steps;
     int jobs = 0;            // 0: the generator's default
     int timeoutSeconds = 0;  // 0: the generator's default
+    int maxDepth = 0;        // levels below the start folder; 0: all
+    bool hidden = false;     // hidden folders are walked too
     bool quiet = false;
     bool help = false;
     bool version = false;

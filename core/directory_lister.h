@@ -52,6 +52,17 @@ struct FoundSubdirectory {
 // and joined to full paths in the given style.
 DirectoryListing listingOf(const std::string& directory, std::vector<FoundSubdirectory> found, PathStyle style);
 
+// Whether a listing gives hidden directories (names beginning with "." on
+// POSIX, the hidden or system attribute on Windows).
+enum class HiddenFolders { LeftOut, Listed };
+
+// What a path names, as far as the system could tell.
+enum class Existence {
+    Directory,
+    Missing,  // nothing, or no directory
+    Unknown,  // no answer: no access on the way, a share or drive that is down
+};
+
 // The file system as the walk and the window see it.
 class DirectoryLister {
 public:
@@ -61,7 +72,15 @@ public:
     // separator does not matter. Never fails: every error gives false.
     virtual bool dirExists(const std::string& path) const = 0;
 
-    // The immediate subdirectories of a directory, hidden ones left out.
+    // Whether the path names an existing directory, telling a path that is
+    // gone from one the system could not look at.
+    virtual Existence existence(const std::string& path) const
+    {
+        return dirExists(path) ? Existence::Directory : Existence::Missing;
+    }
+
+    // The immediate subdirectories of a directory; hidden ones only where
+    // the lister was made to give them.
     virtual DirectoryListing list(const std::string& directory) const = 0;
 
     // What identifies a directory; none when it cannot be found out.

@@ -41,8 +41,12 @@ public:
 
         // The list itself is the queue; it grows while it is walked. A whole
         // level is listed at once, then taken in order, so the result is the
-        // same as listing one directory after the other.
-        for (std::size_t levelBegin = 0; levelBegin < paths_.size() && !report_.limitReached;) {
+        // same as listing one directory after the other. The directories of
+        // the deepest level asked for are entered, not listed.
+        int depth = 1;
+        for (std::size_t levelBegin = 0; levelBegin < paths_.size() && !report_.limitReached &&
+                                          (options_.maxDepth <= 0 || depth < options_.maxDepth);
+             ++depth) {
             const std::size_t levelEnd = paths_.size();
             std::optional<std::vector<DirectoryListing>> listings =
                 pool.listAll(paths_, parents_, belowLink_, root_, levelBegin, levelEnd);

@@ -62,6 +62,9 @@ inline constexpr std::chrono::seconds kDefaultListingTimeout{30};
 struct WalkOptions {
     int concurrentListings = kDefaultConcurrentListings;
     std::chrono::milliseconds listingTimeout = kDefaultListingTimeout;
+    // How many levels below the start folder are listed (1: its
+    // subdirectories only); 0: all.
+    int maxDepth = 0;
     // Ends the walk at once when cancelled, from any thread; null: none.
     WalkCancel* cancel = nullptr;
     // Told the number of directories found so far, after each level, on the

@@ -7,16 +7,17 @@
 
 namespace dirnal {
 
-SessionServices NativeServices::forSession(const TextCatalog* texts)
+SessionServices NativeServices::forSession(const TextCatalog* texts, HiddenFolders hidden)
 {
-    return {&nativeLister(), settings_, &files_, &platformDrives(), ShortPathName, LongPathName, nativePathStyle(), texts,
+    return {&nativeLister(hidden), settings_, &files_, &platformDrives(), ShortPathName, LongPathName, nativePathStyle(), texts,
             documentsDirectory()};
 }
 
-const NativeDirectoryLister& nativeLister()
+const NativeDirectoryLister& nativeLister(HiddenFolders hidden)
 {
-    static const NativeDirectoryLister* const lister = new NativeDirectoryLister;
-    return *lister;
+    static const NativeDirectoryLister* const visible = new NativeDirectoryLister(HiddenFolders::LeftOut);
+    static const NativeDirectoryLister* const all = new NativeDirectoryLister(HiddenFolders::Listed);
+    return hidden == HiddenFolders::Listed ? *all : *visible;
 }
 
 std::string workingDirectory()

@@ -19,7 +19,7 @@ public:
     NativeServices& operator=(const NativeServices&) = delete;
 
     // Valid as long as this object lives; `texts` may be null (German).
-    SessionServices forSession(const TextCatalog* texts = nullptr);
+    SessionServices forSession(const TextCatalog* texts = nullptr, HiddenFolders hidden = HiddenFolders::LeftOut);
 
 private:
     NativeFileStorage files_;
@@ -29,7 +29,7 @@ private:
 // The file system as the process lists it. It is never destroyed: a
 // listing that the system does not release is left behind by the walk and
 // may return into it while the process ends.
-const NativeDirectoryLister& nativeLister();
+const NativeDirectoryLister& nativeLister(HiddenFolders hidden = HiddenFolders::LeftOut);
 
 // The folder the program was started in, in the form a directory panel
 // shows it; the root of the settings' default drive when it is gone.

@@ -226,6 +226,10 @@
         <source>&amp;INFO</source>
         <translation>&amp;INFO</translation>
     </message>
+    <message>
+        <source>Prüfung abbrechen (Esc)</source>
+        <translation>Cancel the check (Esc)</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>
@@ -659,6 +663,66 @@ No list was made; the list stays as it was.</translation>
     <message>
         <source>Speichern … (wartet auf das Laufwerk)</source>
         <translation>Saving … (waiting for the drive)</translation>
+    </message>
+    <message>
+        <source>0 Pfade existieren nicht</source>
+        <translation>0 paths do not exist</translation>
+    </message>
+    <message>
+        <source>; 1 Pfad nicht geprüft (keine Antwort oder kein Zugriff), nicht ausgewählt</source>
+        <translation>; 1 path not checked (no answer or no access), not selected</translation>
+    </message>
+    <message>
+        <source>; %1 Pfade nicht geprüft (keine Antwort oder kein Zugriff), nicht ausgewählt</source>
+        <translation>; %1 paths not checked (no answer or no access), not selected</translation>
+    </message>
+    <message>
+        <source>Prüfung abgebrochen</source>
+        <translation>Check cancelled</translation>
+    </message>
+    <message>
+        <source>1 Eintrag konnte nicht geprüft werden (keine Antwort in %1 s oder kein Zugriff); er zählt nicht als fehlend:</source>
+        <translation>1 entry could not be checked (no answer within %1 s or no access); it does not count as missing:</translation>
+    </message>
+    <message>
+        <source>%1 Einträge konnten nicht geprüft werden (keine Antwort in %2 s oder kein Zugriff); sie zählen nicht als fehlend:</source>
+        <translation>%1 entries could not be checked (no answer within %2 s or no access); they do not count as missing:</translation>
+    </message>
+    <message>
+        <source>1 konnte nicht geprüft werden.</source>
+        <translation>1 could not be checked.</translation>
+    </message>
+    <message>
+        <source>%1 konnten nicht geprüft werden.</source>
+        <translation>%1 could not be checked.</translation>
+    </message>
+    <message>
+        <source>Kein Eintrag geändert</source>
+        <translation>No entry changed</translation>
+    </message>
+    <message>
+        <source>1 Eintrag geändert</source>
+        <translation>1 entry changed</translation>
+    </message>
+    <message>
+        <source>%1 Einträge geändert</source>
+        <translation>%1 entries changed</translation>
+    </message>
+    <message>
+        <source>Angefügt: %1</source>
+        <translation>Appended: %1</translation>
+    </message>
+    <message>
+        <source>Startposition: %1</source>
+        <translation>Start position: %1</translation>
+    </message>
+    <message>
+        <source>1 Eintrag gelesen</source>
+        <translation>1 entry read</translation>
+    </message>
+    <message>
+        <source>%1 Einträge gelesen</source>
+        <translation>%1 entries read</translation>
     </message>
 </context>
 </TS>

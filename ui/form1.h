@@ -20,6 +20,7 @@ class QShortcut;
 
 namespace dirnal::ui {
 
+class Announcement;
 class StartPositionPanel;
 
 // What the main window works with, every part given; tests hand in fakes.
@@ -62,6 +63,7 @@ private:
     void clickedEntryChanged() override;
     void singlePathChanged() override;
     void statusChanged() override;
+    void commandSummaryChanged() override;
     void busyChanged() override;
 
     void connectActions();
@@ -117,6 +119,8 @@ private:
     bool writing_ = false;  // a list file is being written
     // Escape, while a walk runs.
     QShortcut* cancelWalk_ = nullptr;
+    // What a command did where no status line tells it.
+    Announcement* commandAnnouncement_ = nullptr;
     QPointer<QWidget> Form2_;
 };
 

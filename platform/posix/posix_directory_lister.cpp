@@ -21,10 +21,12 @@ namespace dirnal {
 
 namespace {
 
-bool isListedName(const char* name)
+bool isListedName(const char* name, HiddenFolders hidden)
 {
     // Hidden names begin with a dot, and so do "." and "..".
-    return name[0] != '.';
+    if (name[0] != '.')
+        return true;
+    return hidden == HiddenFolders::Listed && name[1] != '\0' && !(name[1] == '.' && name[2] == '\0');
 }
 
 // Adds the entry when it is a directory, or a link to one.
@@ -54,7 +56,7 @@ struct LinuxDirent64 {
     char d_name[1];
 };
 
-bool readSubdirectories(int fd, std::vector<FoundSubdirectory>& found)
+bool readSubdirectories(int fd, HiddenFolders hidden, std::vector<FoundSubdirectory>& found)
 {
     alignas(8) char buffer[32768];
     for (;;) {
@@ -68,14 +70,14 @@ bool readSubdirectories(int fd, std::vector<FoundSubdirectory>& found)
             return true;
         for (long offset = 0; offset < got;) {
             const auto* entry = reinterpret_cast<const LinuxDirent64*>(buffer + offset);
-            if (isListedName(entry->d_name))
+            if (isListedName(entry->d_name, hidden))
                 addIfSubdirectory(fd, entry->d_type, entry->d_name, found);
             offset += entry->d_reclen;
         }
     }
 }
 #else
-bool readSubdirectories(int fd, std::vector<FoundSubdirectory>& found)
+bool readSubdirectories(int fd, HiddenFolders hidden, std::vector<FoundSubdirectory>& found)
 {
     const int own = ::dup(fd);
     DIR* dir = own < 0 ? nullptr : ::fdopendir(own);
@@ -92,7 +94,7 @@ bool readSubdirectories(int fd, std::vector<FoundSubdirectory>& found)
             complete = errno == 0;
             break;
         }
-        if (isListedName(entry->d_name))
+        if (isListedName(entry->d_name, hidden))
             addIfSubdirectory(fd, entry->d_type, entry->d_name, found);
     }
     ::closedir(dir);
@@ -105,6 +107,11 @@ bool readSubdirectories(int fd, std::vector<FoundSubdirectory>& found)
 bool PosixDirectoryLister::dirExists(const std::string& path) const
 {
     return DirExists(path);
+}
+
+Existence PosixDirectoryLister::existence(const std::string& path) const
+{
+    return DirectoryExistence(path);
 }
 
 std::optional<DirectoryIdentity> PosixDirectoryLister::identityOf(const std::string& directory) const
@@ -162,7 +169,7 @@ DirectoryListing PosixDirectoryLister::listOpened(int fd, const std::string& dir
         return listing;
     }
     std::vector<FoundSubdirectory> found;
-    const bool complete = readSubdirectories(fd, found);
+    const bool complete = readSubdirectories(fd, hidden_, found);
     const int code = errno;
     ::close(fd);
     if (!complete) {

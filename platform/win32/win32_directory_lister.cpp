@@ -37,6 +37,11 @@ bool Win32DirectoryLister::dirExists(const std::string& path) const
     return DirExists(path);
 }
 
+Existence Win32DirectoryLister::existence(const std::string& path) const
+{
+    return DirectoryExistence(path);
+}
+
 std::optional<DirectoryIdentity> Win32DirectoryLister::identityOf(const std::string& directory) const
 {
     if (directory.empty() || directory.find('\0') != std::string::npos)
@@ -73,7 +78,7 @@ DirectoryListing Win32DirectoryLister::list(const std::string& directory) const
         const std::wstring_view name(found.cFileName);
         if ((attributes & FILE_ATTRIBUTE_DIRECTORY) == 0 || name == L"." || name == L"..")
             continue;
-        if ((attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) != 0)
+        if (hidden_ == HiddenFolders::LeftOut && (attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) != 0)
             continue;
         // A junction or a symbolic link to a folder is a reparse point.
         names.push_back({win32::narrow(name), (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0});

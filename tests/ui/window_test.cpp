@@ -7,6 +7,8 @@
 #include <QRegularExpression>
 #include <QSignalSpy>
 
+#include <map>
+
 #include "core/messages.h"
 #include "platform/drive_of.h"
 #include "support/fake_lister.h"
@@ -273,11 +275,11 @@ TEST_F(WindowTest, MissingPathsAreCheckedBesideTheEventLoopAsAClickChecksThemAnd
     held.hold(kept);
     bool waiting = false;
     duringWalk.steps = [&] {
-        EXPECT_TRUE(QTest::qWaitFor([&] { return text("lblStatus") == Messages().pathsChecked(0, 5); }, 5000));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return text("lblStatus") == Messages().pathsChecked(4, 5); }, 5000));
         waiting = QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::WaitCursor;
         menu("optionens_7");
         click("cmd_del");
-        EXPECT_TRUE(entries().size() == 5u && !find("Command1")->isEnabled()) << "nothing acts, nothing to cancel";
+        EXPECT_TRUE(entries().size() == 5u && text("Command1") == "Abbrechen") << "nothing acts but the cancel";
         held.release();
     };
     EXPECT_EQ(testing::ScreenReader::nameOf(find<QAction>("optionens_7")),
@@ -474,14 +476,24 @@ TEST_F(WindowTest, TheConversionButtons)
     const std::string gone = "/gibt/es/nicht";
     fill({longName, gone});  // two rows added
     dialogs.answers = {false, true};  // making relative asks first: No changes nothing
-    const struct { const char* button; Entries after; const char* caption; } steps[] = {
-        {"cmd_DOS", {shortName, gone}, "WIN"}, {"cmd_DOS", {longName, gone}, "DOS"},
-        {"cmd_vista", {'"' + longName + '"', '"' + gone + '"'}, "DOS"}, {"cmd_vista", {longName, gone}, "DOS"},
-        {"cmd_rel", {longName, gone}, "DOS"}, {"cmd_rel", {longName.substr(tree.root().size() + 1), gone}, "DOS"}};
+    form->show();
+    testing::ScreenReader reader;
+    std::map<std::string, int> told;  // how often each account of a conversion was announced
+    const struct { const char* button; Entries after; const char* caption; const char* told; } steps[] = {
+        {"cmd_DOS", {shortName, gone}, "WIN", "1 Eintrag geändert"}, {"cmd_DOS", {longName, gone}, "DOS", "1 Eintrag geändert"},
+        {"cmd_vista", {'"' + longName + '"', '"' + gone + '"'}, "DOS", "2 Einträge geändert"},
+        {"cmd_vista", {longName, gone}, "DOS", "2 Einträge geändert"}, {"cmd_rel", {longName, gone}, "DOS", nullptr},
+        {"cmd_rel", {longName.substr(tree.root().size() + 1), gone}, "DOS", "1 Eintrag geändert"}};
     for (const auto& step : steps) {
         click(step.button);
         EXPECT_TRUE(entries() == step.after && text("cmd_DOS") == step.caption) << step.button;
         EXPECT_TRUE(testing::ScreenReader::nameOf(find("cmd_DOS")).startsWith(QString(step.caption) + ':'));
+        if (step.told) {
+            const int times = ++told[step.told];
+            EXPECT_TRUE(QTest::qWaitFor(
+                [&] { return reader.announced(find("commandAnnouncement")->parentWidget(), QString::fromUtf8(step.told)) == times; }, 5000))
+                << step.button << " " << step.told;
+        }
     }
 
     // The list's rows follow each change: added, rewritten, and reset only when it is rebuilt.

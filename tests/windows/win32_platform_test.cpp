@@ -57,6 +57,8 @@ TEST(Win32Folders, AreToldFromFilesAndListedInDisplayOrderWithoutHiddenOrSystemO
                                  tree.path("zulu"), tree.path("Ärger")}, std::vector<char>(6, 0)));
     EXPECT_NE(lister.identityOf(tree.path("beta")), lister.identityOf(tree.path("zulu")));
     EXPECT_EQ(lister.list(tree.root() + "\\").subdirectories, listing.subdirectories);
+    EXPECT_EQ(Win32DirectoryLister(HiddenFolders::Listed).list(tree.root()).subdirectories.size(), 8u)
+        << "hidden and system folders too";
     EXPECT_EQ(lister.list(file).status, DirectoryListing::Status::NotADirectory);
 
     const std::vector<std::string> atRoot = lister.list("C:\\").subdirectories;
