@@ -115,48 +115,12 @@
 <context>
     <name>Form1</name>
     <message>
-        <source>Datei</source>
-        <translation>File</translation>
-    </message>
-    <message>
-        <source>Öffnen</source>
-        <translation>Open</translation>
-    </message>
-    <message>
         <source>speichern</source>
         <translation>save</translation>
     </message>
     <message>
-        <source>speichern unter...</source>
-        <translation>save as...</translation>
-    </message>
-    <message>
-        <source>Optionen</source>
-        <translation>Options</translation>
-    </message>
-    <message>
-        <source>Such-Startposition einstellen</source>
-        <translation>Set search start position</translation>
-    </message>
-    <message>
-        <source>dirnal.lst Speicherort festlegen</source>
-        <translation>Set dirnal.lst location</translation>
-    </message>
-    <message>
-        <source>vorige Eingabe einstellen</source>
-        <translation>Restore previous input</translation>
-    </message>
-    <message>
-        <source>doppelte Einträge löschen</source>
-        <translation>Delete duplicate entries</translation>
-    </message>
-    <message>
         <source>relativ zur Startposition</source>
         <translation>relative to start position</translation>
-    </message>
-    <message>
-        <source>INFO</source>
-        <translation>INFO</translation>
     </message>
     <message>
         <source>Der angewählte Pfad existiert nicht !</source>
@@ -215,8 +179,52 @@
         <translation>Cancel making the list (Esc)</translation>
     </message>
     <message>
-        <source>nicht vorhandene Pfade auswählen</source>
-        <translation>select paths that do not exist</translation>
+        <source>&amp;Datei</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>Ö&amp;ffnen</source>
+        <translation>&amp;Open</translation>
+    </message>
+    <message>
+        <source>&amp;speichern</source>
+        <translation>&amp;save</translation>
+    </message>
+    <message>
+        <source>speichern &amp;unter...</source>
+        <translation>save &amp;as...</translation>
+    </message>
+    <message>
+        <source>&amp;Optionen</source>
+        <translation>&amp;Options</translation>
+    </message>
+    <message>
+        <source>&amp;Such-Startposition einstellen</source>
+        <translation>&amp;Set search start position</translation>
+    </message>
+    <message>
+        <source>dirnal.lst Speicher&amp;ort festlegen</source>
+        <translation>Set dirnal.lst &amp;location</translation>
+    </message>
+    <message>
+        <source>&amp;vorige Eingabe einstellen</source>
+        <translation>Restore &amp;previous input</translation>
+    </message>
+    <message>
+        <source>doppelte Einträge &amp;löschen</source>
+        <translation>Delete duplicate &amp;entries</translation>
+    </message>
+    <message>
+        <source>&amp;relativ zur Startposition</source>
+        <translation>&amp;relative to start position</translation>
+    </message>
+    <message>
+        <source>&amp;nicht vorhandene Pfade auswählen</source>
+        <translation>select paths that do &amp;not exist</translation>
+    </message>
+    <message>
+        <source>&amp;INFO</source>
+        <translation>&amp;INFO</translation>
     </message>
     <message>
         <source>Prüfung abbrechen (Esc)</source>

@@ -1,5 +1,6 @@
 #include "ui/directory_list.h"
 
+#include <QKeyEvent>
 #include <QStyle>
 
 #include "core/path_style.h"
@@ -10,7 +11,7 @@
 namespace dirnal::ui {
 
 DirectoryList::DirectoryList(QWidget* parent)
-    : QListView(parent),
+    : FocusTrueView(parent),
       model_(new FolderListModel(style()->standardIcon(QStyle::SP_DirOpenIcon),
                                  style()->standardIcon(QStyle::SP_DirClosedIcon), this))
 {
@@ -51,6 +52,19 @@ void DirectoryList::openDrive(const std::string& drive)
     if (last != lastPathOnDrive_.end() && setPath(last->second))
         return;
     setPath(drive);
+}
+
+void DirectoryList::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) {
+        QListView::keyPressEvent(event);
+        return;
+    }
+    const QModelIndex highlighted = currentIndex();
+    if (highlighted.isValid() && highlighted.row() != model_->openRow())
+        setPath(model_->path(highlighted.row()));
+    else
+        event->ignore();
 }
 
 void DirectoryList::showPath()

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/directory_lister.h"
+#include "ui/focus_true_view.h"
 
 namespace dirnal::ui {
 
@@ -14,12 +15,13 @@ class FolderListModel;
 
 // A directory list as file dialogs of old had it: the chain of folders from
 // the root down to the open folder, then the open folder's subdirectories
-// (in the walk's order). Double-click or Enter opens a folder. Its path is
-// the open folder, not the highlighted one; every change of the path is
+// (in the walk's order). Double-click or Enter opens a folder; Enter on the
+// open folder is left to the panel, for its default button. Its path is the
+// open folder, not the highlighted one; every change of the path is
 // signalled, also when the program sets it. The subdirectories are read
 // beside the event loop, so that a folder of 200,000 of them, or one on a
 // slow share, never holds the window up; they are shown when read.
-class DirectoryList final : public QListView {
+class DirectoryList final : public FocusTrueView<QListView> {
     Q_OBJECT
 public:
     using DriveOf = std::function<std::string(const std::string& path)>;
@@ -44,6 +46,9 @@ signals:
     void pathChanged();
     // The open folder's subdirectories are shown.
     void subdirectoriesShown();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void showPath();

@@ -8,7 +8,7 @@
 
 namespace dirnal::ui {
 
-FileList::FileList(QWidget* parent) : QListWidget(parent)
+FileList::FileList(QWidget* parent) : FocusTrueView(parent)
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
 }

@@ -5,12 +5,13 @@
 #include <string>
 
 #include "core/file_storage.h"
+#include "ui/focus_true_view.h"
 
 namespace dirnal::ui {
 
 // The list file of one directory, dirnal.lst, when it is there: a list of
 // at most one file.
-class FileList final : public QListWidget {
+class FileList final : public FocusTrueView<QListWidget> {
     Q_OBJECT
 public:
     explicit FileList(QWidget* parent = nullptr);

@@ -69,12 +69,11 @@ Form1::Form1(Form1Services services, QWidget* parent)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("dirnal.lst-Manager"));  // the product's name in every language
     ui_.List1->setSession(*session_);
-    cancelWalk_ = new QShortcut(QKeySequence(Qt::Key_Escape), this, [this] { session_->cancelWalk(); });
-    cancelWalk_->setEnabled(false);
     commandAnnouncement_ = new Announcement(ui_.client);
     commandAnnouncement_->setObjectName(QStringLiteral("commandAnnouncement"));
     connectPanels();
     connectActions();
+    connectKeys();
 
     session_->addListener(*this);
     session_->setWriteRunner([this](const std::function<void()>& write) {
@@ -260,8 +259,15 @@ void Form1::showInformationWindow()
     }
     auto* information = new Form2(services_.openPage, services_.documentationPage);
     Form2_ = information;
+    // Back to the control it was opened from, which this window still has.
+    connect(information, &Form2::closed, this, [this] {
+        if (isVisible())
+            activateWindow();
+    });
     const QScreen* screen = this->screen();
     information->load(frameGeometry(), screen ? screen->geometry() : QRect(0, 0, 1024, 768));
+    // With the keys, as when it is shown again.
+    information->activateWindow();
 }
 
 void Form1::leaveApplication()

@@ -68,6 +68,7 @@ private:
 
     void connectActions();
     void connectPanels();
+    void connectKeys();
     void applyFolder(StoredFolder folder, const std::string& path);
     void startUp();
     void finishStartUp();
@@ -76,6 +77,8 @@ private:
     // Hides one control and shows another in its place, with the focus if
     // the hidden one had it.
     void handOverFocus(QWidget* hidden, QWidget* shown);
+    // Closes the panel on top, if one is open.
+    bool closeTopPanel();
 
     void setStartSize();
     void applyResizeRule();
@@ -88,6 +91,7 @@ private:
     void generate();
     void selectMissingEntries();
     void enterEditMode();
+    void leaveEditMode();
     void confirmSinglePath();
     void saveIntoChosenDirectory();
     void readChosenListFile();

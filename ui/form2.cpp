@@ -8,6 +8,7 @@
 #include <QThread>
 
 #include "ui/about.h"
+#include "ui/key_actions.h"
 #include "ui/qt_text.h"
 #include "ui/twips.h"
 #include "ui/window_font.h"
@@ -122,6 +123,14 @@ Form2::Form2(PageOpener openPage, std::string documentationPage, QWidget* parent
           "Label5", 840, 3420, 4395, 255);
     auto* ok = place(new QPushButton(translated("Form2", QT_TRANSLATE_NOOP("Form2", "OK")), this), "Command1", 2280, 3720, 1335, 375);
     connect(ok, &QPushButton::clicked, this, &QWidget::close);
+    ok->setFocus(Qt::OtherFocusReason);
+    KeyActions::of(this)
+        .on({Qt::Key_Return, Qt::Key_Enter},
+            [ok] {
+                ok->click();
+                return true;
+            })
+        .on({Qt::Key_Escape}, [this] { return close(); });
     auto* picture = place(new QLabel(this), "Picture1", 3600, 120, 1575, 1215);
     picture->setPixmap(folderTreePicture(picture->size()));
     picture->setAccessibleName(translated("Form2", QT_TRANSLATE_NOOP("Form2", "Bild: Ordnerbaum und dirnal.lst")));
@@ -137,6 +146,12 @@ void Form2::load(const QRect& mainWindow, const QRect& screen)
     resize(0, height());
     show();
     slideOpen();
+}
+
+void Form2::closeEvent(QCloseEvent* event)
+{
+    QWidget::closeEvent(event);
+    emit closed();
 }
 
 void Form2::slideOpen()

@@ -9,7 +9,7 @@
 
 namespace dirnal::ui {
 
-PathListView::PathListView(QWidget* parent) : QListView(parent)
+PathListView::PathListView(QWidget* parent) : FocusTrueView(parent)
 {
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setUniformItemSizes(true);

@@ -11,6 +11,7 @@
 
 #include "core/messages.h"
 #include "support/form1_fixture.h"
+#include "support/screen_reader.h"
 #include "ui/caption_button.h"
 #include "ui/fitting_label.h"
 #include "ui/form2.h"
@@ -153,7 +154,7 @@ TEST_F(TranslationTest, GermanReadersSeeTheTextsAsWrittenEveryoneElseEnglishAndQ
         const std::string status = text("lblStatus");
         click("Command1");  // asks whether the list goes
         form->session().readChosenListFile(tree.root(), "", dialogs);
-        EXPECT_EQ((std::vector<std::string>{text("cmd_startpos"), find<QAction>("dateis_2")->text().toStdString(),
+        EXPECT_EQ((std::vector<std::string>{text("cmd_startpos"), testing::ScreenReader::nameOf(find<QAction>("dateis_2")).toStdString(),
                                             status, dialogs.questions.at(0), dialogs.notices.back()}),
                   c.texts)
             << c.locale;
