@@ -4,6 +4,7 @@
 
 #include "core/path_style.h"
 #include "platform/native_path_style.h"
+#include "ui/active_colours.h"
 #include "ui/folder_list_model.h"
 
 namespace dirnal::ui {
@@ -61,6 +62,12 @@ void DirectoryList::openDrive(const std::string& drive)
     if (last != lastPathOnDrive_.end() && setPath(last->second))
         return;
     setPath(drive);
+}
+
+void DirectoryList::initViewItemOption(QStyleOptionViewItem* option) const
+{
+    QListView::initViewItemOption(option);
+    keepActiveColours(*this, *option);
 }
 
 void DirectoryList::showPath()

@@ -47,6 +47,9 @@ signals:
     // The open folder's subdirectories are shown.
     void subdirectoriesShown();
 
+protected:
+    void initViewItemOption(QStyleOptionViewItem* option) const override;
+
 private:
     void showPath();
 

@@ -5,6 +5,7 @@
 
 #include "core/path_style.h"
 #include "platform/native_path_style.h"
+#include "ui/active_colours.h"
 
 namespace dirnal::ui {
 
@@ -31,6 +32,12 @@ void FileList::mouseReleaseEvent(QMouseEvent* event)
         clearSelection();
     if (event->button() == Qt::LeftButton)
         emit fileClicked();
+}
+
+void FileList::initViewItemOption(QStyleOptionViewItem* option) const
+{
+    QListWidget::initViewItemOption(option);
+    keepActiveColours(*this, *option);
 }
 
 void FileList::setDirectory(const std::string& directory)
