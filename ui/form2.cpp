@@ -8,6 +8,7 @@
 #include <QThread>
 
 #include "ui/about.h"
+#include "ui/focus_mark.h"
 #include "ui/qt_text.h"
 #include "ui/twips.h"
 #include "ui/window_font.h"
@@ -31,6 +32,14 @@ public:
     }
 
 protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        QLabel::paintEvent(event);
+        if (hasFocus()) {
+            QPainter painter(this);
+            drawFocusMark(painter, *this);
+        }
+    }
     void mouseReleaseEvent(QMouseEvent* event) override
     {
         QLabel::mouseReleaseEvent(event);
@@ -108,8 +117,12 @@ Form2::Form2(PageOpener openPage, std::string documentationPage, QWidget* parent
     title->setFont(titleFont);
     place(new QLabel(translated("Form2", about::kTagline), this), "Label2", 240, 480, 2895, 495)->setWordWrap(true);
     auto* details = place(new QLabel(translated("Form2", QT_TRANSLATE_NOOP("Form2", "Details:")), this), "Label6", 240, 1200, 855, 255);
+    // Black on its white, whatever the theme's colours.
+    QPalette white = details->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    white.setColor(QPalette::WindowText, Qt::black);
+    details->setPalette(white);
     details->setAutoFillBackground(true);
-    details->setStyleSheet(QStringLiteral("background: white"));
     auto* text = place(new QPlainTextEdit(this), "Text1", 180, 1440, 5055, 1335);
     text->setPlainText(translated("Form2", about::kDetails).trimmed());
     text->setReadOnly(true);
