@@ -5,7 +5,6 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QStyle>
-#include <QToolButton>
 
 #include <algorithm>
 #include <cstdint>
@@ -15,6 +14,7 @@
 #include <vector>
 
 #include "ui/caption_button.h"
+#include "ui/close_box.h"
 #include "ui/directory_list.h"
 #include "ui/drive_selector.h"
 #include "ui/enter_presses_button.h"
@@ -90,7 +90,7 @@ struct ControlRow {
 // Whether a control of this class shows its caption as its text.
 template <typename Widget>
 constexpr bool kShowsCaption = std::is_same_v<Widget, QLabel> || std::is_base_of_v<FittingLabel, Widget> ||
-                               std::is_same_v<Widget, CaptionButton> || std::is_same_v<Widget, QToolButton> ||
+                               std::is_same_v<Widget, CaptionButton> || std::is_same_v<Widget, CloseBox> ||
                                std::is_same_v<Widget, QGroupBox>;
 
 template <auto Member>
