@@ -4,8 +4,8 @@
 
 #include "core/path_style.h"
 #include "platform/native_path_style.h"
-#include "ui/active_colours.h"
 #include "ui/folder_list_model.h"
+#include "ui/list_look.h"
 
 namespace dirnal::ui {
 

@@ -5,7 +5,7 @@
 
 #include "core/path_style.h"
 #include "platform/native_path_style.h"
-#include "ui/active_colours.h"
+#include "ui/list_look.h"
 
 namespace dirnal::ui {
 
@@ -38,6 +38,12 @@ void FileList::initViewItemOption(QStyleOptionViewItem* option) const
 {
     QListWidget::initViewItemOption(option);
     keepActiveColours(*this, *option);
+}
+
+void FileList::paintEvent(QPaintEvent* event)
+{
+    QListWidget::paintEvent(event);
+    markFocusWithoutCurrentEntry(*this);
 }
 
 void FileList::setDirectory(const std::string& directory)

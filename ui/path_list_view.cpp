@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "ui/active_colours.h"
+#include "ui/list_look.h"
 #include "ui/path_list_model.h"
 
 namespace dirnal::ui {
@@ -128,6 +128,12 @@ void PathListView::initViewItemOption(QStyleOptionViewItem* option) const
 {
     QListView::initViewItemOption(option);
     keepActiveColours(*this, *option);
+}
+
+void PathListView::paintEvent(QPaintEvent* event)
+{
+    QListView::paintEvent(event);
+    markFocusWithoutCurrentEntry(*this);
 }
 
 void PathListView::selectedInView(const QItemSelection& selected, const QItemSelection& deselected)

@@ -121,7 +121,7 @@ TEST_F(LayoutTest, TheInformationWindowOpensBesideTheWindowWhereThereIsRoomAndSl
     EXPECT_TRUE(window.isNull() && !form->isVisible());
 }
 
-TEST_F(LayoutTest, EveryKindOfButtonShowsWhenItHasTheFocusInTheWindowsStyleToo)
+TEST_F(LayoutTest, EveryKindOfControlShowsWhenItHasTheFocusInTheWindowsStyleToo)
 {
     const QString style = QApplication::style()->name();
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Windows")));
@@ -129,11 +129,11 @@ TEST_F(LayoutTest, EveryKindOfButtonShowsWhenItHasTheFocusInTheWindowsStyleToo)
     form->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     QTest::keyClick(find("List1"), Qt::Key_Tab);  // the style shows focus marks once the keyboard has moved the focus
-    for (const char* button : {"cmd_startpos", "cmd_DOS", "img_Exit"}) {
-        find("List1")->setFocus();
-        const QImage unfocused = find(button)->grab().toImage();
-        find(button)->setFocus();
-        EXPECT_NE(find(button)->grab().toImage(), unfocused) << button;
+    for (const char* control : {"List1", "cmd_startpos", "cmd_DOS", "img_Exit"}) {  // the list empty
+        find("txt_find")->setFocus();
+        const QImage unfocused = find(control)->grab().toImage();
+        find(control)->setFocus();
+        EXPECT_NE(find(control)->grab().toImage(), unfocused) << control;
     }
     QApplication::setStyle(QStyleFactory::create(style));
 }

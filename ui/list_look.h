@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QAbstractItemView>
 #include <QStyleOptionViewItem>
-#include <QWidget>
+
+#include "ui/focus_mark.h"
 
 namespace dirnal::ui {
 
@@ -14,6 +16,18 @@ inline void keepActiveColours(const QWidget& list, QStyleOptionViewItem& option)
 {
     if (list.isActiveWindow())
         option.state |= QStyle::State_Active;
+}
+
+// A list with the focus but no current entry, an empty one above all, has
+// no entry for the style to frame: it shows the mark where its first entry
+// is, as list boxes of old did. Called after the list has drawn itself.
+inline void markFocusWithoutCurrentEntry(QAbstractItemView& list)
+{
+    if (!list.hasFocus() || list.currentIndex().isValid())
+        return;
+    QPainter painter(list.viewport());
+    drawFocusMark(painter, QRect(0, 0, list.viewport()->width(), list.fontMetrics().height() + 2),
+                  list.palette().color(QPalette::Text));
 }
 
 }  // namespace dirnal::ui
