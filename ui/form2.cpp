@@ -18,15 +18,14 @@ namespace dirnal::ui {
 namespace {
 
 // A label that acts as a link: blue, hand pointer, opens on a click or on
-// Enter and Space.
+// Enter and Space. Its blue is the theme's colour for links, pure blue
+// where the theme is light, and a blue that can be read on a dark one.
 class LinkLabel final : public QLabel {
 public:
     LinkLabel(const QString& text, std::function<void()> open, QWidget* parent)
         : QLabel(text, parent), open_(std::move(open))
     {
-        QPalette palette = this->palette();
-        palette.setColor(QPalette::WindowText, Qt::blue);
-        setPalette(palette);
+        setForegroundRole(QPalette::Link);
         setCursor(Qt::PointingHandCursor);
         setFocusPolicy(Qt::StrongFocus);
     }
@@ -126,6 +125,8 @@ Form2::Form2(PageOpener openPage, std::string documentationPage, QWidget* parent
     auto* text = place(new QPlainTextEdit(this), "Text1", 180, 1440, 5055, 1335);
     text->setPlainText(translated("Form2", about::kDetails).trimmed());
     text->setReadOnly(true);
+    // The cursor shows where the focus is, and the keyboard selects text to copy.
+    text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     text->setAccessibleName(translated("Form2", QT_TRANSLATE_NOOP("Form2", "Details:")));
     place(new QLabel(QString::fromUtf8(about::kAuthor), this), "Label3", 3360, 2880, 1815, 255);
     // The installed documentation, which says where new versions come from,
