@@ -12,6 +12,8 @@
 #include <QToolButton>
 #include <QTranslator>
 
+#include <functional>
+
 #include "core/messages.h"
 #include "support/form1_fixture.h"
 #include "ui/caption_button.h"
@@ -143,6 +145,15 @@ bool standsOut(const QColor& a, const QColor& b)
     return std::abs(a.lightness() - b.lightness()) > 100;
 }
 
+int pixelsWhere(const QImage& image, const std::function<bool(const QColor&)>& test)
+{
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            count += test(image.pixelColor(x, y));
+    return count;
+}
+
 TEST_F(LayoutTest, OnADarkThemeTheListsKeepTheirColoursWithoutTheFocusAndTextsAndPicturesStandOut)
 {
     const QPalette before = QApplication::palette();
@@ -172,11 +183,8 @@ TEST_F(LayoutTest, OnADarkThemeTheListsKeepTheirColoursWithoutTheFocusAndTextsAn
         find("txt_find")->setFocus();
         EXPECT_EQ(list->viewport()->grab(list->visualRect(other)).toImage(), focused) << name;
         const QImage row = list->viewport()->grab(list->visualRect(selected)).toImage();
-        int highlighted = 0;
-        for (int y = 0; y < row.height(); ++y)
-            for (int x = 0; x < row.width(); ++x)
-                highlighted += row.pixelColor(x, y) == QColor(Qt::darkBlue);
-        EXPECT_GT(highlighted, row.width() * row.height() / 2) << name;
+        EXPECT_GT(pixelsWhere(row, [](const QColor& c) { return c == Qt::darkBlue; }), row.width() * row.height() / 2)
+            << name;
     }
     const struct { const char* control; QPalette::ColorRole text, back; } fixed[] = {
         {"frame_start", QPalette::WindowText, QPalette::Window}, {"Dateiauswahl", QPalette::WindowText, QPalette::Window},
@@ -186,11 +194,8 @@ TEST_F(LayoutTest, OnADarkThemeTheListsKeepTheirColoursWithoutTheFocusAndTextsAn
         EXPECT_TRUE(standsOut(colours.color(text), colours.color(back))) << control;
     }
     const QImage exit = find("img_Exit")->grab().toImage();
-    int seen = 0;
-    for (int y = 0; y < exit.height(); ++y)
-        for (int x = 0; x < exit.width(); ++x)
-            seen += standsOut(exit.pixelColor(x, y), dark.color(QPalette::Window));
-    EXPECT_GT(seen, exit.width()) << "the exit picture seen on the dark background";
+    EXPECT_GT(pixelsWhere(exit, [&](const QColor& c) { return standsOut(c, dark.color(QPalette::Window)); }), exit.width())
+        << "the exit picture seen on the dark background";
     QApplication::setPalette(before);
 }
 
