@@ -7,6 +7,7 @@
 #include "platform/native_path_style.h"
 #include "ui/ask_beside_event_loop.h"
 #include "ui/folder_list_model.h"
+#include "ui/list_look.h"
 
 namespace dirnal::ui {
 
@@ -65,6 +66,12 @@ void DirectoryList::keyPressEvent(QKeyEvent* event)
         setPath(model_->path(highlighted.row()));
     else
         event->ignore();
+}
+
+void DirectoryList::initViewItemOption(QStyleOptionViewItem* option) const
+{
+    QListView::initViewItemOption(option);
+    keepActiveColours(*this, *option);
 }
 
 void DirectoryList::showPath()

@@ -49,6 +49,7 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void initViewItemOption(QStyleOptionViewItem* option) const override;
 
 private:
     void showPath();

@@ -29,6 +29,8 @@ signals:
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void initViewItemOption(QStyleOptionViewItem* option) const override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     const FileStorage* files_ = nullptr;

@@ -3,11 +3,11 @@
 // through its announcements.
 #include <QAction>
 #include <QLineEdit>
-#include <QToolButton>
 
 #include <atomic>
 
 #include "ui/caption_button.h"
+#include "ui/close_box.h"
 #include "ui/directory_list.h"
 #include "ui/file_list.h"
 #include "ui/form1.h"

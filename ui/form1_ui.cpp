@@ -5,7 +5,6 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QStyle>
-#include <QToolButton>
 
 #include <algorithm>
 #include <cstdint>
@@ -15,6 +14,7 @@
 #include <vector>
 
 #include "ui/caption_button.h"
+#include "ui/close_box.h"
 #include "ui/directory_list.h"
 #include "ui/drive_selector.h"
 #include "ui/enter_presses_button.h"
@@ -37,6 +37,7 @@ constexpr std::uint32_t kNoColour = 0xFFFFFFFFu;
 // The pale orange of the single-path box (red 255, green 224, blue 192).
 constexpr std::uint32_t kSinglePathBackground = 0xFFE0C0;
 constexpr std::uint32_t kPanelBackground = 0xC0C0C0;
+constexpr std::uint32_t kTextOnFixedBackground = 0x000000;
 
 enum class ControlFont {
     Window,      // the window's font
@@ -89,7 +90,7 @@ struct ControlRow {
 // Whether a control of this class shows its caption as its text.
 template <typename Widget>
 constexpr bool kShowsCaption = std::is_same_v<Widget, QLabel> || std::is_base_of_v<FittingLabel, Widget> ||
-                               std::is_same_v<Widget, CaptionButton> || std::is_same_v<Widget, QToolButton> ||
+                               std::is_same_v<Widget, CaptionButton> || std::is_same_v<Widget, CloseBox> ||
                                std::is_same_v<Widget, QGroupBox>;
 
 template <auto Member>
@@ -271,12 +272,16 @@ QFont fontOf(ControlFont font)
 void applyLook(QWidget* widget, const Look& look)
 {
     if (look.text != kNoColour || look.back != kNoColour) {
+        // A text box's text and background are its text and base colours;
+        // anything else has its window text on its window colour.
+        const bool textBox = qobject_cast<QLineEdit*>(widget) != nullptr;
         QPalette palette = widget->palette();
-        if (look.text != kNoColour)
-            palette.setColor(QPalette::WindowText, colourOf(look.text));
+        // On a fixed background the text is fixed too: a theme's own text
+        // colour may be as light as the background.
+        const std::uint32_t text = look.text == kNoColour && look.back != kNoColour ? kTextOnFixedBackground : look.text;
+        if (text != kNoColour)
+            palette.setColor(textBox ? QPalette::Text : QPalette::WindowText, colourOf(text));
         if (look.back != kNoColour) {
-            // A text box's background is its base; anything else fills its window colour.
-            const bool textBox = qobject_cast<QLineEdit*>(widget) != nullptr;
             palette.setColor(textBox ? QPalette::Base : QPalette::Window, colourOf(look.back));
             widget->setAutoFillBackground(!textBox);
         }
