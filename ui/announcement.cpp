@@ -2,8 +2,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
-
-#include <utility>
+#include <QTimer>
 
 namespace dirnal::ui {
 
@@ -16,10 +15,16 @@ QAccessibleInterface* accessibleOf(const QString& className, QObject* object)
     return nullptr;
 }
 
+// Long enough for Orca to work through the events of a command's end.
+constexpr int kSettleMilliseconds = 400;
+
 }  // namespace
 
-Announcement::Announcement(QWidget* parent) : QWidget(parent)
+Announcement::Announcement(QWidget* parent) : QWidget(parent), settle_(new QTimer(this))
 {
+    settle_->setSingleShot(true);
+    settle_->setInterval(kSettleMilliseconds);
+    connect(settle_, &QTimer::timeout, this, &Announcement::showText);
     static const bool installed = (QAccessible::installFactory(&accessibleOf), true);
     (void)installed;
     // A point that draws nothing and lets the mouse through.
@@ -32,13 +37,12 @@ Announcement::Announcement(QWidget* parent) : QWidget(parent)
 void Announcement::announce(const QString& text)
 {
     text_ = text;
-    if (!std::exchange(pending_, true))
-        QMetaObject::invokeMethod(this, &Announcement::showText, Qt::QueuedConnection);
+    if (!settle_->isActive())
+        settle_->start();
 }
 
 void Announcement::showText()
 {
-    pending_ = false;
     // Shown anew, so that it is announced again.
     hide();
     setAccessibleName(text_);
