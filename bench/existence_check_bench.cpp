@@ -40,9 +40,11 @@ double secondsPerCheck(benchmark::State& state, int concurrentChecks)
     dirnal::Session session({&share, nullptr, &files});
     (void)session.readListFile("/share.lst", dialogs);
 
+    dirnal::CheckOptions options;
+    options.concurrentChecks = concurrentChecks;
     const Clock::time_point start = Clock::now();
     for (auto _ : state)
-        benchmark::DoNotOptimize(session.selectMissingEntries({}, {concurrentChecks, {}}));
+        benchmark::DoNotOptimize(session.selectMissingEntries({}, options));
     return std::chrono::duration<double>(Clock::now() - start).count() / static_cast<double>(state.iterations());
 }
 

@@ -16,7 +16,24 @@ namespace dirnal::cli {
 
 namespace {
 
-void apply(const Step& step, Session& session, int jobs)
+// The entry checks as the options ask for them.
+CheckOptions checkOptionsOf(const Options& options)
+{
+    CheckOptions check;
+    if (options.jobs > 0)
+        check.concurrentChecks = options.jobs;
+    if (options.timeoutSeconds > 0)
+        check.timeout = std::chrono::seconds(options.timeoutSeconds);
+    return check;
+}
+
+int timeoutSecondsOf(const CheckOptions& check)
+{
+    return static_cast<int>(std::chrono::ceil<std::chrono::seconds>(check.timeout).count());
+}
+
+// False when an entry could not be checked (said so).
+bool apply(const Step& step, Session& session, const Options& options, Dialogs& dialogs)
 {
     switch (step.kind) {
     case Step::Relative:
@@ -45,10 +62,17 @@ void apply(const Step& step, Session& session, int jobs)
         if (session.selectBySearchText(step.text) >= 0)
             session.deleteSelected();
         break;
-    case Step::RemoveMissing:
-        session.removeMissingEntries(jobs > 0 ? jobs : kDefaultConcurrentListings);
+    case Step::RemoveMissing: {
+        const CheckOptions check = checkOptionsOf(options);
+        const std::vector<std::string> unchecked = session.removeMissingEntries(check);
+        if (!unchecked.empty()) {
+            dialogs.reportError(session.messages().entriesNotChecked(unchecked, timeoutSecondsOf(check)));
+            return false;
+        }
         break;
     }
+    }
+    return true;
 }
 
 // The walk's progress on one terminal line, each count over the one before.
@@ -96,9 +120,12 @@ private:
 // output, as the file holds them, and a summary on the error output.
 int checkListFile(Session& session, const Options& options, std::ostream& out, Dialogs& dialogs, std::ostream& err)
 {
-    const auto check = session.checkListFile(*options.check, dialogs, options.jobs > 0 ? options.jobs : kDefaultConcurrentListings);
+    const CheckOptions checkOptions = checkOptionsOf(options);
+    const auto check = session.checkListFile(*options.check, dialogs, checkOptions);
     if (!check)
         return kCannotRead;
+    if (!check->unchecked.empty())
+        dialogs.reportError(session.messages().entriesNotChecked(check->unchecked, timeoutSecondsOf(checkOptions)));
     const std::string lines = session.listFileLines(check->missing);
     out.write(lines.data(), static_cast<std::streamsize>(lines.size()));
     out.flush();
@@ -107,9 +134,12 @@ int checkListFile(Session& session, const Options& options, std::ostream& out, D
         return kCannotWrite;
     }
     if (!options.quiet)
-        err << session.messages().checkSummary(*options.check, check->checked, check->missing.size(), check->relativeBase)
+        err << session.messages().checkSummary(*options.check, check->checked, check->missing.size(),
+                                               check->unchecked.size(), check->relativeBase)
             << '\n';
-    return check->missing.empty() ? kSuccess : kEntriesMissing;
+    if (!check->missing.empty())
+        return kEntriesMissing;
+    return check->unchecked.empty() ? kSuccess : kIncomplete;
 }
 
 // Walks the start folder, keeping the list read before when asked to.
@@ -211,10 +241,11 @@ int run(const std::vector<std::string>& arguments, std::ostream& list, std::ostr
         return kNoRoot;
     if (report.outcome == GenerationReport::Outcome::Cancelled)
         return kCancelled;
+    bool allChecked = true;
     for (const Step& step : options.steps)
-        apply(step, session, options.jobs);
+        allChecked = apply(step, session, options, dialogs) && allChecked;
     const int written = writeList(session, options.output, list, dialogs);
-    return written == kSuccess && report.incomplete() ? kIncomplete : written;
+    return written == kSuccess && (report.incomplete() || !allChecked) ? kIncomplete : written;
 }
 
 }  // namespace dirnal::cli

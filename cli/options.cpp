@@ -33,7 +33,8 @@ Umwandlungen, in der angegebenen Reihenfolge angewandt:
                         "selection" und Löschen im Fenster (Groß- und
                         Kleinschreibung zählen); mehrmals möglich
   --remove-missing      Einträge entfernen, die kein vorhandenes Verzeichnis
-                        nennen (relative: unter dem Startverzeichnis)
+                        nennen (relative: unter dem Startverzeichnis); einer,
+                        der nicht geprüft werden kann, bleibt
 
 Prüfen statt erstellen:
   --check DATEI         die Listendatei nur prüfen, nichts schreiben: jeden
@@ -71,7 +72,9 @@ gelesen werden konnten, während der Suche verschwanden oder nicht
 rechtzeitig antworteten, fehlen samt ihren Unterverzeichnissen, die
 Höchstzahl der Einträge wurde erreicht, oder Einträge, die die Codepage der
 Listendatei nicht fasst und für die es keinen kurzen Namen gibt, fehlen in
-der Datei (Windows); die Hinweise auf der Standardfehlerausgabe nennen sie.
+der Datei (Windows), oder Einträge konnten für --remove-missing oder --check
+nicht geprüft werden (keine Antwort oder kein Zugriff; sie bleiben und zählen
+nicht als fehlend); die Hinweise auf der Standardfehlerausgabe nennen sie.
 7 bei --check: Einträge nennen kein vorhandenes Verzeichnis. 130 mit Strg+C
 abgebrochen, 143 mit SIGTERM beendet (nichts geschrieben).
 )";

@@ -56,6 +56,13 @@ DirectoryListing listingOf(const std::string& directory, std::vector<FoundSubdir
 // POSIX, the hidden or system attribute on Windows).
 enum class HiddenFolders { LeftOut, Listed };
 
+// What a path names, as far as the system could tell.
+enum class Existence {
+    Directory,
+    Missing,  // nothing, or no directory
+    Unknown,  // no answer: no access on the way, a share or drive that is down
+};
+
 // The file system as the walk and the window see it.
 class DirectoryLister {
 public:
@@ -64,6 +71,13 @@ public:
     // True exactly when the path names an existing directory; a trailing
     // separator does not matter. Never fails: every error gives false.
     virtual bool dirExists(const std::string& path) const = 0;
+
+    // Whether the path names an existing directory, telling a path that is
+    // gone from one the system could not look at.
+    virtual Existence existence(const std::string& path) const
+    {
+        return dirExists(path) ? Existence::Directory : Existence::Missing;
+    }
 
     // The immediate subdirectories of a directory; hidden ones only where
     // the lister was made to give them.

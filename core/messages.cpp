@@ -127,13 +127,67 @@ std::string Messages::pathsChecked(std::size_t checked, std::size_t total) const
                       {std::to_string(checked), std::to_string(total)});
 }
 
-std::string Messages::missingPaths(std::size_t count) const
+std::string Messages::missingPaths(std::size_t count, std::size_t unchecked) const
+{
+    std::string text;
+    if (count == 0)
+        text = unchecked == 0 ? translate("Messages", "Alle Pfade existieren")
+                              : translate("Messages", "0 Pfade existieren nicht");
+    else if (count == 1)
+        text = translate("Messages", "1 Pfad existiert nicht");
+    else
+        text = substitute(translate("Messages", "%1 Pfade existieren nicht"), {std::to_string(count)});
+    if (unchecked == 1)
+        text += translate("Messages", "; 1 Pfad nicht geprüft (keine Antwort oder kein Zugriff), nicht ausgewählt");
+    else if (unchecked > 1)
+        text += substitute(translate("Messages",
+                                     "; %1 Pfade nicht geprüft (keine Antwort oder kein Zugriff), nicht ausgewählt"),
+                           {std::to_string(unchecked)});
+    return text;
+}
+
+std::string Messages::entriesChanged(std::size_t count) const
 {
     if (count == 0)
-        return translate("Messages", "Alle Pfade existieren");
+        return translate("Messages", "Kein Eintrag geändert");
     if (count == 1)
-        return translate("Messages", "1 Pfad existiert nicht");
-    return substitute(translate("Messages", "%1 Pfade existieren nicht"), {std::to_string(count)});
+        return translate("Messages", "1 Eintrag geändert");
+    return substitute(translate("Messages", "%1 Einträge geändert"), {std::to_string(count)});
+}
+
+std::string Messages::entryAppended(const std::string& entry) const
+{
+    return substitute(translate("Messages", "Angefügt: %1"), {entry});
+}
+
+std::string Messages::startPositionSet(const std::string& path) const
+{
+    return substitute(translate("Messages", "Startposition: %1"), {path});
+}
+
+std::string Messages::entriesRead(std::size_t count) const
+{
+    if (count == 1)
+        return translate("Messages", "1 Eintrag gelesen");
+    return substitute(translate("Messages", "%1 Einträge gelesen"), {std::to_string(count)});
+}
+
+std::string Messages::checkCancelled() const
+{
+    return translate("Messages", "Prüfung abgebrochen");
+}
+
+std::string Messages::entriesNotChecked(const std::vector<std::string>& entries, int timeoutSeconds) const
+{
+    const std::string seconds = std::to_string(timeoutSeconds);
+    return (entries.size() == 1
+                ? substitute(translate("Messages", "1 Eintrag konnte nicht geprüft werden (keine Antwort in %1 s oder "
+                                                   "kein Zugriff); er zählt nicht als fehlend:"),
+                             {seconds})
+                : substitute(translate("Messages", "%1 Einträge konnten nicht geprüft werden (keine Antwort in %2 s "
+                                                   "oder kein Zugriff); sie zählen nicht als fehlend:"),
+                             {std::to_string(entries.size()), seconds})) +
+           firstEntries(entries);
 }
 
 std::string Messages::total(int count) const
@@ -485,13 +539,18 @@ std::string Messages::changesAgainstOldFile(long long added, long long gone) con
 }
 
 std::string Messages::checkSummary(const std::string& file, std::size_t checked, std::size_t missing,
-                                   const std::string& relativeBase) const
+                                   std::size_t unchecked, const std::string& relativeBase) const
 {
     std::string summary =
-        missing == 0 ? substitute(translate("Messages", "%1: alle %2 Einträge nennen ein vorhandenes Verzeichnis."),
-                                  {file, std::to_string(checked)})
-                     : substitute(translate("Messages", "%1: %2 von %3 Einträgen nennen kein vorhandenes Verzeichnis."),
-                                  {file, std::to_string(missing), std::to_string(checked)});
+        missing == 0 && unchecked == 0
+            ? substitute(translate("Messages", "%1: alle %2 Einträge nennen ein vorhandenes Verzeichnis."),
+                         {file, std::to_string(checked)})
+            : substitute(translate("Messages", "%1: %2 von %3 Einträgen nennen kein vorhandenes Verzeichnis."),
+                         {file, std::to_string(missing), std::to_string(checked)});
+    if (unchecked > 0)
+        summary += ' ' + (unchecked == 1 ? translate("Messages", "1 konnte nicht geprüft werden.")
+                                         : substitute(translate("Messages", "%1 konnten nicht geprüft werden."),
+                                                      {std::to_string(unchecked)}));
     if (!relativeBase.empty())
         summary += ' ' + substitute(translate("Messages", "Relative Einträge wurden unter %1 gesucht, dem Ordner der "
                                                           "Datei."),

@@ -49,7 +49,12 @@ public:
     std::string directoriesFound(int count) const;
     // While all entries are checked, and how many name no existing directory.
     std::string pathsChecked(std::size_t checked, std::size_t total) const;
-    std::string missingPaths(std::size_t count) const;
+    // `unchecked`: how many the system could not look at, not selected.
+    std::string missingPaths(std::size_t count, std::size_t unchecked = 0) const;
+    std::string checkCancelled() const;
+    // The command-line tool: entries kept or not counted as missing because
+    // the system could not look at them within `timeoutSeconds`.
+    std::string entriesNotChecked(const std::vector<std::string>& entries, int timeoutSeconds) const;
     // "Total: 17", after a walk.
     std::string total(int count) const;
 
@@ -96,10 +101,16 @@ public:
     // A checked list file: how many entries, how many name no directory;
     // `relativeBase`: where relative entries were looked for, if any were.
     std::string checkSummary(const std::string& file, std::size_t checked, std::size_t missing,
-                             const std::string& relativeBase) const;
+                             std::size_t unchecked, const std::string& relativeBase) const;
 
     // Start-up, when the settings file cannot be used.
     std::string settingsNotStored(const std::string& file) const;
+
+    // What a command did where no status tells it, for a screen reader.
+    std::string entriesChanged(std::size_t count) const;
+    std::string entryAppended(const std::string& entry) const;
+    std::string startPositionSet(const std::string& path) const;
+    std::string entriesRead(std::size_t count) const;
 
     // Single-path entry.
     std::string listFullPathNotAdded() const;

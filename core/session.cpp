@@ -5,7 +5,6 @@
 #include <utility>
 
 #include "core/delete_double.h"
-#include "core/existence_check.h"
 #include "core/list_editing.h"
 #include "core/list_file.h"
 #include "core/list_file_text.h"
@@ -68,7 +67,8 @@ void Session::announceOnce()
 {
     const std::vector<ListChange> changes = list_.takeChanges();
     const Announced before = std::exchange(
-        announced_, Announced{startPosition_, storageLocation_, nameForm_, clicked_, singlePath_, statusCount_, busy_});
+        announced_, Announced{startPosition_, storageLocation_, nameForm_, clicked_, singlePath_, statusCount_,
+                              summaryCount_, busy_});
     const Announced now = announced_;
     // By index: a listener may add or remove one meanwhile.
     const auto tellEach = [this](const auto& tell) {
@@ -89,6 +89,7 @@ void Session::announceOnce()
     notify(now.singlePath != before.singlePath, &SessionListener::singlePathChanged);
     notify(now.statusCount != before.statusCount, &SessionListener::statusChanged);
     notify(now.busy != before.busy, &SessionListener::busyChanged);
+    notify(now.summaryCount != before.summaryCount, &SessionListener::commandSummaryChanged);
 }
 
 bool Session::ask(Dialogs& dialogs, const std::string& question)
@@ -113,6 +114,20 @@ void Session::setStatus(std::string text)
 {
     status_ = std::move(text);
     ++statusCount_;
+}
+
+void Session::summarize(std::string text)
+{
+    commandSummary_ = std::move(text);
+    ++summaryCount_;
+}
+
+void Session::summarizeConversion(const std::vector<std::string>& before)
+{
+    std::size_t changed = 0;
+    for (int i = 0; i < list_.count(); ++i)
+        changed += static_cast<std::size_t>(i) >= before.size() || before[static_cast<std::size_t>(i)] != list_.entryAt(i);
+    summarize(messages_.entriesChanged(changed));
 }
 
 std::string Session::join(std::string_view directory, std::string_view name) const
@@ -142,6 +157,7 @@ void Session::confirmStartPosition()
 {
     const Operation operation(*this);
     startPosition_ = folders_.startDirectory;
+    summarize(messages_.startPositionSet(startPosition_));
 }
 
 bool Session::chooseStartDirectory(const std::string& given)
@@ -428,42 +444,51 @@ std::size_t Session::selectMissingEntries(const RunBesideEventLoop& run, const C
     // Each entry as written, as a click checks it: a relative one is taken
     // from the working directory, not from the start position.
     const std::vector<std::string> paths = list_.entries();
-    std::vector<bool> exists;
+    std::optional<std::vector<Existence>> found;
     {
         // Idle again also when the check fails; the operation, ending after
         // this, announces it.
         struct IdleAtTheEnd {
             Session& session;
-            ~IdleAtTheEnd() { session.busy_ = false, session.entriesBeingChecked_ = 0; }
+            ~IdleAtTheEnd() { session.busy_ = false, session.entriesBeingChecked_ = 0, session.activeCancel_ = nullptr; }
         };
+        CheckOptions checkOptions = options;
+        if (!checkOptions.cancel) {
+            ownCancel_.reset();
+            checkOptions.cancel = &ownCancel_;
+        }
         busy_ = true;
         entriesBeingChecked_ = paths.size();
+        activeCancel_ = checkOptions.cancel;
         const IdleAtTheEnd idle{*this};
         announce();
-        const auto check = [&] {
-            exists = existingDirectories(paths, *services_.lister, options.concurrentChecks, options.progress);
-        };
+        const auto check = [&] { found = existenceOf(paths, *services_.lister, checkOptions); };
         run ? run(check) : check();
+    }
+    if (!found) {
+        setStatus(messages_.checkCancelled());
+        return 0;
     }
 
     // Nothing acts while the session is busy, so the list is the one checked.
-    const int checked = std::min(list_.count(), static_cast<int>(exists.size()));
+    const int checked = std::min(list_.count(), static_cast<int>(found->size()));
     int first = -1;
-    std::size_t missing = 0;
+    std::size_t missing = 0, unchecked = 0;
     for (int i = 0; i < checked; ++i) {
-        const bool gone = !exists[static_cast<std::size_t>(i)];
+        const Existence existence = (*found)[static_cast<std::size_t>(i)];
+        const bool gone = existence == Existence::Missing;
         list_.setSelected(i, gone);
         if (gone && first < 0)
             first = i;
-        if (gone)
-            ++missing;
+        missing += gone ? 1 : 0;
+        unchecked += existence == Existence::Unknown ? 1 : 0;
     }
     if (first >= 0) {
         makeCurrent(first, false);
         if (!singlePathTyped_)
             singlePath_ = list_.entryAt(first);
     }
-    setStatus(messages_.missingPaths(missing));
+    setStatus(messages_.missingPaths(missing, unchecked));
     return missing;
 }
 
@@ -500,6 +525,7 @@ bool Session::appendSinglePath(const std::string& typed, Dialogs& dialogs)
         tell(dialogs, messages_.listFullPathNotAdded());
         return false;
     }
+    summarize(messages_.entryAppended(text));
     return true;
 }
 
@@ -524,17 +550,21 @@ bool Session::confirmSinglePath(Dialogs& dialogs)
 void Session::convertToNetworkShares()
 {
     const Operation operation(*this);
+    const std::vector<std::string> before = list_.entries();
     const DriveTable& drives = *services_.drives;
     const PathStyle style = services_.style;
     ConvertToUNC(list_, startPosition_, [&](const std::string& p) { return DriveToUNC(p, drives, style); }, style);
+    summarizeConversion(before);
 }
 
 void Session::convertToDriveLetters()
 {
     const Operation operation(*this);
+    const std::vector<std::string> before = list_.entries();
     const DriveTable& drives = *services_.drives;
     const PathStyle style = services_.style;
     ConvertToDir(list_, startPosition_, [&](const std::string& p) { return UNCToDrive(p, drives, style); }, style);
+    summarizeConversion(before);
 }
 
 void Session::switchNameForm()
@@ -546,6 +576,7 @@ void Session::switchNameForm()
 void Session::convertNames(NameForm form)
 {
     const Operation operation(*this);
+    const std::vector<std::string> before = list_.entries();
     StripQuotes(list_);
     const DirectoryTest exists = [this](const std::string& p) { return services_.lister->dirExists(p); };
     nameForm_ = form;
@@ -553,12 +584,15 @@ void Session::convertNames(NameForm form)
         ConvertToShortNames(list_, exists, services_.shortName);
     else
         ConvertToLongNames(list_, exists, services_.longName);
+    summarizeConversion(before);
 }
 
 void Session::toggleQuotes()
 {
     const Operation operation(*this);
+    const std::vector<std::string> before = list_.entries();
     ToggleQuotes(list_);
+    summarizeConversion(before);
 }
 
 bool Session::makeRelative(Dialogs& dialogs)
@@ -573,7 +607,9 @@ bool Session::makeRelative(Dialogs& dialogs)
 void Session::relativeToStartPosition()
 {
     const Operation operation(*this);
+    const std::vector<std::string> before = list_.entries();
     Relativ(list_, startPosition_, services_.style);
+    summarizeConversion(before);
 }
 
 void Session::deleteDoubleEntries()
@@ -587,30 +623,34 @@ void Session::deleteDoubleEntries()
     DeleteDouble(list_);
 }
 
-std::vector<bool> Session::missing(const std::vector<std::string>& entries, const std::string& base,
-                                   int concurrentChecks) const
+std::vector<Existence> Session::existenceOfEntries(const std::vector<std::string>& entries, const std::string& base,
+                                                  const CheckOptions& options) const
 {
     std::vector<std::string> paths;
     paths.reserve(entries.size());
     for (const std::string& entry : entries)
         paths.push_back(!entry.empty() && !isAbsolutePath(entry, services_.style) ? join(base, entry) : entry);
-    std::vector<bool> gone = existingDirectories(paths, *services_.lister, concurrentChecks);
-    gone.flip();
-    return gone;
+    return existenceOf(paths, *services_.lister, options).value_or(std::vector(paths.size(), Existence::Unknown));
 }
 
-void Session::removeMissingEntries(int concurrentChecks)
+std::vector<std::string> Session::removeMissingEntries(const CheckOptions& options)
 {
     const Operation operation(*this);
-    const std::vector<bool> gone = missing(list_.entries(), startPosition_, concurrentChecks);
-    for (int i = 0; i < list_.count(); ++i)
-        list_.setSelected(i, gone[static_cast<std::size_t>(i)]);
+    const std::vector<Existence> found = existenceOfEntries(list_.entries(), startPosition_, options);
+    std::vector<std::string> unchecked;
+    for (int i = 0; i < list_.count(); ++i) {
+        const Existence existence = found[static_cast<std::size_t>(i)];
+        list_.setSelected(i, existence == Existence::Missing);
+        if (existence == Existence::Unknown)
+            unchecked.push_back(list_.entryAt(i));
+    }
     blankSelected(list_);
     Leerz(list_);
+    return unchecked;
 }
 
 std::optional<Session::ListFileCheck> Session::checkListFile(const std::string& listFile, Dialogs& dialogs,
-                                                           int concurrentChecks)
+                                                           const CheckOptions& options)
 {
     const Operation operation(*this);
     if (!readListFile(listFile, dialogs))
@@ -618,11 +658,13 @@ std::optional<Session::ListFileCheck> Session::checkListFile(const std::string& 
     const std::size_t cut = listFile.find_last_of(separatorOf(services_.style));
     const std::string folder = cut == std::string::npos ? "." : listFile.substr(0, std::max<std::size_t>(cut, 1));
     const std::vector<std::string>& entries = list_.entries();
-    const std::vector<bool> gone = missing(entries, folder, concurrentChecks);
-    ListFileCheck check{entries.size(), {}, {}};
+    const std::vector<Existence> found = existenceOfEntries(entries, folder, options);
+    ListFileCheck check{entries.size(), {}, {}, {}};
     for (std::size_t i = 0; i < entries.size(); ++i) {
-        if (gone[i])
+        if (found[i] == Existence::Missing)
             check.missing.push_back(entries[i]);
+        if (found[i] == Existence::Unknown)
+            check.unchecked.push_back(entries[i]);
         if (check.relativeBase.empty() && !entries[i].empty() && !isAbsolutePath(entries[i], services_.style))
             check.relativeBase = folder;
     }
@@ -830,8 +872,10 @@ bool Session::readListFile(const std::string& path, Dialogs& dialogs)
         lines = lines.substr(0, lines.find_last_of("\r\n") + 1);
     const DecodedListFile file = decodeListFile(lines, room);
     const bool ownEncoding = text.encoding == TextEncoding::ListFile;
+    const int countBefore = list_.count();
     for (const std::string& line : file.entries)
         (void)list_.append(ownEncoding ? services_.files->fromListFileEncoding(line) : line);
+    summarize(messages_.entriesRead(static_cast<std::size_t>(list_.count() - countBefore)));
     for (const std::string& notice : messages_.readNotices(file, content.cutShort))
         tell(dialogs, notice);
     if (!ownEncoding)

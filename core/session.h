@@ -9,6 +9,7 @@
 #include "core/dialogs.h"
 #include "core/directory_lister.h"
 #include "core/drive_table.h"
+#include "core/existence_check.h"
 #include "core/file_storage.h"
 #include "core/generator.h"
 #include "core/messages.h"
@@ -39,15 +40,6 @@ struct SelectionRange {
     int first;
     int last;
     bool selected;
-};
-
-// How the entries are checked for existence: on a network share every
-// check is a round trip, and many in flight hide the latency. `progress`
-// hears how many have been checked so far, now and then, on a checking
-// thread.
-struct CheckOptions {
-    int concurrentChecks = kDefaultConcurrentListings;
-    std::function<void(std::size_t checked)> progress;
 };
 
 // The entry last made current by a click or a search, and whether it
@@ -99,6 +91,10 @@ public:
     const std::string& storageLocation() const { return storageLocation_; }
     // The status line; each text replaces the one before.
     const std::string& status() const { return status_; }
+    // What the last command that sets no status did, in a few words: the
+    // entries a conversion changed, the path appended, the new start
+    // position, the entries read. Shown nowhere; a screen reader speaks it.
+    const std::string& commandSummary() const { return commandSummary_; }
     const std::optional<ClickedEntry>& clickedEntry() const { return clicked_; }
     NameForm nameForm() const { return nameForm_; }
     // The single-path box: its text stays while the box is hidden.
@@ -106,8 +102,9 @@ public:
     // A walk is running, a check of all entries, start-up checks the stored
     // folders, or the window writes a list file.
     bool busy() const { return busy_; }
-    // A walk is running, the one thing that can be cancelled.
-    bool walking() const { return activeCancel_ != nullptr; }
+    // A walk or a check of all entries is running: what can be cancelled.
+    bool cancellable() const { return activeCancel_ != nullptr; }
+    bool checkingEntries() const { return entriesBeingChecked_ > 0; }
     // The texts in the user's language.
     const Messages& messages() const { return messages_; }
 
@@ -163,7 +160,8 @@ public:
                               const WalkRunner& run = {});
     // While the walk runs: the status line tells how far it got.
     void reportWalkProgress(int directoriesFound);
-    // Stops the walk that runs, at once; nothing otherwise.
+    // Stops the walk or the check of all entries that runs, at once;
+    // nothing otherwise.
     void cancelWalk();
 
     // A click on an entry: it becomes current, the status line tells
@@ -180,8 +178,10 @@ public:
     // "nicht vorhandene Pfade auswählen": selects exactly the entries that
     // name no existing directory, each checked as a click checks it; the
     // first becomes current as a search's first find does, so that a delete
-    // right after removes them. The status line tells how many; the number
-    // is returned. Busy while the entries are checked.
+    // right after removes them. An entry the system could not look at (no
+    // answer in time, no access) is not selected, and counted apart. The
+    // status line tells how many; the number is returned. Busy while the
+    // entries are checked; cancelled, the selection stays as it was.
     std::size_t selectMissingEntries(const RunBesideEventLoop& run = {}, const CheckOptions& options = {});
     // While the check runs: the status line tells how far it got.
     void reportCheckProgress(std::size_t checked);
@@ -209,8 +209,9 @@ public:
     void relativeToStartPosition();
     void deleteDoubleEntries();
     // Removes the entries that name no existing directory; one relative to
-    // the start position is checked there. `concurrentChecks` at once.
-    void removeMissingEntries(int concurrentChecks = kDefaultConcurrentListings);
+    // the start position is checked there. Those the system could not look
+    // at stay, and come back.
+    std::vector<std::string> removeMissingEntries(const CheckOptions& options = {});
     void reportDriveUnavailable();
 
     // The list as a list file's bytes. An entry the file's encoding cannot
@@ -258,10 +259,11 @@ public:
     struct ListFileCheck {
         std::size_t checked = 0;
         std::vector<std::string> missing;
+        std::vector<std::string> unchecked;  // the system could not look at them
         std::string relativeBase;  // where relative entries were checked; empty: there were none
     };
     std::optional<ListFileCheck> checkListFile(const std::string& listFile, Dialogs& dialogs,
-                                               int concurrentChecks = kDefaultConcurrentListings);
+                                               const CheckOptions& options = {});
     // The entries of a list file that exists, read without a word; nothing
     // where there is no file or it cannot be read.
     std::optional<std::vector<std::string>> entriesOfExistingFile(const std::string& listFile) const;
@@ -283,6 +285,7 @@ private:
         std::optional<ClickedEntry> clicked;
         std::string singlePath;
         unsigned statusCount = 0;
+        unsigned summaryCount = 0;
         bool busy = false;
     };
 
@@ -297,16 +300,18 @@ private:
     void tell(Dialogs& dialogs, const std::string& notice);
     void warn(Dialogs& dialogs, const std::string& failure);
 
-    // The entries naming no existing directory, relative ones taken below
-    // `base`.
-    std::vector<bool> missing(const std::vector<std::string>& entries, const std::string& base,
-                              int concurrentChecks) const;
+    // What each entry names, relative ones taken below `base`.
+    std::vector<Existence> existenceOfEntries(const std::vector<std::string>& entries, const std::string& base,
+                                              const CheckOptions& options) const;
     // The entry's short form in the list file's encoding, for an existing
     // directory whose short name that encoding holds.
     std::optional<std::string> shortFormInListFileEncoding(const std::string& entry) const;
     // The storage location becomes the file once it is written.
     bool saveTo(const std::string& location, Dialogs& dialogs);
     void setStatus(std::string text);
+    void summarize(std::string text);
+    // After a conversion: how many entries it changed against `before`.
+    void summarizeConversion(const std::vector<std::string>& before);
     // Makes an entry current and tells in the status line whether it exists.
     void checkEntry(int index);
     void makeCurrent(int index, bool exists);
@@ -339,6 +344,8 @@ private:
     std::string startPosition_;
     std::string storageLocation_;
     std::string status_;
+    std::string commandSummary_;
+    unsigned summaryCount_ = 0;
     unsigned statusCount_ = 0;  // every text shown counts, also the same again
     std::optional<ClickedEntry> clicked_;
     std::string singlePath_;

@@ -19,6 +19,9 @@ public:
     // Also when the same text is shown again: it is news all the same.
     virtual void statusChanged() {}
     virtual void busyChanged() {}
+    // A command told what it did where no status does (for a screen
+    // reader); also when the same text comes again.
+    virtual void commandSummaryChanged() {}
 };
 
 }  // namespace dirnal

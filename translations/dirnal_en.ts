@@ -115,48 +115,12 @@
 <context>
     <name>Form1</name>
     <message>
-        <source>Datei</source>
-        <translation>File</translation>
-    </message>
-    <message>
-        <source>Öffnen</source>
-        <translation>Open</translation>
-    </message>
-    <message>
         <source>speichern</source>
         <translation>save</translation>
     </message>
     <message>
-        <source>speichern unter...</source>
-        <translation>save as...</translation>
-    </message>
-    <message>
-        <source>Optionen</source>
-        <translation>Options</translation>
-    </message>
-    <message>
-        <source>Such-Startposition einstellen</source>
-        <translation>Set search start position</translation>
-    </message>
-    <message>
-        <source>dirnal.lst Speicherort festlegen</source>
-        <translation>Set dirnal.lst location</translation>
-    </message>
-    <message>
-        <source>vorige Eingabe einstellen</source>
-        <translation>Restore previous input</translation>
-    </message>
-    <message>
-        <source>doppelte Einträge löschen</source>
-        <translation>Delete duplicate entries</translation>
-    </message>
-    <message>
         <source>relativ zur Startposition</source>
         <translation>relative to start position</translation>
-    </message>
-    <message>
-        <source>INFO</source>
-        <translation>INFO</translation>
     </message>
     <message>
         <source>Der angewählte Pfad existiert nicht !</source>
@@ -215,8 +179,56 @@
         <translation>Cancel making the list (Esc)</translation>
     </message>
     <message>
-        <source>nicht vorhandene Pfade auswählen</source>
-        <translation>select paths that do not exist</translation>
+        <source>&amp;Datei</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>Ö&amp;ffnen</source>
+        <translation>&amp;Open</translation>
+    </message>
+    <message>
+        <source>&amp;speichern</source>
+        <translation>&amp;save</translation>
+    </message>
+    <message>
+        <source>speichern &amp;unter...</source>
+        <translation>save &amp;as...</translation>
+    </message>
+    <message>
+        <source>&amp;Optionen</source>
+        <translation>&amp;Options</translation>
+    </message>
+    <message>
+        <source>&amp;Such-Startposition einstellen</source>
+        <translation>&amp;Set search start position</translation>
+    </message>
+    <message>
+        <source>dirnal.lst Speicher&amp;ort festlegen</source>
+        <translation>Set dirnal.lst &amp;location</translation>
+    </message>
+    <message>
+        <source>&amp;vorige Eingabe einstellen</source>
+        <translation>Restore &amp;previous input</translation>
+    </message>
+    <message>
+        <source>doppelte Einträge &amp;löschen</source>
+        <translation>Delete duplicate &amp;entries</translation>
+    </message>
+    <message>
+        <source>&amp;relativ zur Startposition</source>
+        <translation>&amp;relative to start position</translation>
+    </message>
+    <message>
+        <source>&amp;nicht vorhandene Pfade auswählen</source>
+        <translation>select paths that do &amp;not exist</translation>
+    </message>
+    <message>
+        <source>&amp;INFO</source>
+        <translation>&amp;INFO</translation>
+    </message>
+    <message>
+        <source>Prüfung abbrechen (Esc)</source>
+        <translation>Cancel the check (Esc)</translation>
     </message>
 </context>
 <context>
@@ -651,6 +663,66 @@ No list was made; the list stays as it was.</translation>
     <message>
         <source>Speichern … (wartet auf das Laufwerk)</source>
         <translation>Saving … (waiting for the drive)</translation>
+    </message>
+    <message>
+        <source>0 Pfade existieren nicht</source>
+        <translation>0 paths do not exist</translation>
+    </message>
+    <message>
+        <source>; 1 Pfad nicht geprüft (keine Antwort oder kein Zugriff), nicht ausgewählt</source>
+        <translation>; 1 path not checked (no answer or no access), not selected</translation>
+    </message>
+    <message>
+        <source>; %1 Pfade nicht geprüft (keine Antwort oder kein Zugriff), nicht ausgewählt</source>
+        <translation>; %1 paths not checked (no answer or no access), not selected</translation>
+    </message>
+    <message>
+        <source>Prüfung abgebrochen</source>
+        <translation>Check cancelled</translation>
+    </message>
+    <message>
+        <source>1 Eintrag konnte nicht geprüft werden (keine Antwort in %1 s oder kein Zugriff); er zählt nicht als fehlend:</source>
+        <translation>1 entry could not be checked (no answer within %1 s or no access); it does not count as missing:</translation>
+    </message>
+    <message>
+        <source>%1 Einträge konnten nicht geprüft werden (keine Antwort in %2 s oder kein Zugriff); sie zählen nicht als fehlend:</source>
+        <translation>%1 entries could not be checked (no answer within %2 s or no access); they do not count as missing:</translation>
+    </message>
+    <message>
+        <source>1 konnte nicht geprüft werden.</source>
+        <translation>1 could not be checked.</translation>
+    </message>
+    <message>
+        <source>%1 konnten nicht geprüft werden.</source>
+        <translation>%1 could not be checked.</translation>
+    </message>
+    <message>
+        <source>Kein Eintrag geändert</source>
+        <translation>No entry changed</translation>
+    </message>
+    <message>
+        <source>1 Eintrag geändert</source>
+        <translation>1 entry changed</translation>
+    </message>
+    <message>
+        <source>%1 Einträge geändert</source>
+        <translation>%1 entries changed</translation>
+    </message>
+    <message>
+        <source>Angefügt: %1</source>
+        <translation>Appended: %1</translation>
+    </message>
+    <message>
+        <source>Startposition: %1</source>
+        <translation>Start position: %1</translation>
+    </message>
+    <message>
+        <source>1 Eintrag gelesen</source>
+        <translation>1 entry read</translation>
+    </message>
+    <message>
+        <source>%1 Einträge gelesen</source>
+        <translation>%1 entries read</translation>
     </message>
 </context>
 </TS>

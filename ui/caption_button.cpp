@@ -16,7 +16,9 @@ void CaptionButton::paintEvent(QPaintEvent*)
     QStyleOptionButton option;
     initStyleOption(&option);
     option.text.clear();
-    painter.drawControl(QStyle::CE_PushButtonBevel, option);
+    // The button as the style draws it, its focus mark included, but
+    // without the one-line caption: that one is drawn below, wrapped.
+    painter.drawControl(QStyle::CE_PushButton, option);
     const QPalette::ColorRole role = QPalette::ButtonText;
     painter.drawItemText(captionArea(rect()), kCaptionFlags, palette(), isEnabled(), text(), role);
 }

@@ -1,13 +1,13 @@
 #pragma once
 
 #include <QListView>
-#include <QThreadPool>
 
 #include <functional>
 #include <map>
 #include <string>
 
 #include "core/directory_lister.h"
+#include "ui/focus_true_view.h"
 
 namespace dirnal::ui {
 
@@ -15,18 +15,18 @@ class FolderListModel;
 
 // A directory list as file dialogs of old had it: the chain of folders from
 // the root down to the open folder, then the open folder's subdirectories
-// (in the walk's order). Double-click or Enter opens a folder. Its path is
-// the open folder, not the highlighted one; every change of the path is
+// (in the walk's order). Double-click or Enter opens a folder; Enter on the
+// open folder is left to the panel, for its default button. Its path is the
+// open folder, not the highlighted one; every change of the path is
 // signalled, also when the program sets it. The subdirectories are read
 // beside the event loop, so that a folder of 200,000 of them, or one on a
 // slow share, never holds the window up; they are shown when read.
-class DirectoryList final : public QListView {
+class DirectoryList final : public FocusTrueView<QListView> {
     Q_OBJECT
 public:
     using DriveOf = std::function<std::string(const std::string& path)>;
 
     explicit DirectoryList(QWidget* parent = nullptr);
-    ~DirectoryList() override;
 
     // What it reads folders with, and how it finds a folder's drive; set
     // before a path is opened.
@@ -47,6 +47,10 @@ signals:
     // The open folder's subdirectories are shown.
     void subdirectoriesShown();
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void initViewItemOption(QStyleOptionViewItem* option) const override;
+
 private:
     void showPath();
 
@@ -55,7 +59,6 @@ private:
     std::string path_;
     std::map<std::string, std::string> lastPathOnDrive_;
     FolderListModel* model_;
-    QThreadPool readers_;
     unsigned shownPath_ = 0;  // counts the paths shown: a listing for an earlier one is dropped
 };
 

@@ -5,10 +5,11 @@
 
 #include "core/path_style.h"
 #include "platform/native_path_style.h"
+#include "ui/list_look.h"
 
 namespace dirnal::ui {
 
-FileList::FileList(QWidget* parent) : QListWidget(parent)
+FileList::FileList(QWidget* parent) : FocusTrueView(parent)
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
 }
@@ -31,6 +32,18 @@ void FileList::mouseReleaseEvent(QMouseEvent* event)
         clearSelection();
     if (event->button() == Qt::LeftButton)
         emit fileClicked();
+}
+
+void FileList::initViewItemOption(QStyleOptionViewItem* option) const
+{
+    QListWidget::initViewItemOption(option);
+    keepActiveColours(*this, *option);
+}
+
+void FileList::paintEvent(QPaintEvent* event)
+{
+    QListWidget::paintEvent(event);
+    markFocusWithoutCurrentEntry(*this);
 }
 
 void FileList::setDirectory(const std::string& directory)

@@ -5,12 +5,13 @@
 #include <string>
 
 #include "core/file_storage.h"
+#include "ui/focus_true_view.h"
 
 namespace dirnal::ui {
 
 // The list file of one directory, dirnal.lst, when it is there: a list of
 // at most one file.
-class FileList final : public QListWidget {
+class FileList final : public FocusTrueView<QListWidget> {
     Q_OBJECT
 public:
     explicit FileList(QWidget* parent = nullptr);
@@ -28,6 +29,8 @@ signals:
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void initViewItemOption(QStyleOptionViewItem* option) const override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     const FileStorage* files_ = nullptr;

@@ -16,6 +16,7 @@
 #include "ui/caption_button.h"
 #include "ui/dialogs.h"
 #include "ui/fitting_label.h"
+#include "ui/announcement.h"
 #include "ui/status_line.h"
 #include "ui/form2.h"
 #include "ui/path_list_view.h"
@@ -68,10 +69,11 @@ Form1::Form1(Form1Services services, QWidget* parent)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("dirnal.lst-Manager"));  // the product's name in every language
     ui_.List1->setSession(*session_);
-    cancelWalk_ = new QShortcut(QKeySequence(Qt::Key_Escape), this, [this] { session_->cancelWalk(); });
-    cancelWalk_->setEnabled(false);
+    commandAnnouncement_ = new Announcement(ui_.client);
+    commandAnnouncement_->setObjectName(QStringLiteral("commandAnnouncement"));
     connectPanels();
     connectActions();
+    connectKeys();
 
     session_->addListener(*this);
     session_->setWriteRunner([this](const std::function<void()>& write) {
@@ -167,6 +169,11 @@ void Form1::statusChanged()
     ui_.lblStatus->setText(qs(session_->status()));
 }
 
+void Form1::commandSummaryChanged()
+{
+    commandAnnouncement_->announce(qs(session_->commandSummary()));
+}
+
 void Form1::busyChanged()
 {
     const bool busy = session_->busy();
@@ -175,22 +182,24 @@ void Form1::busyChanged()
     // The one switch for everything that acts: every button, image button,
     // panel and the list, and the items of the two menus with their
     // shortcuts; for the mouse, the keyboard and a screen reader alike. Only
-    // "2. Liste erstellen" stays during a walk, as "Abbrechen", with the
-    // focus and Escape. Start-up's checks, a save and a check of the entries
-    // cannot be cancelled: the button is off then.
-    const bool walking = session_->walking();
+    // "2. Liste erstellen" stays during a walk and a check of the entries,
+    // as "Abbrechen", with the focus and Escape. Start-up's checks and a
+    // save cannot be cancelled: the button is off then.
+    const bool cancellable = session_->cancellable();
     setEnabledAllBut(ui_.client, ui_.Command1, !busy);
-    ui_.Command1->setEnabled(!busy || walking);
+    ui_.Command1->setEnabled(!busy || cancellable);
     for (QAction* item : ui_.dateis)
         item->setEnabled(!busy);
     for (QAction* item : ui_.optionens)
         item->setEnabled(!busy);
-    ui_.Command1->setText(walking ? translated("Form1", QT_TRANSLATE_NOOP("Form1", "Abbrechen"))
-                                  : translated("Form1", QT_TRANSLATE_NOOP("Form1", "2. Liste erstellen")));
-    ui_.Command1->setToolTip(walking ? translated("Form1", QT_TRANSLATE_NOOP("Form1", "Listenerstellung abbrechen (Esc)"))
-                                     : translated("Form1", QT_TRANSLATE_NOOP("Form1", "Listenerstellung starten")));
-    cancelWalk_->setEnabled(walking);
-    if (walking)
+    ui_.Command1->setText(cancellable ? translated("Form1", QT_TRANSLATE_NOOP("Form1", "Abbrechen"))
+                                      : translated("Form1", QT_TRANSLATE_NOOP("Form1", "2. Liste erstellen")));
+    ui_.Command1->setToolTip(
+        !cancellable                ? translated("Form1", QT_TRANSLATE_NOOP("Form1", "Listenerstellung starten"))
+        : session_->checkingEntries() ? translated("Form1", QT_TRANSLATE_NOOP("Form1", "Prüfung abbrechen (Esc)"))
+                                      : translated("Form1", QT_TRANSLATE_NOOP("Form1", "Listenerstellung abbrechen (Esc)")));
+    cancelWalk_->setEnabled(cancellable);
+    if (cancellable)
         ui_.Command1->setFocus(Qt::OtherFocusReason);
     if (busy)
         return;
@@ -223,8 +232,8 @@ void Form1::closeEvent(QCloseEvent* event)
             std::_Exit(EXIT_SUCCESS);
         return;
     }
-    // A close cancels the walk; the window closes once it has ended, at
-    // once, with the list as it was, or once the check of the entries has.
+    // A close cancels the walk or the check of the entries; the window
+    // closes once it has ended, with the list as it was.
     if (session_->busy()) {
         closeWhenIdle_ = true;
         session_->cancelWalk();
@@ -250,8 +259,15 @@ void Form1::showInformationWindow()
     }
     auto* information = new Form2(services_.openPage, services_.documentationPage);
     Form2_ = information;
+    // Back to the control it was opened from, which this window still has.
+    connect(information, &Form2::closed, this, [this] {
+        if (isVisible())
+            activateWindow();
+    });
     const QScreen* screen = this->screen();
     information->load(frameGeometry(), screen ? screen->geometry() : QRect(0, 0, 1024, 768));
+    // With the keys, as when it is shown again.
+    information->activateWindow();
 }
 
 void Form1::leaveApplication()

@@ -20,6 +20,7 @@ class QShortcut;
 
 namespace dirnal::ui {
 
+class Announcement;
 class StartPositionPanel;
 
 // What the main window works with, every part given; tests hand in fakes.
@@ -62,10 +63,12 @@ private:
     void clickedEntryChanged() override;
     void singlePathChanged() override;
     void statusChanged() override;
+    void commandSummaryChanged() override;
     void busyChanged() override;
 
     void connectActions();
     void connectPanels();
+    void connectKeys();
     void applyFolder(StoredFolder folder, const std::string& path);
     void startUp();
     void finishStartUp();
@@ -74,6 +77,8 @@ private:
     // Hides one control and shows another in its place, with the focus if
     // the hidden one had it.
     void handOverFocus(QWidget* hidden, QWidget* shown);
+    // Closes the panel on top, if one is open.
+    bool closeTopPanel();
 
     void setStartSize();
     void applyResizeRule();
@@ -86,6 +91,7 @@ private:
     void generate();
     void selectMissingEntries();
     void enterEditMode();
+    void leaveEditMode();
     void confirmSinglePath();
     void saveIntoChosenDirectory();
     void readChosenListFile();
@@ -113,6 +119,8 @@ private:
     bool writing_ = false;  // a list file is being written
     // Escape, while a walk runs.
     QShortcut* cancelWalk_ = nullptr;
+    // What a command did where no status line tells it.
+    Announcement* commandAnnouncement_ = nullptr;
     QPointer<QWidget> Form2_;
 };
 

@@ -3,11 +3,11 @@
 // through its announcements.
 #include <QAction>
 #include <QLineEdit>
-#include <QToolButton>
 
 #include <atomic>
 
 #include "ui/caption_button.h"
+#include "ui/close_box.h"
 #include "ui/directory_list.h"
 #include "ui/file_list.h"
 #include "ui/form1.h"
@@ -166,14 +166,20 @@ void Form1::enterEditMode()
     ui_.txt_einzelpfad->selectAll();
 }
 
-void Form1::confirmSinglePath()
+void Form1::leaveEditMode()
 {
+    // The focus moves before the box goes, not through the next control.
     const bool editing = focusWidget() == ui_.txt_einzelpfad || focusWidget() == ui_.img_putin;
-    ui_.img_putin->hide();
     ui_.cmd_einzel->show();
-    ui_.txt_einzelpfad->hide();
     if (editing)
         ui_.cmd_einzel->setFocus(Qt::OtherFocusReason);
+    ui_.img_putin->hide();
+    ui_.txt_einzelpfad->hide();
+}
+
+void Form1::confirmSinglePath()
+{
+    leaveEditMode();
     // What was typed stays in the box, also when the list had no room for it.
     session_->confirmSinglePath(*dialogs_);
 }

@@ -5,7 +5,6 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QStyle>
-#include <QToolButton>
 
 #include <algorithm>
 #include <cstdint>
@@ -15,6 +14,7 @@
 #include <vector>
 
 #include "ui/caption_button.h"
+#include "ui/close_box.h"
 #include "ui/directory_list.h"
 #include "ui/drive_selector.h"
 #include "ui/enter_presses_button.h"
@@ -37,6 +37,7 @@ constexpr std::uint32_t kNoColour = 0xFFFFFFFFu;
 // The pale orange of the single-path box (red 255, green 224, blue 192).
 constexpr std::uint32_t kSinglePathBackground = 0xFFE0C0;
 constexpr std::uint32_t kPanelBackground = 0xC0C0C0;
+constexpr std::uint32_t kTextOnFixedBackground = 0x000000;
 
 enum class ControlFont {
     Window,      // the window's font
@@ -89,7 +90,7 @@ struct ControlRow {
 // Whether a control of this class shows its caption as its text.
 template <typename Widget>
 constexpr bool kShowsCaption = std::is_same_v<Widget, QLabel> || std::is_base_of_v<FittingLabel, Widget> ||
-                               std::is_same_v<Widget, CaptionButton> || std::is_same_v<Widget, QToolButton> ||
+                               std::is_same_v<Widget, CaptionButton> || std::is_same_v<Widget, CloseBox> ||
                                std::is_same_v<Widget, QGroupBox>;
 
 template <auto Member>
@@ -132,7 +133,12 @@ constexpr bool kShown = true;
 constexpr bool kHidden = false;
 
 // Parents come before their children; within a parent, the order of the
-// rows is the order in which the controls lie over each other.
+// rows is the order in which the controls lie over each other. Tab goes to
+// the path list first, then from the top left to the bottom right as the
+// controls are drawn: the list-file panel in the corner, the generator, the
+// start-position panel, and the tool area row by row (the single-path box;
+// the tall buttons left and right of the two rows of small ones, each of
+// those rows from the left; the find area at the right).
 constexpr ControlRow kControls[] = {
     // member, parent, caption, tooltip, spoken, {left, top, width, height}, visible, tab, look
     {CONTROL(img_ok), nullptr, "", "ok", {QT_TRANSLATE_NOOP("AccessibleNames", "Der angewählte Pfad existiert")},
@@ -155,41 +161,41 @@ constexpr ControlRow kControls[] = {
     {CONTROL(lbl_suchstartpos), &in<&Form1Ui::Frame1>, "", "",
      {nullptr, QT_TRANSLATE_NOOP("AccessibleNames", "Startposition")}, {60, 180, 4215, 255}, kShown, 0},
     {CONTROL(cmd_startpos), &in<&Form1Ui::Frame1>, QT_TRANSLATE_NOOP("Form1", "1. Startposition einstellen"), "", {},
-     {60, 480, 1995, 255}, kShown, 2},
+     {60, 480, 1995, 255}, kShown, 7},
     {CONTROL(Command1), &in<&Form1Ui::Frame1>, QT_TRANSLATE_NOOP("Form1", "2. Liste erstellen"),
-     QT_TRANSLATE_NOOP("Form1", "Listenerstellung starten"), {}, {2220, 480, 2055, 255}, kShown, 7},
+     QT_TRANSLATE_NOOP("Form1", "Listenerstellung starten"), {}, {2220, 480, 2055, 255}, kShown, 8},
 
     {CONTROL(txt_einzelpfad), &in<&Form1Ui::Frame3>, "", "", {QT_TRANSLATE_NOOP("AccessibleNames", "Einzelner Pfad")},
-     {60, 120, 6855, 285}, kHidden, 9, {.back = kSinglePathBackground}},
+     {60, 120, 6855, 285}, kHidden, 13, {.back = kSinglePathBackground}},
     {CONTROL(cmd_einzel), &in<&Form1Ui::Frame3>, QT_TRANSLATE_NOOP("Form1", "Einzeln hinzufügen / bearbeiten"), "",
-     {}, {0, 540, 1455, 495}, kShown, 8},
+     {}, {0, 540, 1455, 495}, kShown, 15},
     {CONTROL(img_putin), &in<&Form1Ui::Frame3>, "", "", {QT_TRANSLATE_NOOP("AccessibleNames", "Pfad hinzufügen")},
-     {6900, 0, 495, 510}, kHidden, 10, {.picture = QStyle::SP_ArrowLeft}},
+     {6900, 0, 495, 510}, kHidden, 14, {.picture = QStyle::SP_ArrowLeft}},
     {CONTROL(cmd_del), &in<&Form1Ui::Frame3>, "", "delete this one",
-     {QT_TRANSLATE_NOOP("AccessibleNames", "Ausgewählte Pfade löschen")}, {1560, 600, 360, 360}, kShown, 11,
+     {QT_TRANSLATE_NOOP("AccessibleNames", "Ausgewählte Pfade löschen")}, {1560, 600, 360, 360}, kShown, 16,
      {.picture = QStyle::SP_TrashIcon}},
     // Named by the window: its caption names the form it converts to.
-    {CONTROL(cmd_DOS), &in<&Form1Ui::Frame3>, "DOS", "", {}, {2040, 480, 495, 255}, kShown, 12,
+    {CONTROL(cmd_DOS), &in<&Form1Ui::Frame3>, "DOS", "", {}, {2040, 480, 495, 255}, kShown, 17,
      {.font = ControlFont::SmallSerif}},
     {CONTROL(cmd_vista), &in<&Form1Ui::Frame3>, "", "",
      {QT_TRANSLATE_NOOP("AccessibleNames", "Anführungszeichen setzen oder entfernen")}, {2040, 840, 285, 180}, kShown,
-     13, {.picture = QStyle::SP_FileDialogDetailedView}},
+     19, {.picture = QStyle::SP_FileDialogDetailedView}},
     {CONTROL(cmd_rel), &in<&Form1Ui::Frame3>, QT_TRANSLATE_NOOP("Form1", "relativ zur Startposition"), "", {},
-     {2580, 480, 1815, 255}, kShown, 15},
+     {2580, 480, 1815, 255}, kShown, 18},
     {CONTROL(cmd_DirtoUNC), &in<&Form1Ui::Frame3>, "UNC", "",
      {QT_TRANSLATE_NOOP("AccessibleNames", "UNC: Laufwerksbuchstaben in Netzwerkpfade umwandeln")},
-     {2400, 780, 555, 255}, kShown, 14, {.font = ControlFont::SmallSerif}},
+     {2400, 780, 555, 255}, kShown, 20, {.font = ControlFont::SmallSerif}},
     {CONTROL(cmd_UNCtoDir), &in<&Form1Ui::Frame3>, "no UNC", "",
      {QT_TRANSLATE_NOOP("AccessibleNames", "no UNC: Netzwerkpfade in Laufwerksbuchstaben umwandeln")},
-     {3000, 780, 675, 255}, kShown, 16, {.font = ControlFont::SmallSerif}},
+     {3000, 780, 675, 255}, kShown, 21, {.font = ControlFont::SmallSerif}},
     {CONTROL(cmd_selshow), &in<&Form1Ui::Frame3>, "select", "",
-     {QT_TRANSLATE_NOOP("AccessibleNames", "select: Suche einblenden")}, {3720, 780, 675, 255}, kShown, 17},
+     {QT_TRANSLATE_NOOP("AccessibleNames", "select: Suche einblenden")}, {3720, 780, 675, 255}, kShown, 22},
     {CONTROL(cmd_saveplace), &in<&Form1Ui::Frame3>, QT_TRANSLATE_NOOP("Form1", "dirnal.lst Speicherort"), "", {},
-     {4500, 540, 1755, 495}, kShown, 18},
+     {4500, 540, 1755, 495}, kShown, 23},
     {CONTROL(img_save), &in<&Form1Ui::Frame3>, "", QT_TRANSLATE_NOOP("Form1", "Speichern"), {}, {6300, 540, 465, 435},
-     kShown, 26, {.picture = QStyle::SP_DialogSaveButton}},
+     kShown, 24, {.picture = QStyle::SP_DialogSaveButton}},
     {CONTROL(img_Exit), &in<&Form1Ui::Frame3>, "", "EXIT", {QT_TRANSLATE_NOOP("AccessibleNames", "Programm beenden")},
-     {6840, 540, 480, 480}, kShown, 27, {.picture = QStyle::SP_DialogCloseButton}},
+     {6840, 540, 480, 480}, kShown, 25, {.picture = QStyle::SP_DialogCloseButton}},
     {CONTROL(lblStatus), &in<&Form1Ui::Frame3>, "Status", "",
      {nullptr, QT_TRANSLATE_NOOP("AccessibleNames", "Statuszeile")}, {0, 1080, 1575, 255}, kShown, 0},
     {CONTROL(lblnumber), &in<&Form1Ui::Frame3>, "", "",
@@ -202,42 +208,42 @@ constexpr ControlRow kControls[] = {
      QT_TRANSLATE_NOOP("Form1", "Pfade die diesen Namen enthalten selektieren:"), "", {}, {7680, 120, 2055, 435},
      kShown, 0},
     // Named by its heading, Label2.
-    {CONTROL(txt_find), &in<&Form1Ui::Frame3>, "", "", {}, {7680, 540, 2415, 315}, kShown, 24},
+    {CONTROL(txt_find), &in<&Form1Ui::Frame3>, "", "", {}, {7680, 540, 2415, 315}, kShown, 26},
     {CONTROL(cmd_deletethis), &in<&Form1Ui::Frame3>, "selection", "",
      {QT_TRANSLATE_NOOP("AccessibleNames", "selection: Pfade auswählen, die den Suchtext enthalten")},
-     {7680, 900, 2415, 315}, kShown, 25},
+     {7680, 900, 2415, 315}, kShown, 27},
 
     // On Linux Qt names a drive selector by the drive it shows; the
     // description says what it is.
     {CONTROL(Drive1), &in<&Form1Ui::frame_start>, "", "",
      {QT_TRANSLATE_NOOP("AccessibleNames", "Laufwerk der Startposition"),
       QT_TRANSLATE_NOOP("AccessibleNames", "Laufwerk der Startposition")},
-     {120, 120, 2055, 315}, kShown, 3},
+     {120, 120, 2055, 315}, kShown, 9},
     {CONTROL(Label1), &in<&Form1Ui::frame_start>, QT_TRANSLATE_NOOP("Form1", "Startposition für Generierung"), "", {},
      {120, 480, 2115, 195}, kShown, 0, {.text = 0x404040}},
     {CONTROL(Dir1), &in<&Form1Ui::frame_start>, "",
      QT_TRANSLATE_NOOP("Form1", "Wählen Sie hier das Haupt-Verzeichnis deren Unterverzeichnisse in die Datei "
                                 "dirnal.lst eingetragen werden sollen !"),
-     {QT_TRANSLATE_NOOP("AccessibleNames", "Verzeichnisse der Startposition")}, {120, 720, 2055, 2340}, kShown, 4},
+     {QT_TRANSLATE_NOOP("AccessibleNames", "Verzeichnisse der Startposition")}, {120, 720, 2055, 2340}, kShown, 11},
     {CONTROL(cmd_okstartpos), &in<&Form1Ui::frame_start>, "ok", "",
-     {QT_TRANSLATE_NOOP("AccessibleNames", "ok: als Startposition übernehmen")}, {120, 3120, 2055, 315}, kShown, 5},
+     {QT_TRANSLATE_NOOP("AccessibleNames", "ok: als Startposition übernehmen")}, {120, 3120, 2055, 315}, kShown, 12},
     {CONTROL(lbl_exitstart), &in<&Form1Ui::frame_start>, "X", "",
-     {QT_TRANSLATE_NOOP("AccessibleNames", "Startposition schließen")}, {2160, 120, 255, 255}, kShown, 6},
+     {QT_TRANSLATE_NOOP("AccessibleNames", "Startposition schließen")}, {2160, 120, 255, 255}, kShown, 10},
 
     {CONTROL(Label5), &in<&Form1Ui::Dateiauswahl>, " dirnal.lst Browser ", "", {}, {480, 0, 1755, 255}, kShown, 0,
      {.alignment = Qt::AlignCenter}},
     {CONTROL(lbl_X), &in<&Form1Ui::Dateiauswahl>, "X", "",
-     {QT_TRANSLATE_NOOP("AccessibleNames", "Dateiauswahl schließen")}, {2640, 0, 255, 255}, kShown, 23},
+     {QT_TRANSLATE_NOOP("AccessibleNames", "Dateiauswahl schließen")}, {2640, 0, 255, 255}, kShown, 2},
     {CONTROL(Drive_file), &in<&Form1Ui::Dateiauswahl>, "", "",
      {QT_TRANSLATE_NOOP("AccessibleNames", "Laufwerk der dirnal.lst"),
       QT_TRANSLATE_NOOP("AccessibleNames", "Laufwerk der dirnal.lst")},
-     {120, 360, 2655, 315}, kShown, 19},
+     {120, 360, 2655, 315}, kShown, 3},
     {CONTROL(Dir_file), &in<&Form1Ui::Dateiauswahl>, "", "",
-     {QT_TRANSLATE_NOOP("AccessibleNames", "Verzeichnisse der dirnal.lst")}, {120, 720, 2655, 2115}, kShown, 20},
+     {QT_TRANSLATE_NOOP("AccessibleNames", "Verzeichnisse der dirnal.lst")}, {120, 720, 2655, 2115}, kShown, 4},
     {CONTROL(File_file), &in<&Form1Ui::Dateiauswahl>, "", "",
-     {QT_TRANSLATE_NOOP("AccessibleNames", "Datei dirnal.lst")}, {120, 2880, 2655, 285}, kShown, 21},
+     {QT_TRANSLATE_NOOP("AccessibleNames", "Datei dirnal.lst")}, {120, 2880, 2655, 285}, kShown, 5},
     {CONTROL(cmd_hier), &in<&Form1Ui::Dateiauswahl>, QT_TRANSLATE_NOOP("Form1", "speichern"), "", {},
-     {300, 2880, 2235, 255}, kHidden, 22},
+     {300, 2880, 2235, 255}, kHidden, 6},
 };
 
 #undef CONTROL
@@ -266,12 +272,16 @@ QFont fontOf(ControlFont font)
 void applyLook(QWidget* widget, const Look& look)
 {
     if (look.text != kNoColour || look.back != kNoColour) {
+        // A text box's text and background are its text and base colours;
+        // anything else has its window text on its window colour.
+        const bool textBox = qobject_cast<QLineEdit*>(widget) != nullptr;
         QPalette palette = widget->palette();
-        if (look.text != kNoColour)
-            palette.setColor(QPalette::WindowText, colourOf(look.text));
+        // On a fixed background the text is fixed too: a theme's own text
+        // colour may be as light as the background.
+        const std::uint32_t text = look.text == kNoColour && look.back != kNoColour ? kTextOnFixedBackground : look.text;
+        if (text != kNoColour)
+            palette.setColor(textBox ? QPalette::Text : QPalette::WindowText, colourOf(text));
         if (look.back != kNoColour) {
-            // A text box's background is its base; anything else fills its window colour.
-            const bool textBox = qobject_cast<QLineEdit*>(widget) != nullptr;
             palette.setColor(textBox ? QPalette::Base : QPalette::Window, colourOf(look.back));
             widget->setAutoFillBackground(!textBox);
         }
@@ -291,36 +301,42 @@ void applyLook(QWidget* widget, const Look& look)
     }
 }
 
+// Each caption with the letter that opens it (after "&"), as shown
+// underlined; screen readers get it without the "&".
 void buildMenus(QMainWindow& window, Form1Ui& ui)
 {
-    QMenu* file = window.menuBar()->addMenu(translated("Form1", QT_TRANSLATE_NOOP("Form1", "Datei")));
+    QMenu* file = window.menuBar()->addMenu(translated("Form1", QT_TRANSLATE_NOOP("Form1", "&Datei")));
     file->setObjectName(QStringLiteral("datei"));
-    const char* const fileItems[] = {QT_TRANSLATE_NOOP("Form1", "Öffnen"), QT_TRANSLATE_NOOP("Form1", "speichern"),
-                                     QT_TRANSLATE_NOOP("Form1", "speichern unter..."), "EXIT"};
+    const char* const fileItems[] = {QT_TRANSLATE_NOOP("Form1", "Ö&ffnen"), QT_TRANSLATE_NOOP("Form1", "&speichern"),
+                                     QT_TRANSLATE_NOOP("Form1", "speichern &unter..."), "E&XIT"};
     for (std::size_t i = 0; i < ui.dateis.size(); ++i) {
         ui.dateis[i] = file->addAction(translated("Form1", fileItems[i]));
         ui.dateis[i]->setObjectName(QStringLiteral("dateis_%1").arg(i));
     }
+    ui.dateis[0]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    ui.dateis[1]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    ui.dateis[3]->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Q), QKeySequence(Qt::ALT | Qt::Key_F4)});
 
-    QMenu* options = window.menuBar()->addMenu(translated("Form1", QT_TRANSLATE_NOOP("Form1", "Optionen")));
+    QMenu* options = window.menuBar()->addMenu(translated("Form1", QT_TRANSLATE_NOOP("Form1", "&Optionen")));
     options->setObjectName(QStringLiteral("option"));
     const char* const optionItems[] = {
-        QT_TRANSLATE_NOOP("Form1", "Such-Startposition einstellen"),
-        QT_TRANSLATE_NOOP("Form1", "dirnal.lst Speicherort festlegen"),
-        QT_TRANSLATE_NOOP("Form1", "vorige Eingabe einstellen"),
-        QT_TRANSLATE_NOOP("Form1", "doppelte Einträge löschen"),
-        "Dir to UNC",
-        "UNC to Dir",
-        QT_TRANSLATE_NOOP("Form1", "relativ zur Startposition"),
-        QT_TRANSLATE_NOOP("Form1", "nicht vorhandene Pfade auswählen"),
+        QT_TRANSLATE_NOOP("Form1", "&Such-Startposition einstellen"),
+        QT_TRANSLATE_NOOP("Form1", "dirnal.lst Speicher&ort festlegen"),
+        QT_TRANSLATE_NOOP("Form1", "&vorige Eingabe einstellen"),
+        QT_TRANSLATE_NOOP("Form1", "doppelte Einträge &löschen"),
+        "&Dir to UNC",
+        "&UNC to Dir",
+        QT_TRANSLATE_NOOP("Form1", "&relativ zur Startposition"),
+        QT_TRANSLATE_NOOP("Form1", "&nicht vorhandene Pfade auswählen"),
     };
     for (std::size_t i = 0; i < ui.optionens.size(); ++i) {
         ui.optionens[i] = options->addAction(translated("Form1", optionItems[i]));
         ui.optionens[i]->setObjectName(QStringLiteral("optionens_%1").arg(i));
     }
 
-    ui.info = window.menuBar()->addAction(translated("Form1", QT_TRANSLATE_NOOP("Form1", "INFO")));
+    ui.info = window.menuBar()->addAction(translated("Form1", QT_TRANSLATE_NOOP("Form1", "&INFO")));
     ui.info->setObjectName(QStringLiteral("info"));
+    ui.info->setShortcut(QKeySequence(Qt::Key_F1));
 }
 
 }  // namespace

@@ -7,12 +7,12 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QMainWindow;
-class QToolButton;
 class QWidget;
 
 namespace dirnal::ui {
 
 class CaptionButton;
+class CloseBox;
 class DirectoryList;
 class DriveSelector;
 class FileList;
@@ -70,11 +70,11 @@ struct Form1Ui {
     QLabel* Label1 = nullptr;
     DirectoryList* Dir1 = nullptr;
     CaptionButton* cmd_okstartpos = nullptr;
-    QToolButton* lbl_exitstart = nullptr;
+    CloseBox* lbl_exitstart = nullptr;
 
     // Dateiauswahl, the list-file panel
     QLabel* Label5 = nullptr;
-    QToolButton* lbl_X = nullptr;
+    CloseBox* lbl_X = nullptr;
     DriveSelector* Drive_file = nullptr;
     DirectoryList* Dir_file = nullptr;
     FileList* File_file = nullptr;

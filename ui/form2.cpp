@@ -8,6 +8,8 @@
 #include <QThread>
 
 #include "ui/about.h"
+#include "ui/key_actions.h"
+#include "ui/focus_mark.h"
 #include "ui/qt_text.h"
 #include "ui/twips.h"
 #include "ui/window_font.h"
@@ -17,20 +19,27 @@ namespace dirnal::ui {
 namespace {
 
 // A label that acts as a link: blue, hand pointer, opens on a click or on
-// Enter and Space.
+// Enter and Space. Its blue is the theme's colour for links, pure blue
+// where the theme is light, and a blue that can be read on a dark one.
 class LinkLabel final : public QLabel {
 public:
     LinkLabel(const QString& text, std::function<void()> open, QWidget* parent)
         : QLabel(text, parent), open_(std::move(open))
     {
-        QPalette palette = this->palette();
-        palette.setColor(QPalette::WindowText, Qt::blue);
-        setPalette(palette);
+        setForegroundRole(QPalette::Link);
         setCursor(Qt::PointingHandCursor);
         setFocusPolicy(Qt::StrongFocus);
     }
 
 protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        QLabel::paintEvent(event);
+        if (hasFocus()) {
+            QPainter painter(this);
+            drawFocusMark(painter, *this);
+        }
+    }
     void mouseReleaseEvent(QMouseEvent* event) override
     {
         QLabel::mouseReleaseEvent(event);
@@ -108,11 +117,17 @@ Form2::Form2(PageOpener openPage, std::string documentationPage, QWidget* parent
     title->setFont(titleFont);
     place(new QLabel(translated("Form2", about::kTagline), this), "Label2", 240, 480, 2895, 495)->setWordWrap(true);
     auto* details = place(new QLabel(translated("Form2", QT_TRANSLATE_NOOP("Form2", "Details:")), this), "Label6", 240, 1200, 855, 255);
+    // Black on its white, whatever the theme's colours.
+    QPalette white = details->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    white.setColor(QPalette::WindowText, Qt::black);
+    details->setPalette(white);
     details->setAutoFillBackground(true);
-    details->setStyleSheet(QStringLiteral("background: white"));
     auto* text = place(new QPlainTextEdit(this), "Text1", 180, 1440, 5055, 1335);
     text->setPlainText(translated("Form2", about::kDetails).trimmed());
     text->setReadOnly(true);
+    // The cursor shows where the focus is, and the keyboard selects text to copy.
+    text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     text->setAccessibleName(translated("Form2", QT_TRANSLATE_NOOP("Form2", "Details:")));
     place(new QLabel(QString::fromUtf8(about::kAuthor), this), "Label3", 3360, 2880, 1815, 255);
     // The installed documentation, which says where new versions come from,
@@ -122,6 +137,14 @@ Form2::Form2(PageOpener openPage, std::string documentationPage, QWidget* parent
           "Label5", 840, 3420, 4395, 255);
     auto* ok = place(new QPushButton(translated("Form2", QT_TRANSLATE_NOOP("Form2", "OK")), this), "Command1", 2280, 3720, 1335, 375);
     connect(ok, &QPushButton::clicked, this, &QWidget::close);
+    ok->setFocus(Qt::OtherFocusReason);
+    KeyActions::of(this)
+        .on({Qt::Key_Return, Qt::Key_Enter},
+            [ok] {
+                ok->click();
+                return true;
+            })
+        .on({Qt::Key_Escape}, [this] { return close(); });
     auto* picture = place(new QLabel(this), "Picture1", 3600, 120, 1575, 1215);
     picture->setPixmap(folderTreePicture(picture->size()));
     picture->setAccessibleName(translated("Form2", QT_TRANSLATE_NOOP("Form2", "Bild: Ordnerbaum und dirnal.lst")));
@@ -137,6 +160,12 @@ void Form2::load(const QRect& mainWindow, const QRect& screen)
     resize(0, height());
     show();
     slideOpen();
+}
+
+void Form2::closeEvent(QCloseEvent* event)
+{
+    QWidget::closeEvent(event);
+    emit closed();
 }
 
 void Form2::slideOpen()

@@ -9,6 +9,7 @@ namespace dirnal::ui {
 
 // The information window "INFO": what the application is, who makes it,
 // and a link to its download page. It slides open beside the main window.
+// "OK" has the focus; Return presses it, Escape closes the window as it does.
 class Form2 final : public QWidget {
     Q_OBJECT
 public:
@@ -29,6 +30,12 @@ public:
 
     // How many steps the last slide-open took.
     int slideSteps() const { return slideSteps_; }
+
+signals:
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void slideOpen();

@@ -13,6 +13,7 @@ ListFilePanel::ListFilePanel(Controls controls, FileList* files, QAbstractButton
       saveHere_(saveHere)
 {
     files_->setStorage(storage);
+    setDefaultButton(saveHere_);
     connect(saveHere_, &QAbstractButton::clicked, this, &ListFilePanel::saveHereChosen);
     connect(files_, &FileList::fileClicked, this, &ListFilePanel::fileClicked);
     connect(this, &FolderPanel::folderChanged, this, [this](StoredFolder folder, const std::string& path) {
@@ -26,10 +27,10 @@ void ListFilePanel::showFor(Mode mode)
     const bool open = mode == Mode::Open;
     // Files may have come or gone since the directory was opened.
     files_->setDirectory(directory());
-    show();
     files_->setVisible(open);
     files_->setEnabled(true);
     saveHere_->setVisible(!open);
+    showFocused(open ? files_ : directoryList());
 }
 
 std::string ListFilePanel::chosenFileName() const

@@ -19,7 +19,8 @@ public:
     ListFilePanel(Controls controls, FileList* files, QAbstractButton* saveHere, const FileStorage& storage,
                   const Sources& sources, QObject* parent);
 
-    // Shows the panel over everything else, for the one use or the other.
+    // Shows the panel over everything else, for the one use or the other,
+    // the focus in the file list to read one, else in the directory list.
     void showFor(Mode mode);
     // The list file chosen in the open directory; empty when none is.
     std::string chosenFileName() const;

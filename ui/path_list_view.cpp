@@ -5,11 +5,12 @@
 #include <algorithm>
 #include <vector>
 
+#include "ui/list_look.h"
 #include "ui/path_list_model.h"
 
 namespace dirnal::ui {
 
-PathListView::PathListView(QWidget* parent) : QListView(parent)
+PathListView::PathListView(QWidget* parent) : FocusTrueView(parent)
 {
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setUniformItemSizes(true);
@@ -121,6 +122,18 @@ void PathListView::keyPressEvent(QKeyEvent* event)
     userAction_ = true;
     QListView::keyPressEvent(event);
     userAction_ = false;
+}
+
+void PathListView::initViewItemOption(QStyleOptionViewItem* option) const
+{
+    QListView::initViewItemOption(option);
+    keepActiveColours(*this, *option);
+}
+
+void PathListView::paintEvent(QPaintEvent* event)
+{
+    QListView::paintEvent(event);
+    markFocusWithoutCurrentEntry(*this);
 }
 
 void PathListView::selectedInView(const QItemSelection& selected, const QItemSelection& deselected)

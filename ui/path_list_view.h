@@ -3,6 +3,7 @@
 #include <QListView>
 
 #include "core/session.h"
+#include "ui/focus_true_view.h"
 
 namespace dirnal::ui {
 
@@ -12,7 +13,7 @@ class PathListModel;
 // change of the list the session announces, selection and current entry
 // included; what the user selects, and the entry the user clicks or moves
 // to, go to the session. The session must outlive the view.
-class PathListView final : public QListView, private SessionListener {
+class PathListView final : public FocusTrueView<QListView>, private SessionListener {
     Q_OBJECT
 public:
     explicit PathListView(QWidget* parent = nullptr);
@@ -23,6 +24,8 @@ public:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void initViewItemOption(QStyleOptionViewItem* option) const override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void listChanged(const ListChange& change) override;

@@ -8,6 +8,7 @@ StartPositionPanel::StartPositionPanel(Controls controls, QAbstractButton* ok, c
                                        QObject* parent)
     : FolderPanel(controls, {StoredFolder::StartDirectory, StoredFolder::StartDrive}, sources, parent)
 {
+    setDefaultButton(ok);
     connect(ok, &QAbstractButton::clicked, this, [this] {
         hide();
         emit startPositionConfirmed();

@@ -4,11 +4,11 @@
 
 namespace dirnal::ui {
 
+class Announcement;
+
 // The window's status line. Assistive technology sees it as a status bar
 // named by its text, so that a screen reader's "read status bar" finds it,
-// and each new text is announced as a notification shown inside it: Orca,
-// for one, speaks a notification that appears wherever the focus is, but
-// no change of a label's or a status bar's name.
+// and each new text is announced.
 class StatusLine final : public FittingLabel {
     Q_OBJECT
 public:
@@ -18,10 +18,7 @@ public:
     void setText(const QString& text);
 
 private:
-    void announce();
-
-    QWidget* announcement_;  // never drawn: only assistive technology sees it
-    bool announcing_ = false;
+    Announcement* announcement_;
 };
 
 }  // namespace dirnal::ui

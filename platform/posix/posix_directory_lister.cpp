@@ -109,6 +109,11 @@ bool PosixDirectoryLister::dirExists(const std::string& path) const
     return DirExists(path);
 }
 
+Existence PosixDirectoryLister::existence(const std::string& path) const
+{
+    return DirectoryExistence(path);
+}
+
 std::optional<DirectoryIdentity> PosixDirectoryLister::identityOf(const std::string& directory) const
 {
     struct stat info {};

@@ -15,6 +15,7 @@ class PosixDirectoryLister final : public DirectoryLister {
 public:
     explicit PosixDirectoryLister(HiddenFolders hidden = HiddenFolders::LeftOut) : hidden_(hidden) {}
     bool dirExists(const std::string& path) const override;
+    Existence existence(const std::string& path) const override;
     DirectoryListing list(const std::string& directory) const override;
     std::optional<DirectoryIdentity> identityOf(const std::string& directory) const override;
     void listChildren(const std::string& parent, std::span<const std::string> children,

@@ -37,6 +37,11 @@ bool Win32DirectoryLister::dirExists(const std::string& path) const
     return DirExists(path);
 }
 
+Existence Win32DirectoryLister::existence(const std::string& path) const
+{
+    return DirectoryExistence(path);
+}
+
 std::optional<DirectoryIdentity> Win32DirectoryLister::identityOf(const std::string& directory) const
 {
     if (directory.empty() || directory.find('\0') != std::string::npos)

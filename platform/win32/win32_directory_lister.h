@@ -11,6 +11,7 @@ class Win32DirectoryLister final : public DirectoryLister {
 public:
     explicit Win32DirectoryLister(HiddenFolders hidden = HiddenFolders::LeftOut) : hidden_(hidden) {}
     bool dirExists(const std::string& path) const override;
+    Existence existence(const std::string& path) const override;
     DirectoryListing list(const std::string& directory) const override;
     std::optional<DirectoryIdentity> identityOf(const std::string& directory) const override;
 

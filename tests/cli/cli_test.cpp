@@ -86,6 +86,9 @@ TEST_F(CliTest, PrunesChecksAndComparesAsAScheduledJobNeedsAndTakesItsArgumentsT
     const std::string checked = tree.touch("cad/check.lst", "Projekte\r\n/nirgends\r\n" + root() + "/Normteile\r\nfehlt\r\n");
     const std::string allThere = tree.touch("out/gut.lst", projects + "\r\n");
     tree.mkdir("cad/.Sicherung/Alt/Tiefer");
+    const std::string loop = tree.symlink(tree.path("out/schleife-b"), "out/schleife-a");
+    tree.symlink(loop, "out/schleife-b");
+    const std::string unanswered = tree.touch("out/offen.lst", loop + "/x\r\n/nirgends\r\n");
     const std::string relativeTail = "\r\nNormteile\r\nProjekte\r\nNormteile/Schrauben\r\nProjekte/Alt\r\nProjekte/Neu\r\n";
     const std::tuple<std::vector<std::string>, int, std::string, std::string> runs[] = {  // arguments, code, out, err
         // Steps in the order given, as the window's "selection" and delete, and relative to the start.
@@ -97,6 +100,13 @@ TEST_F(CliTest, PrunesChecksAndComparesAsAScheduledJobNeedsAndTakesItsArgumentsT
          checked + ": 2 von 4 Einträgen nennen kein vorhandenes Verzeichnis. Relative Einträge wurden unter " + root() +
              " gesucht, dem Ordner der Datei.\n"},
         {{"--check=" + allThere}, kSuccess, "", allThere + ": alle 1 Einträge nennen ein vorhandenes Verzeichnis.\n"},
+        // What the system could not look at is neither removed nor counted as missing, and the run says so.
+        {{"--check", unanswered}, kEntriesMissing, "/nirgends\r\n", "dirnal-lst: 1 Eintrag konnte nicht geprüft werden (keine Antwort in 30 s oder kein "
+         "Zugriff); er zählt nicht als fehlend:\n            " + loop + "/x\n" + unanswered + ": 1 von 2 Einträgen nennen kein "
+         "vorhandenes Verzeichnis. 1 konnte nicht geprüft werden.\n"},
+        {{"-q", "-t", "5", "-k", unanswered, "--remove-missing", "--max-depth=1", root()}, kIncomplete,
+         root() + "/Normteile\r\n" + root() + "/Projekte\r\n" + loop + "/x\r\n", "dirnal-lst: 1 Eintrag konnte nicht geprüft "
+         "werden (keine Antwort in 5 s oder kein Zugriff); er zählt nicht als fehlend:\n            " + loop + "/x\n"},
         {{"-q", "--check", tree.path("out/fehlt.lst")}, kCannotRead, "", "dirnal-lst: Die Datei " + tree.path("out/fehlt.lst") +
              " konnte nicht gelesen werden.\n            Die Datei existiert nicht (Fehlercode 2).\n"},
         // The walk's depth, and hidden folders only when asked for.

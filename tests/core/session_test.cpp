@@ -4,12 +4,14 @@
 
 #include <map>
 #include <optional>
+#include <thread>
 #include <tuple>
 
 #include "core/list_file.h"
 #include "core/messages.h"
 #include "core/session.h"
 #include "support/fake_lister.h"
+#include "support/held_checks.h"
 #include "support/session_fakes.h"
 
 namespace dirnal {
@@ -269,13 +271,46 @@ TEST_F(SessionTest, MissingEntriesAreSelectedAsAClickChecksThemWhileBusyAndCount
             EXPECT_EQ(s.status(), "1 von " + std::to_string(c.list.size()) + " Pfaden geprüft...");
             check();
         };
-        EXPECT_EQ(s.selectMissingEntries(run, {4, [&](std::size_t n) { progress = n; }}), c.selected.size());
+        CheckOptions options;
+        options.concurrentChecks = 4;
+        options.progress = [&](std::size_t n) { progress = n; };
+        EXPECT_EQ(s.selectMissingEntries(run, options), c.selected.size());
         EXPECT_TRUE(selected(s) == c.selected && s.status() == c.status && !s.busy()) << c.status;
         if (!c.selected.empty()) {
             EXPECT_TRUE(s.singlePath() == c.selected[0] && s.clickedEntry()->index == s.list().currentIndex() &&
                         progress == c.list.size()) << "the first made current, as by a search";
         }
     }
+}
+
+TEST_F(SessionTest, AnEntryThatDoesNotAnswerIsNotSelectedAsMissingAndACancelledCheckChangesNothing)
+{
+    fs.addPaths({"/r/a"});
+    testing::HeldChecks held(fs);
+    held.hold("/hung");
+    SessionServices heldServices = services(PathStyle::Posix);
+    heldServices.lister = &held;
+    Session s(heldServices);
+    fill({"/hung", "/gone", "/r/a"}, s);
+    CheckOptions briefly;
+    briefly.timeout = std::chrono::milliseconds(20);
+    EXPECT_EQ(s.selectMissingEntries({}, briefly), 1u);
+    EXPECT_EQ(std::pair(selected(s), s.status()),
+              std::pair(Entries{"/gone"}, std::string("1 Pfad existiert nicht; 1 Pfad nicht geprüft (keine Antwort oder "
+                                                      "kein Zugriff), nicht ausgewählt")));
+    briefly.concurrentChecks = 1;
+    EXPECT_EQ(s.selectMissingEntries({}, briefly), 0u);
+    EXPECT_EQ(s.status(), "0 Pfade existieren nicht; 3 Pfade nicht geprüft (keine Antwort oder kein Zugriff), nicht "
+                          "ausgewählt") << "one stuck question of one at a time: the share is down, no more are asked";
+    s.selectEntries({{2, 2, true}});
+    const auto cancelWhileHeld = [&](const std::function<void()>& check) {
+        std::thread checking(check);
+        s.cancelWalk();
+        checking.join();
+    };
+    EXPECT_EQ(s.selectMissingEntries(cancelWhileHeld), 0u);
+    EXPECT_EQ(std::pair(selected(s), s.status()), std::pair(Entries{"/r/a"}, std::string("Prüfung abgebrochen")));
+    EXPECT_FALSE(s.busy() || s.cancellable());
 }
 
 TEST_F(SessionTest, SearchSelectsCaseSensitivelyDeleteBlanksOnlyOnceClickedAndTheSinglePathBoxTakesAFind)

@@ -84,7 +84,9 @@ protected:
     MemorySettings settings;
     ScriptedDialogs dialogs;
     NativeServices native;
-    NativeDirectoryLister disk;  // for a test's own lister over the disk
+    // For a test's own lister over the disk; the process's own, which a
+    // panel's listing may still use after the window has gone.
+    const NativeDirectoryLister& disk = nativeLister();
     std::vector<std::string> drives{"/"};
     // open() adds the fakes above; a test may set a lister or the rest first.
     ui::Form1Services services{native.forSession()};

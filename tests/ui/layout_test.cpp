@@ -1,16 +1,22 @@
 // What a user sees: controls within their frames, whole captions, status texts that fit, resizing, the information
-// window, and the window in the user's language (German as written for those who read German, English for others).
+// window, focus marks and colours in any style and theme, and the window in the user's language (German as written for
+// those who read German, English for others).
 #include <QAccessible>
 #include <QCoreApplication>
 #include <QFontInfo>
 #include <QLabel>
+#include <QListView>
 #include <QPointer>
 #include <QRegularExpression>
+#include <QStyleFactory>
 #include <QToolButton>
 #include <QTranslator>
 
+#include <functional>
+
 #include "core/messages.h"
 #include "support/form1_fixture.h"
+#include "support/screen_reader.h"
 #include "ui/caption_button.h"
 #include "ui/fitting_label.h"
 #include "ui/form2.h"
@@ -118,6 +124,82 @@ TEST_F(LayoutTest, TheInformationWindowOpensBesideTheWindowWhereThereIsRoomAndSl
     EXPECT_TRUE(window.isNull() && !form->isVisible());
 }
 
+TEST_F(LayoutTest, EveryKindOfControlShowsWhenItHasTheFocusInTheWindowsStyleToo)
+{
+    const QString style = QApplication::style()->name();
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Windows")));
+    form->show();
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    QTest::keyClick(find("List1"), Qt::Key_Tab);  // the style shows focus marks once the keyboard has moved the focus
+    for (const char* control : {"List1", "cmd_startpos", "cmd_DOS", "img_Exit"}) {  // the list empty
+        find("txt_find")->setFocus();
+        const QImage unfocused = find(control)->grab().toImage();
+        find(control)->setFocus();
+        EXPECT_NE(find(control)->grab().toImage(), unfocused) << control;
+    }
+    QApplication::setStyle(QStyleFactory::create(style));
+}
+
+bool standsOut(const QColor& a, const QColor& b)
+{
+    return std::abs(a.lightness() - b.lightness()) > 100;
+}
+
+int pixelsWhere(const QImage& image, const std::function<bool(const QColor&)>& test)
+{
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            count += test(image.pixelColor(x, y));
+    return count;
+}
+
+TEST_F(LayoutTest, OnADarkThemeTheListsKeepTheirColoursWithoutTheFocusAndTextsAndPicturesStandOut)
+{
+    const QPalette before = QApplication::palette();
+    QPalette dark(QColor(0x30, 0x30, 0x30), QColor(0x30, 0x30, 0x30));
+    for (const auto& [role, colour] : {std::pair{QPalette::WindowText, Qt::white}, {QPalette::Text, Qt::white},
+                                        {QPalette::Base, Qt::black}, {QPalette::Highlight, Qt::darkBlue}})
+        dark.setColor(role, colour);
+    // As themes have it: an unfocused list's text greyed, its selection faded to the background.
+    dark.setColor(QPalette::Inactive, QPalette::Text, QColor(0x60, 0x60, 0x60));
+    dark.setColor(QPalette::Inactive, QPalette::Highlight, Qt::black);
+    QApplication::setPalette(dark);
+    fill({"a", "b", "c"});
+    form->session().selectEntries({{1, 1, true}});
+    click("cmd_startpos");
+    form->show();
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    for (const char* name : {"List1", "Dir1"}) {
+        auto* list = find<QListView>(name);
+        const QModelIndex selected = list->selectionModel()->selectedIndexes().value(0);
+        list->setFocus();
+        int free = 0;  // neither selected nor current, so that the focus leaves it as it was
+        while (free == selected.row() || free == list->currentIndex().row())
+            ++free;
+        const QModelIndex other = list->model()->index(free, 0);
+        const QImage focused = list->viewport()->grab(list->visualRect(other)).toImage();
+        find("txt_find")->setFocus();
+        EXPECT_EQ(list->viewport()->grab(list->visualRect(other)).toImage(), focused) << name;
+        const QImage row = list->viewport()->grab(list->visualRect(selected)).toImage();
+        EXPECT_GT(pixelsWhere(row, [](const QColor& c) { return c == Qt::darkBlue; }), row.width() * row.height() / 2)
+            << name;
+    }
+    const struct { const char* control; QPalette::ColorRole text, back; } fixed[] = {
+        {"frame_start", QPalette::WindowText, QPalette::Window}, {"Dateiauswahl", QPalette::WindowText, QPalette::Window},
+        {"txt_einzelpfad", QPalette::Text, QPalette::Base}};
+    for (const auto& [control, text, back] : fixed) {
+        const QPalette& colours = find(control)->palette();
+        EXPECT_TRUE(standsOut(colours.color(text), colours.color(back))) << control;
+    }
+    const QImage exit = find("img_Exit")->grab().toImage();
+    EXPECT_GT(pixelsWhere(exit, [&](const QColor& c) { return standsOut(c, dark.color(QPalette::Window)); }), exit.width())
+        << "the exit picture seen on the dark background";
+    QApplication::setPalette(before);
+}
+
 using TranslationTest = testing::Form1Fixture;
 
 void useLanguage(const char* locale)
@@ -153,7 +235,7 @@ TEST_F(TranslationTest, GermanReadersSeeTheTextsAsWrittenEveryoneElseEnglishAndQ
         const std::string status = text("lblStatus");
         click("Command1");  // asks whether the list goes
         form->session().readChosenListFile(tree.root(), "", dialogs);
-        EXPECT_EQ((std::vector<std::string>{text("cmd_startpos"), find<QAction>("dateis_2")->text().toStdString(),
+        EXPECT_EQ((std::vector<std::string>{text("cmd_startpos"), testing::ScreenReader::nameOf(find<QAction>("dateis_2")).toStdString(),
                                             status, dialogs.questions.at(0), dialogs.notices.back()}),
                   c.texts)
             << c.locale;
