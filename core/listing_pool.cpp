@@ -108,10 +108,24 @@ struct ListingPool::State {
         return nullptr;
     }
 
-    // Whether an idle thread is to be woken for what waits to be listed.
+    // Whether an idle thread is to be woken for what waits to be listed,
+    // or for siblings another thread has not begun.
     bool wantsAnotherThread()
     {
-        return idle > 0 && (runningCount <= processors || averageMicroseconds > kWaitingMicroseconds) && nextQueue();
+        return idle > 0 && (runningCount <= processors || averageMicroseconds > kWaitingMicroseconds) &&
+               (nextQueue() || mostToSteal());
+    }
+
+    // The running job with the most siblings not begun yet, if any has one.
+    Job* mostToSteal() const
+    {
+        if (over())
+            return nullptr;
+        Job* most = nullptr;
+        for (const std::shared_ptr<Job>& job : running)
+            if (job && job->count - job->done > (most ? most->count - most->done : 1))
+                most = job.get();
+        return most;
     }
 
     std::size_t groupSize() const
@@ -147,12 +161,7 @@ struct ListingPool::State {
     // another still has folders in hand.
     std::shared_ptr<Job> steal(std::size_t id)
     {
-        if (over())
-            return nullptr;
-        Job* most = nullptr;
-        for (const std::shared_ptr<Job>& job : running)
-            if (job && job->count - job->done > (most ? most->count - most->done : 1))
-                most = job.get();
+        Job* const most = mostToSteal();
         if (!most)
             return nullptr;
         // The first of those left is being listed; of the rest the owner
