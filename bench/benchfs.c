@@ -103,12 +103,12 @@ static int build(const char* levels, double tailPercent, unsigned seed)
         levelEnd = next;
         p = *end == ',' ? end + 1 : end;
     }
-    /* The same folders are slow in every run with the same seed. */
-    uint64_t state = seed * 0x9E3779B97F4A7C15ull + 1;
-    for (uint32_t f = 0; f < folders; ++f) {
-        state ^= state << 13, state ^= state >> 7, state ^= state << 17;
-        slow[f] = (double)(state % 1000000) < tailPercent * 10000.0;
-    }
+    /* Exactly that share of the folders is slow, spread over the tree by a
+     * permutation of the folders (2654435761 is prime, so every folder has
+     * its own place): the same ones in every run with the same seed. */
+    const uint64_t slowCount = (uint64_t)(tailPercent / 100.0 * folders + 0.5);
+    for (uint32_t f = 0; f < folders; ++f)
+        slow[f] = ((uint64_t)f + seed) * 2654435761ull % folders < slowCount;
     return 0;
 }
 
