@@ -1,5 +1,5 @@
 #!/bin/sh
-# Under Wine: saves of dirnal-lst.exe written in place.
+# Under Wine: saves written in place, by dirnal-lst.exe and by the window.
 # - The console's Ctrl+C in the middle of the write (SIGINT to the Wine
 #   process, which Wine hands to the console handlers) waits until the file
 #   holds the whole new list, then ends the program as Ctrl+C does, with
@@ -9,6 +9,8 @@
 #   delayed writes make the write last long enough to be caught. It is
 #   mounted where the test's files are, not in a mount namespace of its
 #   own: the wineserver, which opens the files, must see it.
+# - The end of the session while the window saves such a list waits until
+#   the file holds the whole new list (on a virtual display only).
 #
 # Usage: interrupted_save.sh BUILD_DIR, in the Wine prefix that
 # scripts/windows-tests.sh sets up. Exit 77 (skipped) where Wine, FUSE or
@@ -20,10 +22,15 @@ here=$(cd "$(dirname "$0")" && pwd)
 wine64=$(command -v wine64 || echo /usr/lib/wine/wine64)
 work=$(mktemp -d)
 daemon=""
+app=""
 cleanup() {
     if [ -n "$daemon" ]; then
         fusermount3 -u -z "$work/mnt" 2>/dev/null || umount -l "$work/mnt" 2>/dev/null
         kill "$daemon" 2>/dev/null
+        wait "$daemon" 2>/dev/null
+    fi
+    if [ -n "$app" ]; then
+        kill "$app" 2>/dev/null
         wait "$daemon" 2>/dev/null
     fi
     rm -rf "$work"
@@ -58,15 +65,24 @@ awk 'BEGIN { for (x = "k"; length(x) < 990;) x = x x; x = substr(x, 1, 990); for
 old_size=$(wc -c <"$work/old.lst")
 [ "$(wc -c <"$work/new.lst")" -lt "$old_size" ] || fail "the new list is not shorter than the old one"
 
-# Each piece of 128 KiB written to the list file waits 100 ms: writing the
-# new list takes 16 of them.
-"$work/slowfs" "$work/src" "$work/mnt" write:/dirnal.lst:delay=100 2>"$work/fuse.log" &
-daemon=$!
-for _ in $(seq 100); do
-    grep -q " $work/mnt " /proc/mounts && break
-    sleep 0.1
-done
-grep -q " $work/mnt " /proc/mounts || fail "slowfs did not mount: $(cat "$work/fuse.log")"
+# Mounts slowfs with each piece of 128 KiB written to the list file waiting
+# DELAY ms.
+mount_slowfs() {
+    "$work/slowfs" "$work/src" "$work/mnt" write:/dirnal.lst:delay=$1 2>"$work/fuse.log" &
+    daemon=$!
+    for _ in $(seq 100); do
+        grep -q " $work/mnt " /proc/mounts && break
+        sleep 0.1
+    done
+    grep -q " $work/mnt " /proc/mounts || fail "slowfs did not mount: $(cat "$work/fuse.log")"
+}
+unmount_slowfs() {
+    fusermount3 -u "$work/mnt" 2>/dev/null || umount "$work/mnt"
+    wait "$daemon"
+    daemon=""
+}
+# Writing the new list takes 16 pieces.
+mount_slowfs 100
 list_win=$(windows_path "$work/mnt/dirnal.lst")
 
 cp "$work/old.lst" "$work/src/dirnal.lst"
@@ -89,3 +105,85 @@ cmp -s "$work/src/andere.lst" "$work/new.lst" || fail "the second name does not 
 [ -z "$(find "$work/src" -name '*dirnal-recovery*')" ] || fail "Ctrl+C left the recovery copy"
 echo "interrupted_save: ok: Ctrl+C waits for the write in place, then ends the program"
 
+
+# The window saving its list in place when the session ends (wineboot
+# --end-session, which sends WM_QUERYENDSESSION and WM_ENDSESSION and ends
+# the process once they are answered): the end waits for the write, which
+# takes 5 s here. The window is driven as in end_to_end.sh, the positions
+# from ui/form1_ui.cpp.
+manager_exe="$(dirname "$(dirname "$cli_exe")")/app/dirnal-lst-manager.exe"
+if [ -z "${DISPLAY:-}" ] || [ ! -f "$manager_exe" ] || ! command -v xdotool >/dev/null || ! command -v import >/dev/null; then
+    echo "interrupted_save: no display, window, xdotool or ImageMagick: the end of the session is skipped"
+    exit 0
+fi
+wait_for() {
+    tries=$(($1 * 5))
+    shift
+    until "$@"; do
+        tries=$((tries - 1))
+        [ $tries -gt 0 ] || return 1
+        sleep 0.2
+    done
+}
+find_window() {
+    window=$(xdotool search --all --onlyvisible --pid "$app" --name 'dirnal\.lst-Manager' 2>/dev/null | head -n 1)
+    [ -n "$window" ]
+}
+menu_bar_height() {
+    import -window "$window" "$work/window.png" 2>/dev/null || return 1
+    menu_bar=$(convert "$work/window.png" -crop 1x60+2+0 +repage -depth 8 txt:- 2>/dev/null |
+        awk 'NR == 2 { first = $3 } NR > 2 && $3 != first { print NR - 2; exit }')
+    [ -n "$menu_bar" ] && [ "$menu_bar" -ge 10 ] && [ "$menu_bar" -le 40 ]
+}
+click_twips() {
+    xdotool mousemove --window "$window" $((($1 + $3 / 2) / 15)) $((menu_bar + ($2 + $4 / 2) / 15)) click 1
+}
+list_shown() {
+    import -window "$window" "$work/window.png" 2>/dev/null || return 1
+    darkest=$(convert "$work/window.png" -crop 470x208+14+$((menu_bar + 58)) +repage -colorspace Gray \
+        -format '%[fx:int(100*minima)]' info: 2>/dev/null)
+    [ -n "$darkest" ] && [ "$darkest" -lt 50 ]
+}
+app_ended() { ! kill -0 "$app" 2>/dev/null || [ "$(cut -d' ' -f3 "/proc/$app/stat")" = Z ]; }
+
+# 4,000 folders of long names: a list of 540 KB, 5 pieces of a second each.
+(cd "$work/root" && seq -f "%04g-$(printf '%0100d' 0)" 4000 | xargs mkdir)
+"$wine64" "$cli_exe" "$(windows_path "$work/root")" </dev/null >"$work/window.lst" 2>"$work/err" ||
+    fail "the window's list was not made: $(cat "$work/err")"
+unmount_slowfs
+mount_slowfs 1000
+rm -f "$work/src/dirnal.lst" "$work/src/andere.lst"
+cp "$work/old.lst" "$work/src/dirnal.lst"
+ln "$work/src/dirnal.lst" "$work/src/andere.lst"
+key='HKCU\Software\dirnal_lst_generator\Optionen'
+# The storage location is the list-file panel's folder, on the stored drive.
+for setting in "Dir1.Path=$(windows_path "$work/root")" "Dir_file.Path=$(windows_path "$work/mnt")" 'Drive1.Drive=Z:\' \
+    'Drive_file.Drive=Z:\'; do
+    "$wine64" reg add "$key" /v "${setting%%=*}" /t REG_SZ /d "${setting#*=}" /f >/dev/null 2>&1 ||
+        fail "could not set ${setting%%=*}"
+done
+"$wine64" "$manager_exe" </dev/null >"$work/manager.log" 2>&1 &
+app=$!
+wait_for 60 find_window || fail "the window did not appear"
+wait_for 20 menu_bar_height || fail "the window was not drawn"
+# "2. Liste erstellen": Command1 (2220, 480) in Frame1 (3000, 0), then the
+# save button img_save (6300, 540) in Frame3 (120, 3960).
+click_twips 5220 480 2055 255
+wait_for 60 list_shown || fail "the window made no list"
+click_twips 6420 4500 465 435
+wait_for 30 cmp -s -n 64 "$work/src/dirnal.lst" "$work/window.lst" || fail "the window's save did not begin"
+"$wine64" wineboot --end-session >/dev/null 2>&1 &
+ending=$!
+# Where the session's end came after the write, the window offers to save
+# the list once more; Escape answers No.
+offer() { xdotool search --all --onlyvisible --pid "$app" --name '^dirnal\.lst$' >/dev/null 2>&1; }
+ended_or_offer() { app_ended || offer; }
+wait_for 30 ended_or_offer && offer && xdotool key Escape
+wait_for 30 app_ended || fail "the window did not end with the session"
+wait "$app" 2>/dev/null
+app=""
+wait "$ending"
+cmp -s "$work/src/dirnal.lst" "$work/window.lst" || fail "the end of the session cut the window's write in two"
+# The session's end closed the idle Notepad that keeps Wine's desktop up for the other tests.
+"$wine64" notepad </dev/null >/dev/null 2>&1 &
+echo "interrupted_save: ok: the end of the session waits for the window's write in place"
