@@ -9,6 +9,8 @@
 #   delayed writes make the write last long enough to be caught. It is
 #   mounted where the test's files are, not in a mount namespace of its
 #   own: the wineserver, which opens the files, must see it.
+# - A recovery copy another user planted beside a list file is not taken
+#   for the copy of a save that was cut off; one of this user is.
 # - The end of the session while the window saves such a list waits until
 #   the file holds the whole new list (on a virtual display only).
 #
@@ -105,6 +107,31 @@ cmp -s "$work/src/andere.lst" "$work/new.lst" || fail "the second name does not 
 [ -z "$(find "$work/src" -name '*dirnal-recovery*')" ] || fail "Ctrl+C left the recovery copy"
 echo "interrupted_save: ok: Ctrl+C waits for the write in place, then ends the program"
 
+# A copy beside the list that looks like one of a save cut off: the file
+# holds neither that old content nor the content the name says was next.
+# Another user's is passed over and stays; this user's is named.
+mkdir "$work/beside"
+cp "$work/new.lst" "$work/beside/dirnal.lst"
+copy="$work/beside/.dirnal.lst.dirnal-recovery-0123456789abcdef"
+save_beside() {
+    status=0
+    "$wine64" "$cli_exe" -q -o "$(windows_path "$work/beside/dirnal.lst")" "$(windows_path "$work/root")" </dev/null \
+        >/dev/null 2>"$work/err" || status=$?
+}
+cp "$work/old.lst" "$copy"
+if [ "$(id -u)" = 0 ]; then
+    chown nobody "$copy"
+    save_beside
+    [ "$status" -eq 0 ] && [ -f "$copy" ] ||
+        fail "a copy planted by another user was taken for a save cut off (exit $status): $(cat "$work/err")"
+    chown 0 "$copy"
+else
+    echo "interrupted_save: not root: no copy of another user can be planted"
+fi
+save_beside
+[ "$status" -eq 5 ] && grep -q "wurde unterbrochen" "$work/err" ||
+    fail "this user's own copy was not named (exit $status): $(cat "$work/err")"
+echo "interrupted_save: ok: only this user's recovery copies count"
 
 # The window saving its list in place when the session ends (wineboot
 # --end-session, which sends WM_QUERYENDSESSION and WM_ENDSESSION and ends
