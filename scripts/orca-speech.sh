@@ -1,6 +1,8 @@
 #!/bin/bash
-# Runs the window under the Orca screen reader on a virtual display, drives a
-# short workflow by keys and prints what Orca spoke at each step.
+# Runs the window under the Orca screen reader on a virtual display, drives the
+# workflow by keys (generate, arrow through the list, search and delete, a
+# single path, a conversion, the start position, save, read, close) and
+# prints what Orca spoke at each step.
 #   scripts/orca-speech.sh [--check] [--english]
 # --check fails when a status the steps expect was not spoken; --english
 # runs the window (and Orca) in English instead of German.
@@ -18,7 +20,7 @@ for argument in "$@"; do
 done
 
 scripts/install-packages.sh orca speech-dispatcher at-spi2-core python3-pyatspi xvfb xdotool x11-utils dbus \
-    bsdutils locales
+    bsdutils locales openbox
 if [ "$lang" = de_DE.UTF-8 ] && ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
     if [ "$(id -u)" = 0 ]; then
         sed -i 's/^# *\(de_DE.UTF-8 UTF-8\)/\1/' /etc/locale.gen && locale-gen >/dev/null
@@ -69,6 +71,11 @@ Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$wor
 pids+=($!)
 for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
 export DISPLAY=":$(cat "$work/display")"
+
+# A window manager, as on every desktop: it gives the keys back to the
+# window when a message box closes.
+openbox --sm-disable >"$work/openbox.log" 2>&1 &
+pids+=($!)
 
 dbus-daemon --session --fork --nopidfile --print-address=4 --print-pid=5 4>"$work/bus" 5>"$work/bus.pid"
 pids+=("$(cat "$work/bus.pid")")
@@ -185,6 +192,62 @@ before=$mark
 xdotool keydown Insert key KP_Enter key KP_Enter keyup Insert
 step "Orca: read status bar (Insert+KP_Enter twice)"
 expect "ok\."
+
+# The rest of the workflow, each result in the window's language.
+if [ "$lang" = C.UTF-8 ]; then
+    t_select="select: Show search" t_selection="selection" t_delete="Delete the selected" t_deleting="deleting"
+    t_single="Add one" t_appended="Appended: " t_quotes="quotes" t_changed="entr[a-z]* changed"
+    t_start="1. Set start position" t_start_said="Start position: " t_saved="file saved" t_read="entr[a-z]* read"
+    t_question="save"
+else
+    t_select="select: Suche einblenden" t_selection="selection" t_delete="Ausgewählte Pfade löschen" t_deleting="löschen"
+    t_single="Einzeln hinzufügen" t_appended="Angefügt: " t_quotes="Anführungszeichen" t_changed="Eintr[a-zä]* geändert"
+    t_start="1. Startposition einstellen" t_start_said="Startposition: " t_saved="file saved" t_read="Eintr[a-zä]* gelesen"
+    t_question="speichern"
+fi
+
+# Presses keys, waits for what the step should say, and shows what was said.
+do_step() {  # title, pattern, keys...
+    local title=$1 pattern=$2
+    shift 2
+    before=$mark
+    xdotool key "$@"
+    wait_for "$before" "$pattern" 25 || true
+    step "$title"
+    expect "$pattern"
+}
+
+before=$mark
+tab_to "$t_select" || failed="$failed [select]"
+step "Tab to \"select\""
+do_step "Return: the find box, with the focus" "Pfade die\|Select the paths" Return
+before=$mark
+xdotool type --delay 100 "Alt"
+step "typed \"Alt\" into the find box"
+tab_to "$t_selection" || failed="$failed [selection]"
+do_step "Return on \"selection\": the first find becomes current" "^ok\.\$" Return
+tab_to "$t_delete" || failed="$failed [delete]"
+do_step "Return on the delete image" "$t_deleting" Return
+
+tab_to "$t_single" || failed="$failed [single path]"
+do_step "Return: the single-path box" "Einzelner Pfad\|Single path" Return
+xdotool key ctrl+a
+xdotool type --delay 50 "$work/tree/Neu"
+do_step "typed a path, Return appends it" "$t_appended" Return
+
+tab_to "$t_quotes" || failed="$failed [quotes]"
+do_step "Return on the quotes image: a conversion" "$t_changed" Return
+
+tab_to "$t_start" || failed="$failed [start position]"
+do_step "Return: the start-position panel takes the focus" "Verzeichnisse der Startposition\|start position" Return
+do_step "Return on the open folder presses \"ok\"" "$t_start_said" Return
+
+do_step "Ctrl+S saves, and says so in a message box" "$t_saved" ctrl+s
+do_step "Return closes the message box" "Generator\|Startposition\|start position" Return
+do_step "Ctrl+O: the list-file panel, its file list" "dirnal.lst" ctrl+o
+do_step "Return reads the file" "$t_read" Down Return
+do_step "Ctrl+Q: the offer to save" "$t_question" ctrl+q
+do_step "Escape: no, and the window closes" "." Escape
 
 if [ -n "$failed" ]; then
     echo "Not spoken:$failed (log: kept below)" >&2

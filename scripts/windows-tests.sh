@@ -9,12 +9,15 @@
 # process, which fails to start without a display and otherwise closes
 # with the last window; started again for every test, it costs 7 to 21
 # seconds a test, kept open, none.
+# A test of saves cut into builds the FUSE file system tests/fuse/slowfs.c
+# for this machine, with its C compiler and libfuse3.
 # Installs what is missing (as root or via sudo).
 set -eu
 cd "$(dirname "$0")/.."
 
 if [ "${1:-}" != "--on-virtual-display" ]; then
-    scripts/install-packages.sh wine64 fonts-liberation2 xvfb xauth xdotool imagemagick x11-utils unzip
+    scripts/install-packages.sh wine64 fonts-liberation2 xvfb xauth xdotool imagemagick x11-utils unzip \
+        gcc pkg-config libfuse3-dev fuse3
     scripts/build-windows.sh
     exec xvfb-run -a -s "-screen 0 1024x768x24" "$PWD/scripts/windows-tests.sh" --on-virtual-display
 fi

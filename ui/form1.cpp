@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QScreen>
 #include <QShortcut>
@@ -78,9 +79,14 @@ Form1::Form1(Form1Services services, QWidget* parent)
     session_->addListener(*this);
     session_->setWriteRunner([this](const std::function<void()>& write) {
         writing_ = true;
-        runBesideEventLoop(write);
+        sessionEnd_.writeBegins();
+        runBesideEventLoop([&] {
+            write();
+            sessionEnd_.writeEnds();
+        });
         writing_ = false;
     });
+    QCoreApplication::instance()->installNativeEventFilter(&sessionEnd_);
     for (const auto show : {&Form1::startPositionChanged, &Form1::storageLocationChanged, &Form1::nameFormChanged,
                             &Form1::clickedEntryChanged, &Form1::singlePathChanged, &Form1::statusChanged})
         (this->*show)();

@@ -17,6 +17,7 @@ class QShortcut;
 #include "ui/form1_ui.h"
 #include "ui/list_file_panel.h"
 #include "ui/qt_text_catalog.h"
+#include "ui/session_end_hold.h"
 
 namespace dirnal::ui {
 
@@ -117,6 +118,7 @@ private:
     // The user asked to close while the session was busy; done once idle.
     bool closeWhenIdle_ = false;
     bool writing_ = false;  // a list file is being written
+    SessionEndHold sessionEnd_;
     // Escape, while a walk runs.
     QShortcut* cancelWalk_ = nullptr;
     // What a command did where no status line tells it.

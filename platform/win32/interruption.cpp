@@ -13,14 +13,15 @@ namespace {
 HANDLE spanEnded = nullptr;
 std::atomic<bool> eventDeferred{false};
 
-// Runs in a thread of its own: it holds the event until the span is over;
-// FALSE then hands it on to the next handler, in the end the one that
-// ends the program.
+// Runs in a thread of its own: it holds the event until the span is over,
+// then ends the program as Windows' own handler does. Handing the event on
+// is not enough: an earlier handler may keep the program running, and
+// Wine's last one ends it with success.
 BOOL WINAPI waitForTheSpan(DWORD)
 {
     eventDeferred = true;
     ::WaitForSingleObject(spanEnded, INFINITE);
-    return FALSE;
+    ::ExitProcess(STATUS_CONTROL_C_EXIT);
 }
 
 wchar_t temporaryPath[32768];

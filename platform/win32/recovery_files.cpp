@@ -7,6 +7,7 @@
 #include "platform/file_io.h"
 #include "platform/native_recovery_files.h"
 #include "platform/user_folders.h"
+#include "platform/win32/file_owner.h"
 #include "platform/win32/handle.h"
 #include "platform/win32/interruption.h"
 #include "platform/win32/last_error.h"
@@ -19,8 +20,8 @@ namespace {
 
 using win32::Handle;
 
-// Recovery copies on Windows. Who may make a file beside a list file is
-// the folder's access list's to say; a copy's owner is not asked.
+// Recovery copies on Windows. A copy counts only where this user made it:
+// a folder's access list may let others make files beside the list file.
 class Win32RecoveryFiles final : public RecoveryFiles {
 public:
     std::string finalPath(const std::string& path) const override
@@ -89,7 +90,8 @@ public:
         do {
             // The pattern also matches short (8.3) names: the long one must start so.
             if (!(entry.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) &&
-                std::wstring_view(entry.cFileName).starts_with(win32::widen(prefix)))
+                std::wstring_view(entry.cFileName).starts_with(win32::widen(prefix)) &&
+                win32::ownedByThisUser(base + entry.cFileName))
                 found.push_back(win32::narrow(base + entry.cFileName));
         } while (::FindNextFileW(search, &entry));
         ::FindClose(search);

@@ -11,7 +11,8 @@
  *   list:/a:vanish      ... answers, then the folders it listed are removed
  *                       from SOURCE, as by another user or an unmount
  *   write:/f:hang       writing to the file /f never answers
- *   write:/f:delay=500  write:/f:fail=28 (28: ENOSPC)
+ *   write:/f:delay=500  ... each piece written, of 128 KiB at most, waits
+ *   write:/f:fail=28    ... fails with that errno (28: ENOSPC)
  * A hang says "slowfs: hanging in PATH" on standard error; it ends when the
  * caller gives up (a signal, as on a share mounted with "intr") or the file
  * system is unmounted. Nothing is cached by the
@@ -226,7 +227,9 @@ static int fs_utimens(const char* path, const struct timespec tv[2], struct fuse
 
 static void* fs_init(struct fuse_conn_info* conn, struct fuse_config* cfg)
 {
-    (void)conn;
+    /* Pieces as small as a network share's, so that a delayed write of a
+     * few MB takes seconds, not the two pieces of 1 MiB the kernel sends. */
+    conn->max_write = 128 * 1024;
     cfg->entry_timeout = cfg->attr_timeout = cfg->negative_timeout = 0;
     cfg->use_ino = 1;
     /* A caller's signal interrupts its request, here a hang. */
