@@ -112,10 +112,11 @@ TEST(Faults, AListingThatDoesNotAnswerIsPassedOverInItsTimeAndACancelEndsTheWalk
 }
 
 // Another lister's tree, each listing answering after a pause of its own of up to `most`, and some folders gone
-// when their turn comes; it remembers the deepest level it listed. Going, it waits for listings a cancel left behind.
+// when their turn comes; it remembers the deepest level it listed, and cancels the walk, where given, from a listing
+// of the second level. Going, it waits for listings a cancel left behind.
 struct JitteryLister final : DirectoryLister {
-    JitteryLister(const DirectoryLister& fake, unsigned seed, std::chrono::microseconds most)
-        : tree(fake), salt(seed * 2654435761u), longest(most) {}
+    JitteryLister(const DirectoryLister& fake, unsigned seed, std::chrono::microseconds most, WalkCancel* cancel = nullptr)
+        : tree(fake), salt(seed * 2654435761u), longest(most), cancelBelow(cancel) {}
     ~JitteryLister() override
     {
         while (inside > 0)
@@ -130,6 +131,8 @@ struct JitteryLister final : DirectoryLister {
         const int level = static_cast<int>(std::count(directory.begin(), directory.end(), '/')) - 1;
         for (int was = deepest; level > was && !deepest.compare_exchange_weak(was, level);) {
         }
+        if (cancelBelow && level == 2)
+            cancelBelow->cancel();
         DirectoryListing listing{Status::NotADirectory, {}, {}, {}, {}};
         if (dice % 29 != 0 || directory == "/r")
             listing = tree.list(directory);
@@ -139,6 +142,7 @@ struct JitteryLister final : DirectoryLister {
     const DirectoryLister& tree;
     const std::size_t salt;
     const std::chrono::microseconds longest;
+    WalkCancel* const cancelBelow;
     mutable std::atomic<int> deepest{0}, inside{0};
 };
 
@@ -193,11 +197,10 @@ TEST(ConcurrentWalk, GivesTheSequentialResultForAnyNumberOfListingsAtOnceWhateve
                 }
             }
         }
-        // Cancelled once the first level is in, with listings below it under way.
+        // Cancelled while the walk still waits for a listing of the second level, with others under way.
         WalkCancel cancel;
-        const JitteryLister jittery(fs, seed, std::chrono::microseconds(1000));
-        const GeneratedList cancelled =
-            walkTree("/r", {"/r/kept"}, jittery, {.cancel = &cancel, .progress = [&](int) { cancel.cancel(); }});
+        const JitteryLister jittery(fs, seed, std::chrono::microseconds(1000), &cancel);
+        const GeneratedList cancelled = walkTree("/r", {"/r/kept"}, jittery, {.cancel = &cancel, .progress = {}});
         EXPECT_TRUE(cancelled.report.outcome == GenerationReport::Outcome::Cancelled && cancelled.entries.empty());
     }
 }
