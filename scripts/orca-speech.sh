@@ -195,12 +195,12 @@ expect "ok\."
 
 # The rest of the workflow, each result in the window's language.
 if [ "$lang" = C.UTF-8 ]; then
-    t_select="select: Show search" t_selection="selection" t_delete="Delete the selected" t_deleting="deleting"
-    t_single="Add one" t_appended="Appended: " t_quotes="quotes" t_changed="entr[a-z]* changed"
+    t_select="select: show the search" t_selection="selection: select paths" t_delete="Delete selected" t_deleting="deleting"
+    t_single="Add / edit single" t_appended="Appended: " t_quotes="quotes" t_changed="entr[a-z]* changed"
     t_start="1. Set start position" t_start_said="Start position: " t_saved="file saved" t_read="entr[a-z]* read"
     t_question="save"
 else
-    t_select="select: Suche einblenden" t_selection="selection" t_delete="Ausgewählte Pfade löschen" t_deleting="löschen"
+    t_select="select: Suche einblenden" t_selection="selection: Pfade" t_delete="Ausgewählte Pfade löschen" t_deleting="löschen"
     t_single="Einzeln hinzufügen" t_appended="Angefügt: " t_quotes="Anführungszeichen" t_changed="Eintr[a-zä]* geändert"
     t_start="1. Startposition einstellen" t_start_said="Startposition: " t_saved="file saved" t_read="Eintr[a-zä]* gelesen"
     t_question="speichern"
@@ -220,7 +220,7 @@ do_step() {  # title, pattern, keys...
 before=$mark
 tab_to "$t_select" || failed="$failed [select]"
 step "Tab to \"select\""
-do_step "Return: the find box, with the focus" "Pfade die\|Select the paths" Return
+do_step "Return: the find box, with the focus" "Pfade die\|Select paths that" Return
 before=$mark
 xdotool type --delay 100 "Alt"
 step "typed \"Alt\" into the find box"
@@ -239,7 +239,7 @@ tab_to "$t_quotes" || failed="$failed [quotes]"
 do_step "Return on the quotes image: a conversion" "$t_changed" Return
 
 tab_to "$t_start" || failed="$failed [start position]"
-do_step "Return: the start-position panel takes the focus" "Verzeichnisse der Startposition\|start position" Return
+do_step "Return: the start-position panel takes the focus" "Verzeichnisse der Startposition\|Directories of the start" Return
 do_step "Return on the open folder presses \"ok\"" "$t_start_said" Return
 
 do_step "Ctrl+S saves, and says so in a message box" "$t_saved" ctrl+s
