@@ -175,7 +175,7 @@ step "Return: the list is made"
 expect "Total: $expected_total"
 
 before=$mark
-tab_to "Verzeichnisliste\|List of folders" || failed="$failed [the list]"
+tab_to "Verzeichnisliste\|Directory list" || failed="$failed [the list]"
 step "Tab to the list"
 
 before=$mark

@@ -41,6 +41,12 @@ void Announcement::announce(const QString& text)
         settle_->start();
 }
 
+void Announcement::waitForTheWindow()
+{
+    if (settle_->isActive())
+        settle_->start();
+}
+
 void Announcement::showText()
 {
     // Shown anew, so that it is announced again.

@@ -18,6 +18,9 @@ public:
     // drops what comes. Texts given meanwhile are announced as the last of
     // them; the same text given again is announced again.
     void announce(const QString& text);
+    // The window changed a great deal just now (enabled or disabled every
+    // control): an announcement waiting waits a moment more.
+    void waitForTheWindow();
 
 private:
     void showText();

@@ -205,6 +205,8 @@ void Form1::busyChanged()
         : session_->checkingEntries() ? translated("Form1", QT_TRANSLATE_NOOP("Form1", "Prüfung abbrechen (Esc)"))
                                       : translated("Form1", QT_TRANSLATE_NOOP("Form1", "Listenerstellung abbrechen (Esc)")));
     cancelWalk_->setEnabled(cancellable);
+    ui_.lblStatus->announcement().waitForTheWindow();
+    commandAnnouncement_->waitForTheWindow();
     if (cancellable)
         ui_.Command1->setFocus(Qt::OtherFocusReason);
     if (busy)

@@ -16,6 +16,7 @@ public:
     // Hides FittingLabel::setText, to announce the text, also when it is
     // the one shown.
     void setText(const QString& text);
+    Announcement& announcement() { return *announcement_; }
 
 private:
     Announcement* announcement_;
