@@ -154,6 +154,17 @@ expect() {  # the pattern a step should have spoken
     fi
 }
 
+# Presses keys, waits for what the step should say, and shows what was said.
+do_step() {  # title, pattern, keys...
+    local title=$1 pattern=$2
+    shift 2
+    before=$mark
+    xdotool key "$@"
+    wait_for "$before" "$pattern" 25 || true
+    step "$title"
+    expect "$pattern"
+}
+
 # Presses Tab until Orca names the control that the pattern matches.
 tab_to() {
     for _ in $(seq 40); do
@@ -168,25 +179,14 @@ before=$mark
 tab_to "Liste erstellen\|Create list" || failed="$failed [the button]"
 step "Tab to \"2. Liste erstellen\""
 
-before=$mark
-xdotool key Return
-wait_for "$before" "Total: $expected_total" 25 || true
-step "Return: the list is made"
-expect "Total: $expected_total"
+do_step "Return: the list is made" "Total: $expected_total" Return
 
 before=$mark
 tab_to "Verzeichnisliste\|Directory list" || failed="$failed [the list]"
 step "Tab to the list"
 
-before=$mark
-xdotool key Down
-step "Down in the list"
-expect "^ok\.\$"
-
-before=$mark
-xdotool key Down
-step "Down again: the same status, for another entry"
-expect "^ok\.\$"
+do_step "Down in the list" "^ok\.\$" Down
+do_step "Down again: the same status, for another entry" "^ok\.\$" Down
 
 before=$mark
 xdotool keydown Insert key KP_Enter key KP_Enter keyup Insert
@@ -206,16 +206,6 @@ else
     t_question="speichern"
 fi
 
-# Presses keys, waits for what the step should say, and shows what was said.
-do_step() {  # title, pattern, keys...
-    local title=$1 pattern=$2
-    shift 2
-    before=$mark
-    xdotool key "$@"
-    wait_for "$before" "$pattern" 25 || true
-    step "$title"
-    expect "$pattern"
-}
 
 before=$mark
 tab_to "$t_select" || failed="$failed [select]"
