@@ -17,6 +17,7 @@ namespace {
 using Clock = std::chrono::steady_clock;
 using Outcome = FoundFolder::Outcome;
 using FolderState = FoundFolder::State;
+using AfterListing = DirectoryLister::AfterListing;
 
 // Siblings are listed together, at most this many in one go, so that a
 // lister can reach them from their parent once ...
@@ -32,6 +33,12 @@ constexpr double kGroupMicroseconds = 10000;
 // the processor: then every thread may list. Quicker ones gain nothing from
 // more threads than processors, and lose to their switching.
 constexpr double kWaitingMicroseconds = 100;
+// A listing still under way after this many times as long as listings
+// lately take (and at least kSlowFloorMicroseconds) waits on a slow answer:
+// it no longer counts against the listings at once, so that the rest of
+// the walk goes on at its pace meanwhile, up to twice as many listings.
+constexpr double kSlowFactor = 4;
+constexpr double kSlowFloorMicroseconds = 2000;
 }  // namespace
 
 // Siblings one thread lists in one go: folders first .. first + count - 1.
@@ -52,13 +59,15 @@ struct ListingPool::Job {
 struct ListingPool::State {
     State(const DirectoryLister& l, const Settings& s)
         : lister(l), threads(static_cast<std::size_t>(std::max(s.threads, 1))),
+          slots(threads > 1 ? 2 * threads : 1),
           processors(std::max<std::size_t>(std::thread::hardware_concurrency(), 1)), maxDepth(s.maxDepth),
-          capacity(s.capacity), order(folders, s.capacity), running(threads)
+          capacity(s.capacity), order(folders, s.capacity), running(slots)
     {
     }
 
     const DirectoryLister& lister;
-    const std::size_t threads;
+    const std::size_t threads;  // listings at once, not counting slow ones
+    const std::size_t slots;    // threads at most, slow listings included
     const std::size_t processors;
     const int maxDepth;
     const std::size_t capacity;
@@ -78,6 +87,9 @@ struct ListingPool::State {
     std::size_t idle = 0;
     int levelsTold = 0;
     double averageMicroseconds = 0;  // a listing's time, lately
+    // The same, with slow listings counted as no slower than kSlowFactor
+    // times it: what a listing takes when it is not slow.
+    double typicalMicroseconds = 0;
     DirectoryListing::Status rootStatus = DirectoryListing::Status::Listed;
     std::optional<FileError> rootError;
     bool stopping = false;
@@ -113,7 +125,28 @@ struct ListingPool::State {
     bool wantsAnotherThread()
     {
         return idle > 0 && (runningCount <= processors || averageMicroseconds > kWaitingMicroseconds) &&
-               (nextQueue() || mostToSteal());
+               mayList() && (nextQueue() || mostToSteal());
+    }
+
+    // Whether another listing may begin. That a listing has become slow is
+    // noticed when the walk next hears from any other.
+    bool mayList() const { return mayRun(runningCount); }
+
+    // Whether `others` listings running leave room for one more.
+    bool mayRun(std::size_t others) const
+    {
+        if (others < threads)
+            return true;
+        if (others >= slots)
+            return false;
+        const auto slowAfter = std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double, std::micro>(
+            std::max(kSlowFactor * typicalMicroseconds, kSlowFloorMicroseconds)));
+        const Clock::time_point startedBefore = Clock::now() - slowAfter;
+        std::size_t slow = 0;
+        for (const std::shared_ptr<Job>& job : running)
+            if (job && job->done < job->count && job->since < startedBefore)
+                ++slow;
+        return others < threads + slow;
     }
 
     // The running job with the most siblings not begun yet, if any has one.
@@ -175,19 +208,7 @@ struct ListingPool::State {
     std::shared_ptr<Job> startJob(int first, std::size_t count, std::size_t id)
     {
         auto job = std::make_shared<Job>();
-        job->first = first;
-        job->count = count;
-        for (std::size_t i = 0; i < count; ++i)
-            job->withIdentity.push_back(folders[static_cast<std::size_t>(first) + i].belowLink ? 1 : 0);
-        const int parent = folders[static_cast<std::size_t>(first)].parent;
-        if (parent < 0) {
-            job->paths = std::span<const std::string>(&root, 1);
-        } else {
-            const FoundFolder& above = folders[static_cast<std::size_t>(parent)];
-            job->parent = above.path;
-            job->paths = std::span<const std::string>(above.subdirectories)
-                             .subspan(static_cast<std::size_t>(first - above.firstChild), count);
-        }
+        aim(*job, first, count);
         job->worker = id;
         job->since = Clock::now();
         running[id] = job;
@@ -195,17 +216,71 @@ struct ListingPool::State {
         return job;
     }
 
+    // Points the job at folders first .. first + count - 1, none listed yet.
+    void aim(Job& job, int first, std::size_t count)
+    {
+        job.first = first;
+        job.count = count;
+        job.done = 0;
+        job.withIdentity.clear();
+        for (std::size_t i = 0; i < count; ++i)
+            job.withIdentity.push_back(folders[static_cast<std::size_t>(first) + i].belowLink ? 1 : 0);
+        const int parent = folders[static_cast<std::size_t>(first)].parent;
+        if (parent < 0) {
+            job.paths = std::span<const std::string>(&root, 1);
+        } else {
+            const FoundFolder& above = folders[static_cast<std::size_t>(parent)];
+            job.parent = above.path;
+            job.paths = std::span<const std::string>(above.subdirectories)
+                            .subspan(static_cast<std::size_t>(first - above.firstChild), count);
+        }
+    }
+
+    // The thread that has just listed the last folder of its job goes on
+    // with that folder's subfolders, as many as a job takes, where the
+    // queues would give them: no other thread is woken for them, and the
+    // lister reaches them from the folder it still has open.
+    std::span<const std::string> goOnBelow(Job& job, int number)
+    {
+        const FoundFolder& folder = folders[static_cast<std::size_t>(number)];
+        if (over() || folder.state != FolderState::Answered || folder.outcome != Outcome::Expanded ||
+            !mayRun(runningCount - 1))
+            return {};
+        const auto listable = [&](int child) {
+            const FoundFolder& below = folders[static_cast<std::size_t>(child)];
+            return below.state == FolderState::Waiting && (below.placed || found < capacity);
+        };
+        const int end = folder.firstChild + static_cast<int>(folder.subdirectories.size());
+        int first = folder.firstChild;
+        while (first < end && folders[static_cast<std::size_t>(first)].state != FolderState::Waiting)
+            ++first;
+        if (first == end || !listable(first))
+            return {};
+        std::size_t count = 1;
+        for (const std::size_t most = groupSize(); count < most && first + static_cast<int>(count) < end &&
+                                                   listable(first + static_cast<int>(count));)
+            ++count;
+        for (std::size_t i = 0; i < count; ++i)
+            folders[static_cast<std::size_t>(first) + i].state = FolderState::Listing;
+        aim(job, first, count);
+        return job.paths;
+    }
+
     void list(Job& job)
     {
         const auto answer = [&](std::size_t i, DirectoryListing&& listing) { return answered(job, i, std::move(listing)); };
-        if (!job.parent)
-            (void)answer(0, lister.list(root));
-        else
+        if (job.parent) {
             lister.listChildren(*job.parent, job.paths, answer);
+            return;
+        }
+        const AfterListing next = answer(0, lister.list(root));
+        if (next.more && !next.below.empty())
+            lister.listChildren(root, next.below, answer);
     }
 
-    // False when the rest of the job is not wanted any more.
-    bool answered(Job& job, std::size_t i, DirectoryListing&& listing)
+    // What the job's thread lists next: the rest of the job, the folder's
+    // subfolders, or nothing.
+    AfterListing answered(Job& job, std::size_t i, DirectoryListing&& listing)
     {
         Outcome outcome = Outcome::Expanded;
         if (job.withIdentity[i] && listing.status == DirectoryListing::Status::Listed) {
@@ -213,21 +288,32 @@ struct ListingPool::State {
                 listing.identity = lister.identityOf(job.paths[i]);
             const std::optional<Outcome> ancestry = ancestryOf(job, job.first + static_cast<int>(i), listing.identity);
             if (!ancestry)
-                return false;
+                return {.more = false, .below = {}};
             outcome = *ancestry;
         }
         const std::lock_guard lock(mutex);
         if (job.givenUp || over())
-            return false;
+            return {.more = false, .below = {}};
         const Clock::time_point now = Clock::now();
         const double took = std::chrono::duration<double, std::micro>(now - job.since).count();
         averageMicroseconds += (took - averageMicroseconds) / 8;
+        typicalMicroseconds = typicalMicroseconds > 0
+                                  ? typicalMicroseconds + (std::min(took, kSlowFactor * typicalMicroseconds) -
+                                                           typicalMicroseconds) / 8
+                                  : took;
         job.done = i + 1;
         // The walk, woken at the old deadline, times the next from here.
         job.since = now;
-        store(job.first + static_cast<int>(i), std::move(listing), outcome);
+        const int number = job.first + static_cast<int>(i);
+        record(number, std::move(listing), outcome);
         // Another thread may have taken over the rest meanwhile.
-        return job.done < job.count;
+        AfterListing next{.more = job.done < job.count, .below = {}};
+        if (!next.more) {
+            next.below = goOnBelow(job, number);
+            next.more = !next.below.empty();
+        }
+        wake();
+        return next;
     }
 
     // Whether the folder is one of its own ancestors, asking for the
@@ -262,6 +348,13 @@ struct ListingPool::State {
     // Under the lock.
     void store(int number, DirectoryListing&& listing, Outcome outcome)
     {
+        record(number, std::move(listing), outcome);
+        wake();
+    }
+
+    // Under the lock; the list takes what it can.
+    void record(int number, DirectoryListing&& listing, Outcome outcome)
+    {
         FoundFolder& folder = folders[static_cast<std::size_t>(number)];
         folder.state = FolderState::Answered;
         if (listing.identity) {
@@ -288,7 +381,10 @@ struct ListingPool::State {
                 addSubdirectories(number, std::move(listing));
             break;
         }
-        advance();
+        order.advance([this](int child) {
+            if (folders[static_cast<std::size_t>(child)].state == FolderState::Waiting)
+                inList.push_back(child);
+        });
     }
 
     void addSubdirectories(int number, DirectoryListing&& listing)
@@ -317,13 +413,9 @@ struct ListingPool::State {
         }
     }
 
-    // Takes into the list what it can, and wakes whom that concerns.
-    void advance()
+    // Wakes whom what is recorded concerns.
+    void wake()
     {
-        order.advance([this](int child) {
-            if (folders[static_cast<std::size_t>(child)].state == FolderState::Waiting)
-                inList.push_back(child);
-        });
         if (wantsAnotherThread())
             work.notify_one();
         if (order.levels() != levelsTold || (order.complete() && runningCount == 0)) {
@@ -334,7 +426,7 @@ struct ListingPool::State {
 };
 
 ListingPool::ListingPool(const DirectoryLister& lister, const Settings& settings)
-    : state_(std::make_shared<State>(lister, settings)), threads_(state_->threads), timeout_(settings.timeout),
+    : state_(std::make_shared<State>(lister, settings)), threads_(state_->slots), timeout_(settings.timeout),
       cancel_(settings.cancel)
 {
     // A thread the system will not start leaves the walk to fewer; the
@@ -387,7 +479,9 @@ void ListingPool::work(std::shared_ptr<State> state, std::size_t id)
         ++s.idle;
         std::deque<int>* queue = nullptr;
         std::shared_ptr<Job> job;
-        s.work.wait(lock, [&] { return s.stopping || (queue = s.nextQueue()) || (job = s.steal(id)); });
+        s.work.wait(lock, [&] {
+            return s.stopping || (s.mayList() && ((queue = s.nextQueue()) || (job = s.steal(id))));
+        });
         --s.idle;
         if (s.stopping)
             return;

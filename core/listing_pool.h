@@ -19,8 +19,12 @@ namespace dirnal {
 // reached, so that no thread waits for the slowest listing of a level; the
 // listings are put into the list in level order as they come in (see
 // LevelOrder). Folders found but not yet in the list are listed ahead only
-// while the folders found fit into the list; those already in it always
-// come first.
+// while the folders found fit into the list; those already in it come
+// first, but for the subfolders a thread goes on with below the folder it
+// has just listed.
+//
+// As many listings run at once as there are threads; one that waits far
+// longer than listings lately take does not count, up to twice as many.
 //
 // Every listing has a time to answer: one that does not, or is still
 // running when the walk is cancelled, is given up and its thread left
@@ -30,7 +34,7 @@ namespace dirnal {
 class ListingPool {
 public:
     struct Settings {
-        int threads = kDefaultConcurrentListings;
+        int threads = kDefaultConcurrentListings;  // 1: one listing at a time, however slow
         std::chrono::milliseconds timeout = kDefaultListingTimeout;
         int maxDepth = 0;           // see WalkOptions
         std::size_t capacity = 0;   // entries the list may take
