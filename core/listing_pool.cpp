@@ -7,6 +7,7 @@
 #include <optional>
 #include <span>
 #include <system_error>
+#include <thread>
 
 #include "core/found_folder.h"
 #include "core/level_order.h"
@@ -56,12 +57,12 @@ struct ListingPool::Job {
     bool givenUp = false;
 };
 
-struct ListingPool::State {
+struct ListingPool::State : std::enable_shared_from_this<State> {
     State(const DirectoryLister& l, const Settings& s)
         : lister(l), threads(static_cast<std::size_t>(std::max(s.threads, 1))),
           slots(threads > 1 ? 2 * threads : 1),
           processors(std::max<std::size_t>(std::thread::hardware_concurrency(), 1)), maxDepth(s.maxDepth),
-          capacity(s.capacity), order(folders, s.capacity), running(slots)
+          capacity(s.capacity), order(folders, s.capacity), running(slots), workers(slots)
     {
     }
 
@@ -85,6 +86,9 @@ struct ListingPool::State {
     std::vector<std::shared_ptr<Job>> running;  // by thread
     std::size_t runningCount = 0;
     std::size_t idle = 0;
+    // Threads begin as the walk finds work for them, in slots 0 .. started - 1.
+    std::vector<std::thread> workers;
+    std::size_t started = 0;
     int levelsTold = 0;
     double averageMicroseconds = 0;  // a listing's time, lately
     // The same, with slow listings counted as no slower than kSlowFactor
@@ -120,12 +124,35 @@ struct ListingPool::State {
         return nullptr;
     }
 
-    // Whether an idle thread is to be woken for what waits to be listed,
-    // or for siblings another thread has not begun.
+    // Whether another thread is wanted for what waits to be listed, or for
+    // siblings another thread has not begun.
     bool wantsAnotherThread()
     {
-        return idle > 0 && (runningCount <= processors || averageMicroseconds > kWaitingMicroseconds) &&
-               mayList() && (nextQueue() || mostToSteal());
+        return (runningCount <= processors || averageMicroseconds > kWaitingMicroseconds) && mayList() &&
+               (nextQueue() || mostToSteal());
+    }
+
+    // Wakes an idle thread where another is wanted, or starts one; what the
+    // woken or started thread takes may want yet another.
+    void callAnother()
+    {
+        if (!wantsAnotherThread())
+            return;
+        if (idle > 0)
+            work.notify_one();
+        else if (started < slots && !stopping && start(started))
+            ++started;
+    }
+
+    // Starts a thread in the slot; false when the system will not start one.
+    bool start(std::size_t id)
+    {
+        try {
+            workers[id] = std::thread(&ListingPool::work, shared_from_this(), id);
+            return true;
+        } catch (const std::system_error&) {
+            return false;
+        }
     }
 
     // Whether another listing may begin. That a listing has become slow is
@@ -416,8 +443,7 @@ struct ListingPool::State {
     // Wakes whom what is recorded concerns.
     void wake()
     {
-        if (wantsAnotherThread())
-            work.notify_one();
+        callAnother();
         if (order.levels() != levelsTold || (order.complete() && runningCount == 0)) {
             levelsTold = order.levels();
             walk.notify_all();
@@ -426,16 +452,16 @@ struct ListingPool::State {
 };
 
 ListingPool::ListingPool(const DirectoryLister& lister, const Settings& settings)
-    : state_(std::make_shared<State>(lister, settings)), threads_(state_->slots), timeout_(settings.timeout),
-      cancel_(settings.cancel)
+    : state_(std::make_shared<State>(lister, settings)), timeout_(settings.timeout), cancel_(settings.cancel)
 {
     // A thread the system will not start leaves the walk to fewer; the
     // first it must start.
-    for (std::size_t id = 0; id < threads_.size(); ++id)
-        if (!start(id))
-            break;
-    if (!threads_[0].joinable())
-        throw std::system_error(std::make_error_code(std::errc::resource_unavailable_try_again));
+    {
+        const std::lock_guard lock(state_->mutex);
+        if (!state_->start(0))
+            throw std::system_error(std::make_error_code(std::errc::resource_unavailable_try_again));
+        state_->started = 1;
+    }
     if (cancel_ && cancel_->onCancel([state = state_] {
             const std::lock_guard lock(state->mutex);
             state->cancelled = true;
@@ -456,19 +482,10 @@ ListingPool::~ListingPool()
     }
     state_->work.notify_all();
     // Only idle threads are left here; those still listing were detached.
-    for (std::thread& thread : threads_)
+    // None starts any more.
+    for (std::thread& thread : state_->workers)
         if (thread.joinable())
             thread.join();
-}
-
-bool ListingPool::start(std::size_t id)
-{
-    try {
-        threads_[id] = std::thread(&ListingPool::work, state_, id);
-        return true;
-    } catch (const std::system_error&) {
-        return false;
-    }
 }
 
 void ListingPool::work(std::shared_ptr<State> state, std::size_t id)
@@ -487,8 +504,7 @@ void ListingPool::work(std::shared_ptr<State> state, std::size_t id)
             return;
         if (!job)
             job = s.takeJob(*queue, id);
-        if (s.wantsAnotherThread())
-            s.work.notify_one();
+        s.callAnother();
         lock.unlock();
 
         s.list(*job);
@@ -511,9 +527,9 @@ void ListingPool::giveUp(Job& job, bool replace)
     s.leftBehind = true;
     s.running[job.worker].reset();
     --s.runningCount;
-    threads_[job.worker].detach();
+    s.workers[job.worker].detach();
     if (replace)
-        (void)start(job.worker);
+        (void)s.start(job.worker);
 }
 
 ListingPool::Walk ListingPool::walk(const std::string& root, const std::function<void(int found)>& progress)
@@ -575,9 +591,9 @@ ListingPool::Walk ListingPool::walk(const std::string& root, const std::function
         }
         // A thread that could not be replaced is tried again.
         if (!s.over())
-            for (std::size_t id = 0; id < threads_.size(); ++id)
-                if (!threads_[id].joinable())
-                    (void)start(id);
+            for (std::size_t id = 0; id < s.started; ++id)
+                if (!s.workers[id].joinable())
+                    (void)s.start(id);
         if (s.order.complete() && s.runningCount == 0)
             continue;
         s.walk.wait_until(lock, deadline);
