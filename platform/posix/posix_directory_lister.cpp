@@ -150,17 +150,15 @@ void PosixDirectoryLister::listChildren(const std::string& parent, std::span<con
         const std::size_t slash = child.find_last_of('/');
         int fd = -1;
         DirectoryListing listing;
-        // A path too long for the system to open whole is not reached from
-        // its parent either, so that every listing gives what list() gives.
-        if (parentFd < 0 || slash == std::string::npos || child.find('\0') != std::string::npos ||
-            child.size() >= PATH_MAX) {
-            if (!child.empty() && child.find('\0') == std::string::npos)
-                fd = ::open(child.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        } else {  // the name is the rest of the path
-            fd = ::openat(parentFd, child.c_str() + slash + 1, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        }
-        if (fd >= 0 || (!child.empty() && child.find('\0') == std::string::npos))
+        if (!child.empty() && child.find('\0') == std::string::npos) {
+            // The name is the rest of the path. A path too long for the
+            // system to open whole is not reached from its parent either,
+            // so that every listing gives what list() gives.
+            fd = parentFd >= 0 && slash != std::string::npos && child.size() < PATH_MAX
+                     ? ::openat(parentFd, child.c_str() + slash + 1, O_RDONLY | O_DIRECTORY | O_CLOEXEC)
+                     : ::open(child.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
             listing = listOpened(fd, child);
+        }
         const AfterListing next = listed(i, std::move(listing));
         if (next.more && !next.below.empty()) {
             if (parentFd >= 0)
