@@ -145,10 +145,13 @@ struct ListingPool::State : std::enable_shared_from_this<State> {
     }
 
     // Starts a thread in the slot; false when the system will not start one.
+    // It counts as idle at once, so that no other is started for the work
+    // it is about to take.
     bool start(std::size_t id)
     {
         try {
             workers[id] = std::thread(&ListingPool::work, shared_from_this(), id);
+            ++idle;
             return true;
         } catch (const std::system_error&) {
             return false;
@@ -318,10 +321,12 @@ struct ListingPool::State : std::enable_shared_from_this<State> {
                 return {.more = false, .below = {}};
             outcome = *ancestry;
         }
+        // Timed before the lock, which other threads may hold meanwhile:
+        // what others do is no part of this listing's time.
+        const Clock::time_point now = Clock::now();
         const std::lock_guard lock(mutex);
         if (job.givenUp || over())
             return {.more = false, .below = {}};
-        const Clock::time_point now = Clock::now();
         const double took = std::chrono::duration<double, std::micro>(now - job.since).count();
         averageMicroseconds += (took - averageMicroseconds) / 8;
         typicalMicroseconds = typicalMicroseconds > 0
@@ -329,8 +334,6 @@ struct ListingPool::State : std::enable_shared_from_this<State> {
                                                            typicalMicroseconds) / 8
                                   : took;
         job.done = i + 1;
-        // The walk, woken at the old deadline, times the next from here.
-        job.since = now;
         const int number = job.first + static_cast<int>(i);
         record(number, std::move(listing), outcome);
         // Another thread may have taken over the rest meanwhile.
@@ -340,6 +343,8 @@ struct ListingPool::State : std::enable_shared_from_this<State> {
             next.more = !next.below.empty();
         }
         wake();
+        // The walk, woken at the old deadline, times the next from here.
+        job.since = Clock::now();
         return next;
     }
 
@@ -492,8 +497,8 @@ void ListingPool::work(std::shared_ptr<State> state, std::size_t id)
 {
     State& s = *state;
     std::unique_lock lock(s.mutex);
+    // Idle from its start (see start()) and after every job.
     for (;;) {
-        ++s.idle;
         std::deque<int>* queue = nullptr;
         std::shared_ptr<Job> job;
         s.work.wait(lock, [&] {
@@ -516,6 +521,7 @@ void ListingPool::work(std::shared_ptr<State> state, std::size_t id)
         s.running[id].reset();
         if (--s.runningCount == 0 && s.order.complete())
             s.walk.notify_all();
+        ++s.idle;
     }
 }
 
