@@ -83,6 +83,7 @@ struct ListingPool::State {
     bool stopping = false;
     bool cancelled = false;
     bool leftBehind = false;  // a thread still listing was given up
+    std::size_t stuck = 0;    // threads given up that have not come back yet
 
     bool over() const { return cancelled || order.complete(); }
 
@@ -317,6 +318,19 @@ struct ListingPool::State {
         }
     }
 
+    // With no thread left to list them, the folders still to be listed
+    // count as not answered in time.
+    void passOverWaiting()
+    {
+        while (!order.complete() && pruned(inList)) {
+            const int number = inList.front();
+            inList.pop_front();
+            DirectoryListing timedOut;
+            timedOut.status = DirectoryListing::Status::TimedOut;
+            store(number, std::move(timedOut), Outcome::Expanded);
+        }
+    }
+
     // Takes into the list what it can, and wakes whom that concerns.
     void advance()
     {
@@ -400,9 +414,13 @@ void ListingPool::work(std::shared_ptr<State> state, std::size_t id)
         s.list(*job);
 
         lock.lock();
-        // Given up: another thread has taken this one's place.
-        if (job->givenUp)
+        // Given up: another thread has taken this one's place, or will
+        // now that this one is back.
+        if (job->givenUp) {
+            --s.stuck;
+            s.walk.notify_all();
             return;
+        }
         s.running[id].reset();
         if (--s.runningCount == 0 && s.order.complete())
             s.walk.notify_all();
@@ -415,11 +433,21 @@ void ListingPool::giveUp(Job& job, bool replace)
     State& s = *state_;
     job.givenUp = true;
     s.leftBehind = true;
+    ++s.stuck;
     s.running[job.worker].reset();
     --s.runningCount;
     threads_[job.worker].detach();
-    if (replace)
+    if (replace && mayStartAnother())
         (void)start(job.worker);
+}
+
+// Under the state's lock. On a share that has stopped answering every
+// thread gets stuck in turn: the walk never has more than twice the
+// threads it lists on, stuck ones counted, and goes on with fewer.
+bool ListingPool::mayStartAnother() const
+{
+    const auto live = static_cast<std::size_t>(std::ranges::count_if(threads_, &std::thread::joinable));
+    return live < threads_.size() && live + state_->stuck < 2 * threads_.size();
 }
 
 ListingPool::Walk ListingPool::walk(const std::string& root, const std::function<void(int found)>& progress)
@@ -482,8 +510,10 @@ ListingPool::Walk ListingPool::walk(const std::string& root, const std::function
         // A thread that could not be replaced is tried again.
         if (!s.over())
             for (std::size_t id = 0; id < threads_.size(); ++id)
-                if (!threads_[id].joinable())
+                if (!threads_[id].joinable() && mayStartAnother())
                     (void)start(id);
+        if (std::ranges::none_of(threads_, &std::thread::joinable))
+            s.passOverWaiting();
         if (s.order.complete() && s.runningCount == 0)
             continue;
         s.walk.wait_until(lock, deadline);

@@ -25,7 +25,9 @@ namespace dirnal {
 // Every listing has a time to answer: one that does not, or is still
 // running when the walk is cancelled, is given up and its thread left
 // behind, detached and owning all it still touches; another thread takes
-// its place. The lister must allow concurrent calls and outlive any thread
+// its place, as long as the walk, stuck threads counted, has no more than
+// twice the threads it lists on (once none is left, what waits counts as
+// not answered in time). The lister must allow concurrent calls and outlive any thread
 // left behind (the native one lives as long as the process).
 class ListingPool {
 public:
@@ -59,6 +61,7 @@ private:
     bool start(std::size_t id);
     // Gives up the job's running listing: its thread is left behind.
     void giveUp(Job& job, bool replace);
+    bool mayStartAnother() const;
 
     std::shared_ptr<State> state_;
     std::vector<std::thread> threads_;
