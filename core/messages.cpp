@@ -70,6 +70,11 @@ std::string Messages::entryMissing() const
     return translate("Messages", "existiert nicht !");
 }
 
+std::string Messages::entryUnchecked() const
+{
+    return translate("Messages", "nicht geprüft (keine Antwort) !");
+}
+
 std::string Messages::deleting() const
 {
     return translate("Messages", "löschen...");
@@ -103,6 +108,11 @@ std::string Messages::readingFile() const
 std::string Messages::driveUnavailable() const
 {
     return translate("Messages", "Laufwerk nicht verfügbar !");
+}
+
+std::string Messages::folderUnavailable() const
+{
+    return translate("Messages", "Ordner nicht verfügbar (nicht vorhanden oder keine Antwort) !");
 }
 
 std::string Messages::driveBeingChecked(const std::string& drive) const

@@ -291,16 +291,21 @@ void Session::shutDown()
     settings.write(keys::kListFileDrive, folders_.listFileDrive);
 }
 
-void Session::restorePreviousInput(const ApplyFolder& apply)
+std::vector<std::string> Session::storedFolderPaths() const
+{
+    std::vector<std::string> paths;
+    for (const StoredValue& stored : storedFolders())
+        paths.push_back(stored.path);
+    return paths;
+}
+
+void Session::restorePreviousInput(const ApplyFolder& apply, const std::optional<std::vector<bool>>& exist)
 {
     if (!services_.settings)
         return;
     const Operation operation(*this);
     storageLocation_ = services_.settings->read(settings_keys::kListFile, settingsDefaults(services_.style).directory);
-    std::vector<std::string> paths;
-    for (const StoredValue& stored : storedFolders())
-        paths.push_back(stored.path);
-    applyStoredFolders(apply, existing(paths));
+    applyStoredFolders(apply, exist ? *exist : existing(storedFolderPaths()));
 }
 
 // --- generating -----------------------------------------------------------
@@ -388,14 +393,42 @@ void Session::reportWalkProgress(int directoriesFound)
 
 void Session::checkEntry(int index)
 {
-    makeCurrent(index, services_.lister->dirExists(list_.entryAt(index)));
+    list_.setCurrentIndex(index);
+    entryClicked_ = true;  // a delete right after the click acts, answered or not
+    const unsigned question = ++entryQuestions_;
+    entryQuestionOpen_ = true;
+    const std::string entry = list_.entryAt(index);
+    if (!entryQuestion_) {
+        entryAnswered(question, index, entry, services_.lister->existence(entry));
+        return;
+    }
+    entryQuestion_(entry, [this, question, index, entry](Existence existence) {
+        entryAnswered(question, index, entry, existence);
+    });
 }
 
-void Session::makeCurrent(int index, bool exists)
+void Session::entryAnswered(unsigned question, int index, const std::string& entry, Existence existence)
+{
+    // Dropped when another entry was clicked since, or the list changed.
+    if (question != entryQuestions_)
+        return;
+    ++entryQuestions_;
+    entryQuestionOpen_ = false;
+    if (index >= list_.count() || list_.entryAt(index) != entry || list_.currentIndex() != index)
+        return;
+    const Operation operation(*this);
+    makeCurrent(index, existence);
+}
+
+void Session::makeCurrent(int index, Existence existence)
 {
     list_.setCurrentIndex(index);
-    clicked_ = ClickedEntry{index, exists};
-    setStatus(exists ? messages_.entryExists() : messages_.entryMissing());
+    entryClicked_ = true;
+    const bool exists = existence == Existence::Directory;
+    clicked_ = ClickedEntry{index, exists, existence != Existence::Unknown};
+    setStatus(exists                              ? messages_.entryExists()
+              : existence == Existence::Missing ? messages_.entryMissing()
+                                                : messages_.entryUnchecked());
 }
 
 void Session::clickEntry(int index)
@@ -484,7 +517,7 @@ std::size_t Session::selectMissingEntries(const RunBesideEventLoop& run, const C
         unchecked += existence == Existence::Unknown ? 1 : 0;
     }
     if (first >= 0) {
-        makeCurrent(first, false);
+        makeCurrent(first, Existence::Missing);
         if (!singlePathTyped_)
             singlePath_ = list_.entryAt(first);
     }
@@ -505,7 +538,7 @@ void Session::deleteSelected()
 {
     const Operation operation(*this);
     // Nothing is blanked before an entry was ever clicked.
-    if (clicked_) {
+    if (entryClicked_) {
         setStatus(messages_.deleting());
         blankSelected(list_);
     }
@@ -698,6 +731,12 @@ void Session::reportDriveUnavailable()
 {
     const Operation operation(*this);
     setStatus(messages_.driveUnavailable());
+}
+
+void Session::reportFolderUnavailable()
+{
+    const Operation operation(*this);
+    setStatus(messages_.folderUnavailable());
 }
 
 // --- list files -----------------------------------------------------------

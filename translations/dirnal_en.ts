@@ -724,5 +724,13 @@ No list was made; the list stays as it was.</translation>
         <source>%1 Einträge gelesen</source>
         <translation>%1 entries read</translation>
     </message>
+    <message>
+        <source>nicht geprüft (keine Antwort) !</source>
+        <translation>not checked (no answer) !</translation>
+    </message>
+    <message>
+        <source>Ordner nicht verfügbar (nicht vorhanden oder keine Antwort) !</source>
+        <translation>Folder not available (not there or no answer) !</translation>
+    </message>
 </context>
 </TS>
