@@ -105,6 +105,11 @@ std::string Messages::readingFile() const
     return translate("Messages", "Datei lesen...");
 }
 
+std::string Messages::readCancelled() const
+{
+    return translate("Messages", "Lesen abgebrochen, die Liste ist unverändert");
+}
+
 std::string Messages::driveUnavailable() const
 {
     return translate("Messages", "Laufwerk nicht verfügbar !");

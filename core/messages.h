@@ -43,6 +43,7 @@ public:
     std::string fileSavedStatus() const;
     std::string fileNotSavedStatus() const;
     std::string readingFile() const;
+    std::string readCancelled() const;
     std::string driveUnavailable() const;
     std::string folderUnavailable() const;
     // A drive's entry while it has not answered, and once it is late.

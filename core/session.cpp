@@ -10,6 +10,7 @@
 #include "core/list_file_text.h"
 #include "core/messages.h"
 #include "core/network_shares.h"
+#include "core/unless_cancelled.h"
 
 namespace dirnal {
 
@@ -893,13 +894,40 @@ bool Session::readListFile(const std::string& path, Dialogs& dialogs)
     // changes nothing, and one that never ends (a file still growing) or is
     // huge cannot take all memory.
     const auto room = static_cast<std::size_t>(PathList::kMaxEntries - list_.count());
-    const FileContent content = services_.files->read(path, (room + 1) * (kMaxEntryLength + 2));
+    const std::size_t limit = (room + 1) * (kMaxEntryLength + 2);
+    std::optional<FileContent> read;
+    if (readRunner_) {
+        // A share that does not answer holds up the read, not the window,
+        // and the read can be cancelled like a walk.
+        struct IdleAtTheEnd {
+            Session& session;
+            ~IdleAtTheEnd() { session.busy_ = false, session.activeCancel_ = nullptr; }
+        };
+        ownCancel_.reset();
+        busy_ = true;
+        activeCancel_ = &ownCancel_;
+        const IdleAtTheEnd idle{*this};
+        setStatus(messages_.readingFile());
+        announce();
+        readRunner_([&] {
+            read = answerUnlessCancelled<FileContent>(
+                [files = services_.files, path, limit] { return files->read(path, limit); }, ownCancel_);
+        });
+    } else {
+        read = services_.files->read(path, limit);
+    }
+    if (!read) {
+        setStatus(messages_.readCancelled());
+        return false;
+    }
+    const FileContent& content = *read;
     if (content.error) {
         warn(dialogs, messages_.readFailed(path, *content.error));
         return false;
     }
     storageLocation_ = path;
-    setStatus(messages_.readingFile());
+    if (status_ != messages_.readingFile())
+        setStatus(messages_.readingFile());
 
     // Text from an editor (UTF-16, UTF-8) is taken as such, anything else
     // in the list file's own encoding. Cut short, the last line read may be

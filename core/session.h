@@ -241,6 +241,10 @@ public:
     // Asks whether a clicked entry exists and hands the answer over later,
     // on the session's thread (a window asks beside its event loop and
     // answers Unknown when no answer comes in time). None: asked at once.
+    // Runs the read of a list file, which waits for its answer or a cancel;
+    // a window runs it beside its event loop, busy and cancellable
+    // meanwhile. None: the read runs right away and cannot be cancelled.
+    void setReadRunner(RunBesideEventLoop run) { readRunner_ = std::move(run); }
     using EntryQuestion = std::function<void(const std::string& path, std::function<void(Existence)> answered)>;
     void setEntryQuestion(EntryQuestion ask) { entryQuestion_ = std::move(ask); }
     // Tells the user which entries went into the file by their short
@@ -372,6 +376,7 @@ private:
     NameForm nameForm_ = NameForm::Long;
     bool busy_ = false;
     WriteRunner writeRunner_;
+    RunBesideEventLoop readRunner_;
     WalkCancel ownCancel_;
     WalkCancel* activeCancel_ = nullptr;  // the running walk's
     std::size_t entriesBeingChecked_ = 0;  // 0: no check of all entries runs

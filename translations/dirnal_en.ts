@@ -732,5 +732,9 @@ No list was made; the list stays as it was.</translation>
         <source>Ordner nicht verfügbar (nicht vorhanden oder keine Antwort) !</source>
         <translation>Folder not available (not there or no answer) !</translation>
     </message>
+    <message>
+        <source>Lesen abgebrochen, die Liste ist unverändert</source>
+        <translation>Reading cancelled, the list is unchanged</translation>
+    </message>
 </context>
 </TS>

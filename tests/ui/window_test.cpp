@@ -164,6 +164,28 @@ TEST_F(WindowTest, ASaveThatWaitsKeepsTheWindowGoingSaysSoAndAClosingStoresTheSe
     EXPECT_TRUE(ended && files.files[text("lbl_file")] == "a\r\n" && text("lblStatus") == Messages().fileSavedStatus());
 }
 
+TEST_F(WindowTest, AReadThatWaitsKeepsTheWindowGoingAndAClosingCancelsItWithTheOfferToSaveTheListAsItWas)
+{
+    testing::MemoryFiles files;
+    files.files[tree.path("share/dirnal.lst")] = "neu\r\n";
+    std::promise<void> release;
+    files.holdReads = [released = release.get_future().share()] { released.wait_for(std::chrono::seconds(10)); };
+    services.session.files = &files;
+    open(tree.root());
+    form->show();
+    fill({"alt"});
+    duringWalk.steps = [&] {
+        EXPECT_TRUE(text("lblStatus") == Messages().readingFile() && text("Command1") == "Abbrechen");
+        dialogs.answers = {false};
+        form->close();
+    };
+    form->session().readChosenListFile(tree.path("share"), "dirnal.lst", dialogs);
+    EXPECT_TRUE(entries() == Entries{"alt"} && text("lblStatus") == Messages().readCancelled());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !form->isVisible(); }, 5000));
+    EXPECT_EQ(dialogs.questions.back(), Messages().offerToSave(text("lbl_file")));
+    release.set_value();
+}
+
 // The disk, but while locked the start folder cannot be read.
 struct LockableDisk final : DirectoryLister {
     LockableDisk(const DirectoryLister& d, std::string r) : disk(d), root(std::move(r)) {}
