@@ -110,6 +110,16 @@ std::string Messages::readCancelled() const
     return translate("Messages", "Lesen abgebrochen, die Liste ist unverändert");
 }
 
+std::string Messages::convertingNames() const
+{
+    return translate("Messages", "Namen werden umgewandelt …");
+}
+
+std::string Messages::conversionCancelled() const
+{
+    return translate("Messages", "Umwandlung abgebrochen, die Liste ist unverändert");
+}
+
 std::string Messages::driveUnavailable() const
 {
     return translate("Messages", "Laufwerk nicht verfügbar !");

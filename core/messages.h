@@ -44,6 +44,8 @@ public:
     std::string fileNotSavedStatus() const;
     std::string readingFile() const;
     std::string readCancelled() const;
+    std::string convertingNames() const;
+    std::string conversionCancelled() const;
     std::string driveUnavailable() const;
     std::string folderUnavailable() const;
     // A drive's entry while it has not answered, and once it is late.

@@ -607,17 +607,53 @@ void Session::switchNameForm()
     convertNames(nameForm_ == NameForm::Long ? NameForm::Short : NameForm::Long);
 }
 
+template <typename Answer>
+std::optional<Answer> Session::askUnlessCancelled(std::function<Answer()> ask, std::string status)
+{
+    if (!fileSystemRunner_)
+        return ask();
+    // Idle again however it ends; the operation, ending after this,
+    // announces it.
+    struct IdleAtTheEnd {
+        Session& session;
+        ~IdleAtTheEnd() { session.busy_ = false, session.activeCancel_ = nullptr; }
+    };
+    ownCancel_.reset();
+    busy_ = true;
+    activeCancel_ = &ownCancel_;
+    const IdleAtTheEnd idle{*this};
+    setStatus(std::move(status));
+    announce();
+    std::optional<Answer> answer;
+    fileSystemRunner_([&] { answer = answerUnlessCancelled<Answer>(std::move(ask), ownCancel_); });
+    return answer;
+}
+
 void Session::convertNames(NameForm form)
 {
     const Operation operation(*this);
     const std::vector<std::string> before = list_.entries();
-    StripQuotes(list_);
-    const DirectoryTest exists = [this](const std::string& p) { return services_.lister->dirExists(p); };
+    // Every entry asks its file system, a round trip on a share; the copy
+    // converted is the asking thread's own, should it be left behind.
+    const auto convert = [lister = services_.lister, shortName = services_.shortName, longName = services_.longName,
+                          form, list = list_]() mutable {
+        StripQuotes(list);
+        const DirectoryTest exists = [lister](const std::string& p) { return lister->dirExists(p); };
+        if (form == NameForm::Short)
+            ConvertToShortNames(list, exists, shortName);
+        else
+            ConvertToLongNames(list, exists, longName);
+        return list;
+    };
+    const std::optional<PathList> converted = askUnlessCancelled<PathList>(convert, messages_.convertingNames());
+    if (!converted) {
+        setStatus(messages_.conversionCancelled());
+        return;
+    }
     nameForm_ = form;
-    if (form == NameForm::Short)
-        ConvertToShortNames(list_, exists, services_.shortName);
-    else
-        ConvertToLongNames(list_, exists, services_.longName);
+    for (int i = 0; i < list_.count(); ++i)
+        if (converted->entryAt(i) != list_.entryAt(i))
+            list_.replaceEntry(i, converted->entryAt(i));
     summarizeConversion(before);
 }
 
@@ -895,27 +931,10 @@ bool Session::readListFile(const std::string& path, Dialogs& dialogs)
     // huge cannot take all memory.
     const auto room = static_cast<std::size_t>(PathList::kMaxEntries - list_.count());
     const std::size_t limit = (room + 1) * (kMaxEntryLength + 2);
-    std::optional<FileContent> read;
-    if (readRunner_) {
-        // A share that does not answer holds up the read, not the window,
-        // and the read can be cancelled like a walk.
-        struct IdleAtTheEnd {
-            Session& session;
-            ~IdleAtTheEnd() { session.busy_ = false, session.activeCancel_ = nullptr; }
-        };
-        ownCancel_.reset();
-        busy_ = true;
-        activeCancel_ = &ownCancel_;
-        const IdleAtTheEnd idle{*this};
-        setStatus(messages_.readingFile());
-        announce();
-        readRunner_([&] {
-            read = answerUnlessCancelled<FileContent>(
-                [files = services_.files, path, limit] { return files->read(path, limit); }, ownCancel_);
-        });
-    } else {
-        read = services_.files->read(path, limit);
-    }
+    // A share that does not answer holds up the read, not the window, and
+    // the read can be cancelled like a walk.
+    const std::optional<FileContent> read = askUnlessCancelled<FileContent>(
+        [files = services_.files, path, limit] { return files->read(path, limit); }, messages_.readingFile());
     if (!read) {
         setStatus(messages_.readCancelled());
         return false;

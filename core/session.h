@@ -241,10 +241,11 @@ public:
     // Asks whether a clicked entry exists and hands the answer over later,
     // on the session's thread (a window asks beside its event loop and
     // answers Unknown when no answer comes in time). None: asked at once.
-    // Runs the read of a list file, which waits for its answer or a cancel;
-    // a window runs it beside its event loop, busy and cancellable
-    // meanwhile. None: the read runs right away and cannot be cancelled.
-    void setReadRunner(RunBesideEventLoop run) { readRunner_ = std::move(run); }
+    // Runs what waits for a file system to answer, or for a cancel: the read
+    // of a list file, a conversion of the names; a window runs it beside its
+    // event loop, busy and cancellable meanwhile. None: it runs right away
+    // and cannot be cancelled.
+    void setFileSystemRunner(RunBesideEventLoop run) { fileSystemRunner_ = std::move(run); }
     using EntryQuestion = std::function<void(const std::string& path, std::function<void(Existence)> answered)>;
     void setEntryQuestion(EntryQuestion ask) { entryQuestion_ = std::move(ask); }
     // Tells the user which entries went into the file by their short
@@ -325,6 +326,11 @@ private:
     std::optional<std::string> shortFormInListFileEncoding(const std::string& entry) const;
     // The storage location becomes the file once it is written.
     bool saveTo(const std::string& location, Dialogs& dialogs);
+    // Asks through the file-system runner, busy and cancellable meanwhile
+    // with the status given; none when cancelled. What `ask` uses must
+    // outlive it, as a cancel leaves it behind.
+    template <typename Answer>
+    std::optional<Answer> askUnlessCancelled(std::function<Answer()> ask, std::string status);
     void setStatus(std::string text);
     void summarize(std::string text);
     // After a conversion: how many entries it changed against `before`.
@@ -376,7 +382,7 @@ private:
     NameForm nameForm_ = NameForm::Long;
     bool busy_ = false;
     WriteRunner writeRunner_;
-    RunBesideEventLoop readRunner_;
+    RunBesideEventLoop fileSystemRunner_;
     WalkCancel ownCancel_;
     WalkCancel* activeCancel_ = nullptr;  // the running walk's
     std::size_t entriesBeingChecked_ = 0;  // 0: no check of all entries runs

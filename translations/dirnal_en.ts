@@ -736,5 +736,13 @@ No list was made; the list stays as it was.</translation>
         <source>Lesen abgebrochen, die Liste ist unverändert</source>
         <translation>Reading cancelled, the list is unchanged</translation>
     </message>
+    <message>
+        <source>Namen werden umgewandelt …</source>
+        <translation>Converting the names …</translation>
+    </message>
+    <message>
+        <source>Umwandlung abgebrochen, die Liste ist unverändert</source>
+        <translation>Conversion cancelled, the list is unchanged</translation>
+    </message>
 </context>
 </TS>

@@ -164,26 +164,34 @@ TEST_F(WindowTest, ASaveThatWaitsKeepsTheWindowGoingSaysSoAndAClosingStoresTheSe
     EXPECT_TRUE(ended && files.files[text("lbl_file")] == "a\r\n" && text("lblStatus") == Messages().fileSavedStatus());
 }
 
-TEST_F(WindowTest, AReadThatWaitsKeepsTheWindowGoingAndAClosingCancelsItWithTheOfferToSaveTheListAsItWas)
+TEST_F(WindowTest, AReadOrAConversionThatWaitsKeepsTheWindowGoingAndAClosingCancelsItAndOffersTheListAsItWas)
 {
     testing::MemoryFiles files;
     files.files[tree.path("share/dirnal.lst")] = "neu\r\n";
     std::promise<void> release;
     files.holdReads = [released = release.get_future().share()] { released.wait_for(std::chrono::seconds(10)); };
+    testing::HeldChecks held(disk);
+    held.hold(tree.mkdir("share"));
     services.session.files = &files;
-    open(tree.root());
-    form->show();
-    fill({"alt"});
-    duringWalk.steps = [&] {
-        EXPECT_TRUE(text("lblStatus") == Messages().readingFile() && text("Command1") == "Abbrechen");
-        dialogs.answers = {false};
-        form->close();
-    };
-    form->session().readChosenListFile(tree.path("share"), "dirnal.lst", dialogs);
-    EXPECT_TRUE(entries() == Entries{"alt"} && text("lblStatus") == Messages().readCancelled());
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !form->isVisible(); }, 5000));
-    EXPECT_EQ(dialogs.questions.back(), Messages().offerToSave(text("lbl_file")));
+    services.session.lister = &held;
+    const Entries quoted{'"' + tree.path("share") + '"'};
+    for (const bool reading : {true, false}) {
+        open(tree.root());
+        form->show();
+        fill(quoted);
+        duringWalk.steps = [&] {
+            EXPECT_EQ(text("Command1"), "Abbrechen") << reading;
+            dialogs.answers = {false};
+            form->close();
+        };
+        reading ? (void)form->session().readChosenListFile(tree.path("share"), "dirnal.lst", dialogs) : click("cmd_DOS");
+        EXPECT_TRUE(entries() == quoted && text("cmd_DOS") == "DOS") << reading;
+        EXPECT_EQ(text("lblStatus"), reading ? Messages().readCancelled() : Messages().conversionCancelled());
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !form->isVisible(); }, 5000));
+        EXPECT_EQ(dialogs.questions.back(), Messages().offerToSave(text("lbl_file")));
+    }
     release.set_value();
+    held.release(tree.path("share"));
 }
 
 // The disk, but while locked the start folder cannot be read.
