@@ -842,11 +842,13 @@ std::optional<UnheldEntries> Session::writeListFile(const std::string& path, Dia
     if (busy_)
         return std::nullopt;
     const Operation operation(*this);
-    EncodedList list = listFileBytes();
-    // Both ask the file's file system, which may not answer.
+    // All three may ask a file system that does not answer: the encoding
+    // asks for the short names of entries it cannot hold.
+    EncodedList list;
     bool fileExisted = false;
     std::optional<FileError> error;
     const auto write = [&] {
+        list = listFileBytes();
         fileExisted = services_.files->isFile(path);
         error = services_.files->replace(path, list.bytes);
     };
