@@ -70,9 +70,14 @@ std::string Messages::entryMissing() const
     return translate("Messages", "existiert nicht !");
 }
 
+std::string Messages::entryBeingChecked() const
+{
+    return translate("Messages", "prüfen...");
+}
+
 std::string Messages::entryUnchecked() const
 {
-    return translate("Messages", "nicht geprüft (keine Antwort) !");
+    return translate("Messages", "keine Antwort !");
 }
 
 std::string Messages::deleting() const
@@ -107,17 +112,17 @@ std::string Messages::readingFile() const
 
 std::string Messages::readCancelled() const
 {
-    return translate("Messages", "Lesen abgebrochen, die Liste ist unverändert");
+    return translate("Messages", "Lesen abgebrochen");
 }
 
 std::string Messages::convertingNames() const
 {
-    return translate("Messages", "Namen werden umgewandelt …");
+    return translate("Messages", "umwandeln...");
 }
 
 std::string Messages::conversionCancelled() const
 {
-    return translate("Messages", "Umwandlung abgebrochen, die Liste ist unverändert");
+    return translate("Messages", "Umwandlung abgebrochen");
 }
 
 std::string Messages::driveUnavailable() const

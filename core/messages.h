@@ -36,6 +36,7 @@ public:
     std::string savingWaitsForDrive() const;
     std::string entryExists() const;
     std::string entryMissing() const;
+    std::string entryBeingChecked() const;
     std::string entryUnchecked() const;
     std::string deleting() const;
     std::string noContent() const;

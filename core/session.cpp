@@ -408,6 +408,15 @@ void Session::checkEntry(int index)
     });
 }
 
+void Session::showClickedEntryPending()
+{
+    if (!entryQuestionOpen_)
+        return;
+    const Operation operation(*this);
+    clicked_ = ClickedEntry{list_.currentIndex(), false, false};
+    setStatus(messages_.entryBeingChecked());
+}
+
 void Session::entryAnswered(unsigned question, int index, const std::string& entry, Existence existence)
 {
     // Dropped when another entry was clicked since, or the list changed.

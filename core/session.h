@@ -100,6 +100,9 @@ public:
     const std::optional<ClickedEntry>& clickedEntry() const { return clicked_; }
     // A clicked entry has not answered yet whether it exists.
     bool clickedEntryPending() const { return entryQuestionOpen_; }
+    // Shows such an entry as being checked, neither there nor gone: for
+    // an answer that is slow to come.
+    void showClickedEntryPending();
     NameForm nameForm() const { return nameForm_; }
     // The single-path box: its text stays while the box is hidden.
     const std::string& singlePath() const { return singlePath_; }

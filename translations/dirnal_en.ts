@@ -725,24 +725,28 @@ No list was made; the list stays as it was.</translation>
         <translation>%1 entries read</translation>
     </message>
     <message>
-        <source>nicht geprüft (keine Antwort) !</source>
-        <translation>not checked (no answer) !</translation>
+        <source>keine Antwort !</source>
+        <translation>no answer !</translation>
     </message>
     <message>
         <source>Ordner nicht verfügbar (nicht vorhanden oder keine Antwort) !</source>
         <translation>Folder not available (not there or no answer) !</translation>
     </message>
     <message>
-        <source>Lesen abgebrochen, die Liste ist unverändert</source>
-        <translation>Reading cancelled, the list is unchanged</translation>
+        <source>Lesen abgebrochen</source>
+        <translation>Reading cancelled</translation>
     </message>
     <message>
-        <source>Namen werden umgewandelt …</source>
-        <translation>Converting the names …</translation>
+        <source>umwandeln...</source>
+        <translation>converting...</translation>
     </message>
     <message>
-        <source>Umwandlung abgebrochen, die Liste ist unverändert</source>
-        <translation>Conversion cancelled, the list is unchanged</translation>
+        <source>Umwandlung abgebrochen</source>
+        <translation>Conversion cancelled</translation>
+    </message>
+    <message>
+        <source>prüfen...</source>
+        <translation>checking...</translation>
     </message>
 </context>
 </TS>

@@ -30,6 +30,9 @@ namespace dirnal::ui {
 
 namespace {
 
+// How long a clicked entry may take to answer before it is shown as being checked.
+constexpr std::chrono::milliseconds kPendingShownAfter{150};
+
 // The name of `cmd_DOS`, whose caption names the form it converts to.
 QString nameFormButtonName(bool toShort)
 {
@@ -90,6 +93,9 @@ Form1::Form1(Form1Services services, QWidget* parent)
     session_->setEntryQuestion([this](const std::string& path, std::function<void(Existence)> answered) {
         askBesideEventLoop<Existence>(
             *this, [lister = services_.session.lister, path] { return lister->existence(path); }, answered);
+        // A quick answer is shown as it comes; a slow one is first shown
+        // as pending, not as what the entry clicked before said.
+        QTimer::singleShot(kPendingShownAfter, this, [this] { session_->showClickedEntryPending(); });
         QTimer::singleShot(kFileSystemAnswerTimeout, this, [answered] { answered(Existence::Unknown); });
     });
     QCoreApplication::instance()->installNativeEventFilter(&sessionEnd_);

@@ -112,9 +112,12 @@ TEST_F(WindowTest, ADriveIsAskedBesideTheEventLoopShownPendingUntilItAnswersAndU
     // A folder and an entry on the held drive: the window goes on, and each counts as unavailable when late.
     QSignalSpy folderUnavailable(find<DirectoryList>("Dir_file"), &DirectoryList::pathUnavailable);
     find<DirectoryList>("Dir_file")->setPath(hung);
-    fill({hung});
-    QTest::mouseClick(find<QAbstractItemView>("List1")->viewport(), Qt::LeftButton, {}, rowRect("List1", 0).center());
-    EXPECT_TRUE(form->session().clickedEntryPending());
+    fill({usb, hung});
+    clickRow("List1", 0);
+    ASSERT_TRUE(shown("img_ok"));
+    QTest::mouseClick(find<QAbstractItemView>("List1")->viewport(), Qt::LeftButton, {}, rowRect("List1", 1).center());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return text("lblStatus") == Messages().entryBeingChecked(); }, 2000));
+    EXPECT_TRUE(form->session().clickedEntryPending() && !shown("img_ok") && !shown("img_pathnotvalid"));
     answered();
     EXPECT_TRUE(text("lblStatus") == Messages().entryUnchecked() && !shown("img_ok") && !shown("img_pathnotvalid"));
     EXPECT_TRUE(folderUnavailable.count() == 1 && find<DirectoryList>("Dir_file")->path() == usb);
