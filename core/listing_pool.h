@@ -27,8 +27,9 @@ namespace dirnal {
 // behind, detached and owning all it still touches; another thread takes
 // its place, as long as the walk, stuck threads counted, has no more than
 // twice the threads it lists on (once none is left, what waits counts as
-// not answered in time). The lister must allow concurrent calls and outlive any thread
-// left behind (the native one lives as long as the process).
+// not answered in time). The lister must allow concurrent calls and
+// outlive any thread left behind (the native one lives as long as the
+// process).
 class ListingPool {
 public:
     struct Settings {

@@ -621,6 +621,9 @@ std::optional<Answer> Session::askUnlessCancelled(std::function<Answer()> ask, s
 {
     if (!fileSystemRunner_)
         return ask();
+    // Never inside another wait, whose busy state this one would end.
+    if (busy_)
+        return std::nullopt;
     // Idle again however it ends; the operation, ending after this,
     // announces it.
     struct IdleAtTheEnd {

@@ -330,7 +330,7 @@ private:
     // The storage location becomes the file once it is written.
     bool saveTo(const std::string& location, Dialogs& dialogs);
     // Asks through the file-system runner, busy and cancellable meanwhile
-    // with the status given; none when cancelled. What `ask` uses must
+    // with the status given; none when cancelled, or when busy already. What `ask` uses must
     // outlive it, as a cancel leaves it behind.
     template <typename Answer>
     std::optional<Answer> askUnlessCancelled(std::function<Answer()> ask, std::string status);

@@ -39,8 +39,8 @@ public:
     // Opens the directory once it has said that it is one, asked beside the
     // event loop; tells `opened` (if given) whether it did. A directory that
     // is none, or gives no answer in time, changes nothing; without `opened`
-    // it is signalled as unavailable. Meanwhile the list shows that it waits; a later
-    // request replaces one that has not answered yet.
+    // it is signalled as unavailable. Meanwhile the list shows that it
+    // waits; a later request replaces one that has not answered yet.
     void setPath(const std::string& path, std::function<void(bool opened)> opened = {});
 
     // Opens a drive at its current directory: the open folder when it lies

@@ -89,7 +89,7 @@ Form1::Form1(Form1Services services, QWidget* parent)
         });
         writing_ = false;
     });
-    session_->setFileSystemRunner([](const std::function<void()>& read) { runBesideEventLoop(read); });
+    session_->setFileSystemRunner([](const std::function<void()>& work) { runBesideEventLoop(work); });
     session_->setEntryQuestion([this](const std::string& path, std::function<void(Existence)> answered) {
         askBesideEventLoop<Existence>(
             *this, [lister = services_.session.lister, path] { return lister->existence(path); }, answered);
