@@ -99,6 +99,8 @@ struct ListingPool::State : std::enable_shared_from_this<State> {
     bool stopping = false;
     bool cancelled = false;
     bool leftBehind = false;  // a thread still listing was given up
+    std::size_t live = 0;     // threads started and not given up
+    std::size_t stuck = 0;    // threads given up that have not come back yet
 
     bool over() const { return cancelled || order.complete(); }
 
@@ -140,9 +142,14 @@ struct ListingPool::State : std::enable_shared_from_this<State> {
             return;
         if (idle > 0)
             work.notify_one();
-        else if (started < slots && !stopping && start(started))
+        else if (started < slots && !stopping && mayStart() && start(started))
             ++started;
     }
+
+    // On a share that has stopped answering every thread gets stuck in
+    // turn: the walk never has more than twice `threads`, stuck ones
+    // counted, and goes on with fewer.
+    bool mayStart() const { return live < slots && live + stuck < 2 * threads; }
 
     // Starts a thread in the slot; false when the system will not start one.
     // It counts as idle at once, so that no other is started for the work
@@ -152,6 +159,7 @@ struct ListingPool::State : std::enable_shared_from_this<State> {
         try {
             workers[id] = std::thread(&ListingPool::work, shared_from_this(), id);
             ++idle;
+            ++live;
             return true;
         } catch (const std::system_error&) {
             return false;
@@ -445,6 +453,19 @@ struct ListingPool::State : std::enable_shared_from_this<State> {
         }
     }
 
+    // With no thread left to list them, the folders still to be listed
+    // count as not answered in time.
+    void passOverWaiting()
+    {
+        while (!order.complete() && pruned(inList)) {
+            const int number = inList.front();
+            inList.pop_front();
+            DirectoryListing timedOut;
+            timedOut.status = DirectoryListing::Status::TimedOut;
+            store(number, std::move(timedOut), Outcome::Expanded);
+        }
+    }
+
     // Wakes whom what is recorded concerns.
     void wake()
     {
@@ -515,9 +536,13 @@ void ListingPool::work(std::shared_ptr<State> state, std::size_t id)
         s.list(*job);
 
         lock.lock();
-        // Given up: another thread has taken this one's place.
-        if (job->givenUp)
+        // Given up: another thread has taken this one's place, or will
+        // now that this one is back.
+        if (job->givenUp) {
+            --s.stuck;
+            s.walk.notify_all();
             return;
+        }
         s.running[id].reset();
         if (--s.runningCount == 0 && s.order.complete())
             s.walk.notify_all();
@@ -531,10 +556,12 @@ void ListingPool::giveUp(Job& job, bool replace)
     State& s = *state_;
     job.givenUp = true;
     s.leftBehind = true;
+    ++s.stuck;
     s.running[job.worker].reset();
     --s.runningCount;
     s.workers[job.worker].detach();
-    if (replace)
+    --s.live;
+    if (replace && s.mayStart())
         (void)s.start(job.worker);
 }
 
@@ -598,8 +625,10 @@ ListingPool::Walk ListingPool::walk(const std::string& root, const std::function
         // A thread that could not be replaced is tried again.
         if (!s.over())
             for (std::size_t id = 0; id < s.started; ++id)
-                if (!s.workers[id].joinable())
+                if (!s.workers[id].joinable() && s.mayStart())
                     (void)s.start(id);
+        if (s.live == 0)
+            s.passOverWaiting();
         if (s.order.complete() && s.runningCount == 0)
             continue;
         s.walk.wait_until(lock, deadline);

@@ -28,8 +28,11 @@ namespace dirnal {
 // Every listing has a time to answer: one that does not, or is still
 // running when the walk is cancelled, is given up and its thread left
 // behind, detached and owning all it still touches; another thread takes
-// its place. The lister must allow concurrent calls and outlive any thread
-// left behind (the native one lives as long as the process).
+// its place, as long as the walk, stuck threads counted, has no more than
+// twice the threads it lists on (once none is left, what waits counts as
+// not answered in time). The lister must allow concurrent calls and
+// outlive any thread left behind (the native one lives as long as the
+// process).
 class ListingPool {
 public:
     struct Settings {

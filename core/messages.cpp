@@ -70,6 +70,16 @@ std::string Messages::entryMissing() const
     return translate("Messages", "existiert nicht !");
 }
 
+std::string Messages::entryBeingChecked() const
+{
+    return translate("Messages", "prüfen...");
+}
+
+std::string Messages::entryUnchecked() const
+{
+    return translate("Messages", "keine Antwort !");
+}
+
 std::string Messages::deleting() const
 {
     return translate("Messages", "löschen...");
@@ -100,9 +110,29 @@ std::string Messages::readingFile() const
     return translate("Messages", "Datei lesen...");
 }
 
+std::string Messages::readCancelled() const
+{
+    return translate("Messages", "Lesen abgebrochen");
+}
+
+std::string Messages::convertingNames() const
+{
+    return translate("Messages", "umwandeln...");
+}
+
+std::string Messages::conversionCancelled() const
+{
+    return translate("Messages", "Umwandlung abgebrochen");
+}
+
 std::string Messages::driveUnavailable() const
 {
     return translate("Messages", "Laufwerk nicht verfügbar !");
+}
+
+std::string Messages::folderUnavailable() const
+{
+    return translate("Messages", "Ordner nicht verfügbar (nicht vorhanden oder keine Antwort) !");
 }
 
 std::string Messages::driveBeingChecked(const std::string& drive) const

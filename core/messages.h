@@ -36,13 +36,19 @@ public:
     std::string savingWaitsForDrive() const;
     std::string entryExists() const;
     std::string entryMissing() const;
+    std::string entryBeingChecked() const;
+    std::string entryUnchecked() const;
     std::string deleting() const;
     std::string noContent() const;
     std::string deletingDoubles() const;
     std::string fileSavedStatus() const;
     std::string fileNotSavedStatus() const;
     std::string readingFile() const;
+    std::string readCancelled() const;
+    std::string convertingNames() const;
+    std::string conversionCancelled() const;
     std::string driveUnavailable() const;
+    std::string folderUnavailable() const;
     // A drive's entry while it has not answered, and once it is late.
     std::string driveBeingChecked(const std::string& drive) const;
     std::string driveNotAnswering(const std::string& drive) const;

@@ -10,6 +10,7 @@
 #include "core/list_file_text.h"
 #include "core/messages.h"
 #include "core/network_shares.h"
+#include "core/unless_cancelled.h"
 
 namespace dirnal {
 
@@ -291,16 +292,21 @@ void Session::shutDown()
     settings.write(keys::kListFileDrive, folders_.listFileDrive);
 }
 
-void Session::restorePreviousInput(const ApplyFolder& apply)
+std::vector<std::string> Session::storedFolderPaths() const
+{
+    std::vector<std::string> paths;
+    for (const StoredValue& stored : storedFolders())
+        paths.push_back(stored.path);
+    return paths;
+}
+
+void Session::restorePreviousInput(const ApplyFolder& apply, const std::optional<std::vector<bool>>& exist)
 {
     if (!services_.settings)
         return;
     const Operation operation(*this);
     storageLocation_ = services_.settings->read(settings_keys::kListFile, settingsDefaults(services_.style).directory);
-    std::vector<std::string> paths;
-    for (const StoredValue& stored : storedFolders())
-        paths.push_back(stored.path);
-    applyStoredFolders(apply, existing(paths));
+    applyStoredFolders(apply, exist ? *exist : existing(storedFolderPaths()));
 }
 
 // --- generating -----------------------------------------------------------
@@ -388,14 +394,51 @@ void Session::reportWalkProgress(int directoriesFound)
 
 void Session::checkEntry(int index)
 {
-    makeCurrent(index, services_.lister->dirExists(list_.entryAt(index)));
+    list_.setCurrentIndex(index);
+    entryClicked_ = true;  // a delete right after the click acts, answered or not
+    const unsigned question = ++entryQuestions_;
+    entryQuestionOpen_ = true;
+    const std::string entry = list_.entryAt(index);
+    if (!entryQuestion_) {
+        entryAnswered(question, index, entry, services_.lister->existence(entry));
+        return;
+    }
+    entryQuestion_(entry, [this, question, index, entry](Existence existence) {
+        entryAnswered(question, index, entry, existence);
+    });
 }
 
-void Session::makeCurrent(int index, bool exists)
+void Session::showClickedEntryPending()
+{
+    if (!entryQuestionOpen_)
+        return;
+    const Operation operation(*this);
+    clicked_ = ClickedEntry{list_.currentIndex(), false, false};
+    setStatus(messages_.entryBeingChecked());
+}
+
+void Session::entryAnswered(unsigned question, int index, const std::string& entry, Existence existence)
+{
+    // Dropped when another entry was clicked since, or the list changed.
+    if (question != entryQuestions_)
+        return;
+    ++entryQuestions_;
+    entryQuestionOpen_ = false;
+    if (index >= list_.count() || list_.entryAt(index) != entry || list_.currentIndex() != index)
+        return;
+    const Operation operation(*this);
+    makeCurrent(index, existence);
+}
+
+void Session::makeCurrent(int index, Existence existence)
 {
     list_.setCurrentIndex(index);
-    clicked_ = ClickedEntry{index, exists};
-    setStatus(exists ? messages_.entryExists() : messages_.entryMissing());
+    entryClicked_ = true;
+    const bool exists = existence == Existence::Directory;
+    clicked_ = ClickedEntry{index, exists, existence != Existence::Unknown};
+    setStatus(exists                              ? messages_.entryExists()
+              : existence == Existence::Missing ? messages_.entryMissing()
+                                                : messages_.entryUnchecked());
 }
 
 void Session::clickEntry(int index)
@@ -484,7 +527,7 @@ std::size_t Session::selectMissingEntries(const RunBesideEventLoop& run, const C
         unchecked += existence == Existence::Unknown ? 1 : 0;
     }
     if (first >= 0) {
-        makeCurrent(first, false);
+        makeCurrent(first, Existence::Missing);
         if (!singlePathTyped_)
             singlePath_ = list_.entryAt(first);
     }
@@ -505,7 +548,7 @@ void Session::deleteSelected()
 {
     const Operation operation(*this);
     // Nothing is blanked before an entry was ever clicked.
-    if (clicked_) {
+    if (entryClicked_) {
         setStatus(messages_.deleting());
         blankSelected(list_);
     }
@@ -573,17 +616,56 @@ void Session::switchNameForm()
     convertNames(nameForm_ == NameForm::Long ? NameForm::Short : NameForm::Long);
 }
 
+template <typename Answer>
+std::optional<Answer> Session::askUnlessCancelled(std::function<Answer()> ask, std::string status)
+{
+    if (!fileSystemRunner_)
+        return ask();
+    // Never inside another wait, whose busy state this one would end.
+    if (busy_)
+        return std::nullopt;
+    // Idle again however it ends; the operation, ending after this,
+    // announces it.
+    struct IdleAtTheEnd {
+        Session& session;
+        ~IdleAtTheEnd() { session.busy_ = false, session.activeCancel_ = nullptr; }
+    };
+    ownCancel_.reset();
+    busy_ = true;
+    activeCancel_ = &ownCancel_;
+    const IdleAtTheEnd idle{*this};
+    setStatus(std::move(status));
+    announce();
+    std::optional<Answer> answer;
+    fileSystemRunner_([&] { answer = answerUnlessCancelled<Answer>(std::move(ask), ownCancel_); });
+    return answer;
+}
+
 void Session::convertNames(NameForm form)
 {
     const Operation operation(*this);
     const std::vector<std::string> before = list_.entries();
-    StripQuotes(list_);
-    const DirectoryTest exists = [this](const std::string& p) { return services_.lister->dirExists(p); };
+    // Every entry asks its file system, a round trip on a share; the copy
+    // converted is the asking thread's own, should it be left behind.
+    const auto convert = [lister = services_.lister, shortName = services_.shortName, longName = services_.longName,
+                          form, list = list_]() mutable {
+        StripQuotes(list);
+        const DirectoryTest exists = [lister](const std::string& p) { return lister->dirExists(p); };
+        if (form == NameForm::Short)
+            ConvertToShortNames(list, exists, shortName);
+        else
+            ConvertToLongNames(list, exists, longName);
+        return list;
+    };
+    const std::optional<PathList> converted = askUnlessCancelled<PathList>(convert, messages_.convertingNames());
+    if (!converted) {
+        setStatus(messages_.conversionCancelled());
+        return;
+    }
     nameForm_ = form;
-    if (form == NameForm::Short)
-        ConvertToShortNames(list_, exists, services_.shortName);
-    else
-        ConvertToLongNames(list_, exists, services_.longName);
+    for (int i = 0; i < list_.count(); ++i)
+        if (converted->entryAt(i) != list_.entryAt(i))
+            list_.replaceEntry(i, converted->entryAt(i));
     summarizeConversion(before);
 }
 
@@ -700,6 +782,12 @@ void Session::reportDriveUnavailable()
     setStatus(messages_.driveUnavailable());
 }
 
+void Session::reportFolderUnavailable()
+{
+    const Operation operation(*this);
+    setStatus(messages_.folderUnavailable());
+}
+
 // --- list files -----------------------------------------------------------
 
 EncodedList Session::listFileBytes() const
@@ -766,11 +854,13 @@ std::optional<UnheldEntries> Session::writeListFile(const std::string& path, Dia
     if (busy_)
         return std::nullopt;
     const Operation operation(*this);
-    EncodedList list = listFileBytes();
-    // Both ask the file's file system, which may not answer.
+    // All three may ask a file system that does not answer: the encoding
+    // asks for the short names of entries it cannot hold.
+    EncodedList list;
     bool fileExisted = false;
     std::optional<FileError> error;
     const auto write = [&] {
+        list = listFileBytes();
         fileExisted = services_.files->isFile(path);
         error = services_.files->replace(path, list.bytes);
     };
@@ -854,13 +944,23 @@ bool Session::readListFile(const std::string& path, Dialogs& dialogs)
     // changes nothing, and one that never ends (a file still growing) or is
     // huge cannot take all memory.
     const auto room = static_cast<std::size_t>(PathList::kMaxEntries - list_.count());
-    const FileContent content = services_.files->read(path, (room + 1) * (kMaxEntryLength + 2));
+    const std::size_t limit = (room + 1) * (kMaxEntryLength + 2);
+    // A share that does not answer holds up the read, not the window, and
+    // the read can be cancelled like a walk.
+    const std::optional<FileContent> read = askUnlessCancelled<FileContent>(
+        [files = services_.files, path, limit] { return files->read(path, limit); }, messages_.readingFile());
+    if (!read) {
+        setStatus(messages_.readCancelled());
+        return false;
+    }
+    const FileContent& content = *read;
     if (content.error) {
         warn(dialogs, messages_.readFailed(path, *content.error));
         return false;
     }
     storageLocation_ = path;
-    setStatus(messages_.readingFile());
+    if (status_ != messages_.readingFile())
+        setStatus(messages_.readingFile());
 
     // Text from an editor (UTF-16, UTF-8) is taken as such, anything else
     // in the list file's own encoding. Cut short, the last line read may be

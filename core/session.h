@@ -43,10 +43,12 @@ struct SelectionRange {
 };
 
 // The entry last made current by a click or a search, and whether it
-// named an existing directory then.
+// named an existing directory then; not `checked` when the system gave no
+// answer (in time, or at all).
 struct ClickedEntry {
     int index = -1;
     bool exists = false;
+    bool checked = true;
     bool operator==(const ClickedEntry&) const = default;
 };
 
@@ -96,6 +98,11 @@ public:
     // position, the entries read. Shown nowhere; a screen reader speaks it.
     const std::string& commandSummary() const { return commandSummary_; }
     const std::optional<ClickedEntry>& clickedEntry() const { return clicked_; }
+    // A clicked entry has not answered yet whether it exists.
+    bool clickedEntryPending() const { return entryQuestionOpen_; }
+    // Shows such an entry as being checked, neither there nor gone: for
+    // an answer that is slow to come.
+    void showClickedEntryPending();
     NameForm nameForm() const { return nameForm_; }
     // The single-path box: its text stays while the box is hidden.
     const std::string& singlePath() const { return singlePath_; }
@@ -142,7 +149,10 @@ public:
     void shutDown();
     // "vorige Eingabe einstellen": the stored storage location as it stands,
     // and the stored folders that still exist. The start position stays.
-    void restorePreviousInput(const ApplyFolder& apply = {});
+    // Whether each stored folder still exists is asked first, of the lister
+    // unless given (one answer each, in the order of storedFolderPaths()).
+    void restorePreviousInput(const ApplyFolder& apply = {}, const std::optional<std::vector<bool>>& exist = {});
+    std::vector<std::string> storedFolderPaths() const;
 
     // Runs a walk; a window runs it beside its event loop. Empty: right away.
     using WalkRunner = std::function<GeneratedList(const std::function<GeneratedList()>& walk)>;
@@ -213,6 +223,7 @@ public:
     // at stay, and come back.
     std::vector<std::string> removeMissingEntries(const CheckOptions& options = {});
     void reportDriveUnavailable();
+    void reportFolderUnavailable();
 
     // The list as a list file's bytes. An entry the file's encoding cannot
     // hold is written as its short name where the directory has one that
@@ -230,6 +241,16 @@ public:
     // write runs right away.
     using WriteRunner = std::function<void(const std::function<void()>& write)>;
     void setWriteRunner(WriteRunner run) { writeRunner_ = std::move(run); }
+    // Asks whether a clicked entry exists and hands the answer over later,
+    // on the session's thread (a window asks beside its event loop and
+    // answers Unknown when no answer comes in time). None: asked at once.
+    // Runs what waits for a file system to answer, or for a cancel: the read
+    // of a list file, a conversion of the names; a window runs it beside its
+    // event loop, busy and cancellable meanwhile. None: it runs right away
+    // and cannot be cancelled.
+    void setFileSystemRunner(RunBesideEventLoop run) { fileSystemRunner_ = std::move(run); }
+    using EntryQuestion = std::function<void(const std::string& path, std::function<void(Existence)> answered)>;
+    void setEntryQuestion(EntryQuestion ask) { entryQuestion_ = std::move(ask); }
     // Tells the user which entries went into the file by their short
     // names, and warns of those left out.
     void tellUnheldEntries(const UnheldEntries& unheld, Dialogs& dialogs);
@@ -308,13 +329,20 @@ private:
     std::optional<std::string> shortFormInListFileEncoding(const std::string& entry) const;
     // The storage location becomes the file once it is written.
     bool saveTo(const std::string& location, Dialogs& dialogs);
+    // Asks through the file-system runner, busy and cancellable meanwhile
+    // with the status given; none when cancelled, or when busy already. What `ask` uses must
+    // outlive it, as a cancel leaves it behind.
+    template <typename Answer>
+    std::optional<Answer> askUnlessCancelled(std::function<Answer()> ask, std::string status);
     void setStatus(std::string text);
     void summarize(std::string text);
     // After a conversion: how many entries it changed against `before`.
     void summarizeConversion(const std::vector<std::string>& before);
-    // Makes an entry current and tells in the status line whether it exists.
+    // Makes an entry current and tells in the status line whether it
+    // exists, once that is known.
     void checkEntry(int index);
-    void makeCurrent(int index, bool exists);
+    void entryAnswered(unsigned question, int index, const std::string& entry, Existence existence);
+    void makeCurrent(int index, Existence existence);
     struct StoredValue {
         StoredFolder folder;
         std::string path;
@@ -348,11 +376,16 @@ private:
     unsigned summaryCount_ = 0;
     unsigned statusCount_ = 0;  // every text shown counts, also the same again
     std::optional<ClickedEntry> clicked_;
+    bool entryClicked_ = false;  // an entry was ever clicked
+    EntryQuestion entryQuestion_;
+    unsigned entryQuestions_ = 0;  // an answer to an earlier one is dropped
+    bool entryQuestionOpen_ = false;
     std::string singlePath_;
     bool singlePathTyped_ = false;
     NameForm nameForm_ = NameForm::Long;
     bool busy_ = false;
     WriteRunner writeRunner_;
+    RunBesideEventLoop fileSystemRunner_;
     WalkCancel ownCancel_;
     WalkCancel* activeCancel_ = nullptr;  // the running walk's
     std::size_t entriesBeingChecked_ = 0;  // 0: no check of all entries runs

@@ -724,5 +724,29 @@ No list was made; the list stays as it was.</translation>
         <source>%1 Einträge gelesen</source>
         <translation>%1 entries read</translation>
     </message>
+    <message>
+        <source>keine Antwort !</source>
+        <translation>no answer !</translation>
+    </message>
+    <message>
+        <source>Ordner nicht verfügbar (nicht vorhanden oder keine Antwort) !</source>
+        <translation>Folder not available (not there or no answer) !</translation>
+    </message>
+    <message>
+        <source>Lesen abgebrochen</source>
+        <translation>Reading cancelled</translation>
+    </message>
+    <message>
+        <source>umwandeln...</source>
+        <translation>converting...</translation>
+    </message>
+    <message>
+        <source>Umwandlung abgebrochen</source>
+        <translation>Conversion cancelled</translation>
+    </message>
+    <message>
+        <source>prüfen...</source>
+        <translation>checking...</translation>
+    </message>
 </context>
 </TS>

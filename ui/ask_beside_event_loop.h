@@ -4,7 +4,11 @@
 
 #include <chrono>
 #include <functional>
+#include <string>
 #include <utility>
+#include <vector>
+
+#include "core/directory_lister.h"
 
 namespace dirnal::ui {
 
@@ -24,5 +28,13 @@ void askBesideEventLoop(QObject& receiver, std::function<Answer()> ask, std::fun
         return [answered, answer = ask()]() { answered(answer); };
     });
 }
+
+// Asks of each path whether it names a directory, each beside the event
+// loop; tells `done` the answers in order once all have come or the wait
+// is over, when one still out counts as none. Nothing when the receiver
+// is gone by then.
+void checkDirectoriesBesideEventLoop(QObject& receiver, const DirectoryLister& lister,
+                                     const std::vector<std::string>& paths,
+                                     std::function<void(const std::vector<bool>& exist)> done);
 
 }  // namespace dirnal::ui

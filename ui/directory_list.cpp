@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QStyle>
+#include <QTimer>
 
 #include "core/path_style.h"
 #include "platform/native_path_style.h"
@@ -31,18 +32,42 @@ void DirectoryList::setLister(const DirectoryLister& lister, DriveOf driveOf)
     driveOf_ = std::move(driveOf);
 }
 
-bool DirectoryList::setPath(const std::string& path)
+void DirectoryList::openDirectory(const std::string& path)
 {
-    if (!lister_ || !lister_->dirExists(path))
-        return false;
     const std::string normal = directoryPathForm(path, nativePathStyle());
     if (normal == path_)
-        return true;
+        return;
     path_ = normal;
     lastPathOnDrive_[driveOf_(path_)] = path_;
     showPath();
     emit pathChanged();
-    return true;
+}
+
+void DirectoryList::setPath(const std::string& path, std::function<void(bool opened)> opened)
+{
+    if (!lister_)
+        return;
+    const unsigned request = ++pathRequests_;
+    opened_ = std::move(opened);  // one not answered yet is dropped
+    viewport()->setCursor(Qt::BusyCursor);
+    askBesideEventLoop<bool>(
+        *this, [lister = lister_, path] { return lister->dirExists(path); },
+        [this, request, path](bool exists) { pathAnswered(request, path, exists); });
+    QTimer::singleShot(kFileSystemAnswerTimeout, this, [this, request, path] { pathAnswered(request, path, false); });
+}
+
+void DirectoryList::pathAnswered(unsigned request, const std::string& path, bool exists)
+{
+    if (request != pathRequests_)
+        return;  // answered already, or replaced
+    ++pathRequests_;
+    viewport()->unsetCursor();
+    if (exists)
+        openDirectory(path);
+    if (const std::function<void(bool)> opened = std::exchange(opened_, {}))
+        opened(exists);
+    else if (!exists)
+        emit pathUnavailable();
 }
 
 void DirectoryList::openDrive(const std::string& drive)
@@ -50,9 +75,15 @@ void DirectoryList::openDrive(const std::string& drive)
     if (!path_.empty() && driveOf_(path_) == drive)
         return;
     const auto last = lastPathOnDrive_.find(drive);
-    if (last != lastPathOnDrive_.end() && setPath(last->second))
+    if (last == lastPathOnDrive_.end()) {
+        setPath(drive);
         return;
-    setPath(drive);
+    }
+    // The folder last open there may have gone since: then the drive's root.
+    setPath(last->second, [this, drive](bool opened) {
+        if (!opened)
+            setPath(drive);
+    });
 }
 
 void DirectoryList::keyPressEvent(QKeyEvent* event)

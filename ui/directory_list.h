@@ -34,9 +34,14 @@ public:
 
     const std::string& path() const { return path_; }
 
-    // Opens the directory. Returns false, and changes nothing, when it is
-    // not an existing directory.
-    bool setPath(const std::string& path);
+    // Opens a directory already known to exist.
+    void openDirectory(const std::string& path);
+    // Opens the directory once it has said that it is one, asked beside the
+    // event loop; tells `opened` (if given) whether it did. A directory that
+    // is none, or gives no answer in time, changes nothing; without `opened`
+    // it is signalled as unavailable. Meanwhile the list shows that it
+    // waits; a later request replaces one that has not answered yet.
+    void setPath(const std::string& path, std::function<void(bool opened)> opened = {});
 
     // Opens a drive at its current directory: the open folder when it lies
     // on that drive already, else the folder last open on it, else its root.
@@ -44,6 +49,7 @@ public:
 
 signals:
     void pathChanged();
+    void pathUnavailable();
     // The open folder's subdirectories are shown.
     void subdirectoriesShown();
 
@@ -53,6 +59,7 @@ protected:
 
 private:
     void showPath();
+    void pathAnswered(unsigned request, const std::string& path, bool exists);
 
     const DirectoryLister* lister_ = nullptr;
     DriveOf driveOf_;
@@ -60,6 +67,8 @@ private:
     std::map<std::string, std::string> lastPathOnDrive_;
     FolderListModel* model_;
     unsigned shownPath_ = 0;  // counts the paths shown: a listing for an earlier one is dropped
+    unsigned pathRequests_ = 0;  // likewise for the checks of the paths asked for
+    std::function<void(bool)> opened_;
 };
 
 }  // namespace dirnal::ui

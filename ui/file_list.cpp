@@ -5,6 +5,7 @@
 
 #include "core/path_style.h"
 #include "platform/native_path_style.h"
+#include "ui/ask_beside_event_loop.h"
 #include "ui/list_look.h"
 
 namespace dirnal::ui {
@@ -49,9 +50,21 @@ void FileList::paintEvent(QPaintEvent* event)
 void FileList::setDirectory(const std::string& directory)
 {
     clear();
-    // POSIX names match exactly, letter case included.
-    if (files_ && files_->isFile(joinPath(directory, kListFileName, nativePathStyle())))
-        addItem(QString::fromUtf8(kListFileName.data(), static_cast<qsizetype>(kListFileName.size())));
+    if (!files_)
+        return;
+    // POSIX names match exactly, letter case included. Asked beside the
+    // event loop: a share that does not answer leaves the list empty.
+    const unsigned shown = ++shownDirectory_;
+    askBesideEventLoop<bool>(
+        *this, [files = files_, file = joinPath(directory, kListFileName, nativePathStyle())] { return files->isFile(file); },
+        [this, shown](bool there) {
+            if (shown != shownDirectory_ || !there)
+                return;
+            addItem(QString::fromUtf8(kListFileName.data(), static_cast<qsizetype>(kListFileName.size())));
+            // As a list given the focus with a file in it would have it.
+            if (hasFocus() && !currentItem())
+                setCurrentRow(0, QItemSelectionModel::NoUpdate);
+        });
 }
 
 std::string FileList::selectedFileName() const

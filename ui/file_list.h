@@ -18,6 +18,7 @@ public:
 
     // Where it looks for the file; set before a directory is shown.
     void setStorage(const FileStorage& files) { files_ = &files; }
+    // Shows the directory's list file once the directory has said it has one.
     void setDirectory(const std::string& directory);
     // The selected file's name; empty when none is selected.
     std::string selectedFileName() const;
@@ -34,6 +35,7 @@ protected:
 
 private:
     const FileStorage* files_ = nullptr;
+    unsigned shownDirectory_ = 0;  // an answer for a directory shown before is dropped
 };
 
 }  // namespace dirnal::ui

@@ -23,6 +23,7 @@ FolderPanel::FolderPanel(Controls controls, Folders folders, const Sources& sour
         emit folderChanged(folders_.directory, directory());
         controls_.drives->setDrive(directory());
     });
+    connect(controls_.directories, &DirectoryList::pathUnavailable, this, &FolderPanel::folderUnavailable);
     KeyActions::of(controls_.frame)
         .on({Qt::Key_Escape}, [this] {
             hide();
@@ -43,13 +44,13 @@ std::string FolderPanel::drive() const
 
 void FolderPanel::openDirectory(const std::string& path)
 {
-    controls_.directories->setPath(path);
+    controls_.directories->openDirectory(path);
 }
 
 void FolderPanel::open(StoredFolder folder, const std::string& path)
 {
     if (folder == folders_.directory)
-        controls_.directories->setPath(path);
+        controls_.directories->openDirectory(path);
     else if (folder == folders_.drive)
         controls_.drives->setAnsweringDrive(path);
 }

@@ -40,7 +40,7 @@ public:
 
     const std::string& directory() const;
     std::string drive() const;
-    // Opens a directory; the drive follows.
+    // Opens a directory known to exist (the folder the program runs in); the drive follows.
     void openDirectory(const std::string& path);
     // Opens a stored folder, found a moment ago, when it is one of this
     // panel's; every change handling runs at once.
@@ -56,6 +56,8 @@ signals:
     // A drive was picked that is not there, or did not answer in time; the
     // selector went back.
     void driveUnavailable();
+    // A folder was opened that is not there, or did not answer in time.
+    void folderUnavailable();
 
 protected:
     struct Folders {

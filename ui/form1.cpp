@@ -30,6 +30,9 @@ namespace dirnal::ui {
 
 namespace {
 
+// How long a clicked entry may take to answer before it is shown as being checked.
+constexpr std::chrono::milliseconds kPendingShownAfter{150};
+
 // The name of `cmd_DOS`, whose caption names the form it converts to.
 QString nameFormButtonName(bool toShort)
 {
@@ -86,6 +89,15 @@ Form1::Form1(Form1Services services, QWidget* parent)
         });
         writing_ = false;
     });
+    session_->setFileSystemRunner([](const std::function<void()>& work) { runBesideEventLoop(work); });
+    session_->setEntryQuestion([this](const std::string& path, std::function<void(Existence)> answered) {
+        askBesideEventLoop<Existence>(
+            *this, [lister = services_.session.lister, path] { return lister->existence(path); }, answered);
+        // A quick answer is shown as it comes; a slow one is first shown
+        // as pending, not as what the entry clicked before said.
+        QTimer::singleShot(kPendingShownAfter, this, [this] { session_->showClickedEntryPending(); });
+        QTimer::singleShot(kFileSystemAnswerTimeout, this, [answered] { answered(Existence::Unknown); });
+    });
     QCoreApplication::instance()->installNativeEventFilter(&sessionEnd_);
     for (const auto show : {&Form1::startPositionChanged, &Form1::storageLocationChanged, &Form1::nameFormChanged,
                             &Form1::clickedEntryChanged, &Form1::singlePathChanged, &Form1::statusChanged})
@@ -100,30 +112,15 @@ void Form1::startUp()
     // The window appears at once, whatever the mounts do: the stored
     // folders are checked beside the event loop, and start-up ends when all
     // have answered or the wait is over.
-    const std::vector<std::string> paths = session_->beginStartUp();
-    startUpAnswers_.assign(paths.size(), std::nullopt);
-    for (std::size_t i = 0; i < paths.size(); ++i)
-        askBesideEventLoop<bool>(
-            *this, [lister = services_.session.lister, path = paths[i]] { return lister->dirExists(path); },
-            [this, i](bool exists) {
-                startUpAnswers_[i] = exists;
-                if (std::ranges::all_of(startUpAnswers_, [](const auto& answer) { return answer.has_value(); }))
-                    finishStartUp();
-            });
-    QTimer::singleShot(kFileSystemAnswerTimeout, this, &Form1::finishStartUp);
-    if (paths.empty())
-        finishStartUp();
-}
-
-void Form1::finishStartUp()
-{
-    if (!std::exchange(startingUp_, false))
-        return;
-    std::vector<bool> exist;
-    for (const std::optional<bool>& answer : startUpAnswers_)
-        exist.push_back(answer.value_or(false));
-    session_->finishStartUp(
-        exist, [this](StoredFolder folder, const std::string& path) { applyFolder(folder, path); }, dialogs_);
+    checkDirectoriesBesideEventLoop(*this, *services_.session.lister, session_->beginStartUp(),
+                                    [this](const std::vector<bool>& exist) {
+                                        session_->finishStartUp(
+                                            exist,
+                                            [this](StoredFolder folder, const std::string& path) {
+                                                applyFolder(folder, path);
+                                            },
+                                            dialogs_);
+                                    });
 }
 
 Form1::~Form1()
@@ -159,7 +156,7 @@ void Form1::clickedEntryChanged()
     if (!clicked)
         return;
     ui_.lblnumber->setText(QString::number(clicked->index));
-    ui_.img_pathnotvalid->setVisible(!clicked->exists);
+    ui_.img_pathnotvalid->setVisible(!clicked->exists && clicked->checked);
     ui_.img_ok->setVisible(clicked->exists);
 }
 

@@ -72,7 +72,6 @@ private:
     void connectKeys();
     void applyFolder(StoredFolder folder, const std::string& path);
     void startUp();
-    void finishStartUp();
 
     bool takesTabFocus(const QWidget* widget) const;
     // Hides one control and shows another in its place, with the focus if
@@ -111,8 +110,6 @@ private:
 
     bool shownBefore_ = false;
     // The stored folders' answers while start-up waits for them.
-    bool startingUp_ = true;
-    std::vector<std::optional<bool>> startUpAnswers_;
     // Where the focus was when the walk began; it goes back there after.
     QPointer<QWidget> focusBeforeBusy_;
     // The user asked to close while the session was busy; done once idle.

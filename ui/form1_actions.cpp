@@ -6,6 +6,7 @@
 
 #include <atomic>
 
+#include "ui/ask_beside_event_loop.h"
 #include "ui/caption_button.h"
 #include "ui/close_box.h"
 #include "ui/directory_list.h"
@@ -30,6 +31,7 @@ void Form1::connectPanels()
         connect(panel, &FolderPanel::folderChanged, this,
                 [this](StoredFolder folder, const std::string& path) { session_->setFolder(folder, path); });
         connect(panel, &FolderPanel::driveUnavailable, this, [this] { session_->reportDriveUnavailable(); });
+        connect(panel, &FolderPanel::folderUnavailable, this, [this] { session_->reportFolderUnavailable(); });
         // Both directory lists open where the program was started.
         panel->openDirectory(services_.initialDirectory);
         panel->reportFolders();
@@ -200,7 +202,14 @@ void Form1::readChosenListFile()
 
 void Form1::restorePreviousInput()
 {
-    session_->restorePreviousInput([this](StoredFolder folder, const std::string& path) { applyFolder(folder, path); });
+    checkDirectoriesBesideEventLoop(*this, *services_.session.lister, session_->storedFolderPaths(),
+                                    [this](const std::vector<bool>& exist) {
+                                        session_->restorePreviousInput(
+                                            [this](StoredFolder folder, const std::string& path) {
+                                                applyFolder(folder, path);
+                                            },
+                                            exist);
+                                    });
 }
 
 }  // namespace dirnal::ui

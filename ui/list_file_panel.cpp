@@ -16,8 +16,11 @@ ListFilePanel::ListFilePanel(Controls controls, FileList* files, QAbstractButton
     setDefaultButton(saveHere_);
     connect(saveHere_, &QAbstractButton::clicked, this, &ListFilePanel::saveHereChosen);
     connect(files_, &FileList::fileClicked, this, &ListFilePanel::fileClicked);
+    // While shown, the file list follows the open directory; hidden, it is
+    // asked again when the panel opens, and not at every report of the
+    // folders (a close makes one), as each asks the directory's share.
     connect(this, &FolderPanel::folderChanged, this, [this](StoredFolder folder, const std::string& path) {
-        if (folder == StoredFolder::ListFileDirectory)
+        if (folder == StoredFolder::ListFileDirectory && files_->isVisible())
             files_->setDirectory(path);
     });
 }

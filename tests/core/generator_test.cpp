@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <future>
 #include <random>
 #include <set>
 #include <thread>
@@ -109,6 +110,48 @@ TEST(Faults, AListingThatDoesNotAnswerIsPassedOverInItsTimeAndACancelEndsTheWalk
     const GeneratedList cancelled = walkTree("/r", {"kept"}, held, {.cancel = &cancel, .progress = {}});
     user.join();
     EXPECT_TRUE(cancelled.report.outcome == GenerationReport::Outcome::Cancelled && cancelled.entries.empty());
+}
+
+// A share that has stopped answering below `dead`: its listings wait until the lister goes. Counts how many wait.
+struct DeadShareLister final : DirectoryLister {
+    DeadShareLister(const DirectoryLister& fake, std::string below) : tree(fake), dead(std::move(below)) {}
+    ~DeadShareLister() override
+    {
+        gone.set_value();
+        while (waiting > 0)
+            std::this_thread::yield();
+    }
+    bool dirExists(const std::string& path) const override { return tree.dirExists(path); }
+    DirectoryListing list(const std::string& directory) const override
+    {
+        if (directory.starts_with(dead)) {
+            most = std::max(most.load(), ++waiting);
+            ended.wait();
+            --waiting;
+        }
+        return tree.list(directory);
+    }
+    const DirectoryLister& tree;
+    const std::string dead;
+    std::promise<void> gone;
+    std::shared_future<void> ended = gone.get_future().share();
+    mutable std::atomic<int> waiting{0}, most{0};
+};
+
+TEST(Faults, OnADeadShareTheWalkEndsWithAtMostTwiceItsThreads)
+{
+    FakeLister tree(PathStyle::Posix);
+    Entries dead;
+    for (int i = 0; i < 9; ++i)
+        dead.push_back("/r/dead/" + std::to_string(i));
+    tree.addPaths(dead);
+    tree.addPaths({"/r/dead", "/r/dead/0/below", "/r/live"});
+    const DeadShareLister share(tree, "/r/dead/");
+    const auto [entries, report] = walkTree("/r", {}, share, {.concurrentListings = 3, .listingTimeout =
+                                            std::chrono::milliseconds(20), .cancel = nullptr, .progress = {}});
+    Entries listed{"/r/dead", "/r/live"};
+    listed.insert(listed.end(), dead.begin(), dead.end());
+    EXPECT_EQ(std::tuple(entries, report.timedOut, share.most.load()), std::tuple(listed, dead, 6));
 }
 
 // Another lister's tree, each listing answering after a pause of its own of up to `most` (a few after five times as

@@ -16,6 +16,7 @@
 #include "platform/native_services.h"
 #include "support/session_fakes.h"
 #include "support/temp_tree.h"
+#include "ui/directory_list.h"
 #include "ui/form1.h"
 
 namespace dirnal::testing {
@@ -70,6 +71,18 @@ protected:
     void clickRow(const char* list, int row) const
     {
         QTest::mouseClick(find<QAbstractItemView>(list)->viewport(), Qt::LeftButton, {}, rowRect(list, row).center());
+        answered();
+    }
+    // Once a clicked or found entry has said whether it exists.
+    void answered() const
+    {
+        ASSERT_TRUE(QTest::qWaitFor([this] { return !form->session().clickedEntryPending(); }, 5000));
+    }
+    // Opens a folder in a directory list, as a double-click does, once it has answered.
+    void openFolder(const char* list, const std::string& path) const
+    {
+        find<ui::DirectoryList>(list)->setPath(path);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return find<ui::DirectoryList>(list)->path() == path; }, 5000)) << path;
     }
     // Appends the entries as single paths.
     void fill(const std::vector<std::string>& entries)

@@ -2,11 +2,13 @@
 #pragma once
 
 #include <algorithm>
+#include <atomic>
 #include <deque>
 #include <functional>
 #include <map>
 #include <set>
 #include <string>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -38,8 +40,21 @@ struct MemorySettings final : SettingsStore {
 // A path in `failing` cannot be written, fails as given there and keeps its
 // old content; a missing file cannot be read.
 struct MemoryFiles final : FileStorage, RecoveryFiles {
+    // A read held by `holdReads` may outlive the session that gave it up.
+    ~MemoryFiles() override
+    {
+        while (reading > 0)
+            std::this_thread::yield();
+    }
     FileContent read(const std::string& path, std::size_t maxBytes) const override
     {
+        const struct Reading {
+            std::atomic<int>& count;
+            explicit Reading(std::atomic<int>& c) : count(c) { ++count; }
+            ~Reading() { --count; }
+        } inside(reading);
+        if (holdReads)
+            holdReads();
         const auto found = files.find(path);
         if (found == files.end())
             return {{}, FileError{FileError::Kind::NotFound, 2}};
@@ -90,6 +105,8 @@ struct MemoryFiles final : FileStorage, RecoveryFiles {
     std::map<std::string, std::string> files;
     std::map<std::string, FileError> failing;
     std::function<void()> holdWrites;  // a share whose writes wait
+    std::function<void()> holdReads;   // ... or whose reads do
+    mutable std::atomic<int> reading{0};
     std::set<std::string> readOnly;  // folders that take no new file (no copy either)
 };
 

@@ -42,7 +42,7 @@ TEST_F(WindowTest, TheStoredFoldersOpenThePanelsWhichSetStartAndListFileAndClose
     click("cmd_okstartpos");
     EXPECT_EQ(text("lbl_suchstartpos"), usb);
     click("cmd_startpos");
-    find<DirectoryList>("Dir1")->setPath(tree.mkdir("start/sub"));
+    openFolder("Dir1", tree.mkdir("start/sub"));
     click("lbl_exitstart");
     EXPECT_TRUE(!shown("frame_start") && text("lbl_suchstartpos") == usb) << "closed, nothing taken over";
 
@@ -53,7 +53,7 @@ TEST_F(WindowTest, TheStoredFoldersOpenThePanelsWhichSetStartAndListFileAndClose
     EXPECT_FALSE(shown("File_file"));
     click("cmd_hier");
     EXPECT_TRUE(dialogs.errors.size() == 2 && shown("Dateiauswahl")) << "kept open for another choice";
-    find<DirectoryList>("Dir_file")->setPath(tree.mkdir("usb/chosen"));
+    openFolder("Dir_file", tree.mkdir("usb/chosen"));
     click("cmd_hier");
     const std::string saved = "C:\\a\r\n" + tree.root() + "\r\n";
     EXPECT_EQ(testing::contentOf(tree.path("usb/chosen/dirnal.lst")), saved);
@@ -62,6 +62,7 @@ TEST_F(WindowTest, TheStoredFoldersOpenThePanelsWhichSetStartAndListFileAndClose
     fill({"old"});
     menu("dateis_0");  // "Öffnen"
     EXPECT_FALSE(shown("cmd_hier"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return rowRect("File_file", 0).isValid(); }, 5000));
     clickRow("File_file", 0);
     EXPECT_TRUE(rowRect("List1", 4).isValid() && !shown("Dateiauswahl"));
     dialogs.answers = {true};
@@ -94,9 +95,9 @@ TEST_F(WindowTest, ADriveIsAskedBesideTheEventLoopShownPendingUntilItAnswersAndU
     click("cmd_saveplace");  // the window goes on while two drives are held
     EXPECT_TRUE(QTest::qWaitFor([&] { return row(Messages().driveBeingChecked("/gibt/es/nicht")) < 0; }, 5000));
     EXPECT_TRUE(row(Messages().driveBeingChecked(usb)) > 0 && row(Messages().driveBeingChecked(hung)) > 0);
-    const std::string before = selector->drive();
+    const std::string first = selector->drive();
     selector->setCurrentIndex(row(Messages().driveBeingChecked(hung)));
-    EXPECT_TRUE(text("lblStatus") == Messages().driveUnavailable() && selector->drive() == before) << "not yet";
+    EXPECT_TRUE(text("lblStatus") == Messages().driveUnavailable() && selector->drive() == first) << "not yet";
 
     held.release(usb);
     EXPECT_TRUE(QTest::qWaitFor([&] { return row(usb) > 0; }, 5000));
@@ -104,9 +105,22 @@ TEST_F(WindowTest, ADriveIsAskedBesideTheEventLoopShownPendingUntilItAnswersAndU
     EXPECT_TRUE(QTest::qWaitFor([&] { return find<DirectoryList>("Dir_file")->path() == usb; }, 5000))
         << "asked again beside the event loop, it opens once it answers";
     EXPECT_TRUE(QTest::qWaitFor([&] { return row(Messages().driveNotAnswering(hung)) > 0; }, 10000));
-    const std::string shown = selector->drive();
+    const std::string before = selector->drive();
     selector->setCurrentIndex(row(Messages().driveNotAnswering(hung)));
-    EXPECT_TRUE(selector->drive() == shown && find<DirectoryList>("Dir_file")->path() == usb);
+    EXPECT_TRUE(selector->drive() == before && find<DirectoryList>("Dir_file")->path() == usb);
+
+    // A folder and an entry on the held drive: the window goes on, and each counts as unavailable when late.
+    QSignalSpy folderUnavailable(find<DirectoryList>("Dir_file"), &DirectoryList::pathUnavailable);
+    find<DirectoryList>("Dir_file")->setPath(hung);
+    fill({usb, hung});
+    clickRow("List1", 0);
+    ASSERT_TRUE(shown("img_ok"));
+    QTest::mouseClick(find<QAbstractItemView>("List1")->viewport(), Qt::LeftButton, {}, rowRect("List1", 1).center());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return text("lblStatus") == Messages().entryBeingChecked(); }, 2000));
+    EXPECT_TRUE(form->session().clickedEntryPending() && !shown("img_ok") && !shown("img_pathnotvalid"));
+    answered();
+    EXPECT_TRUE(text("lblStatus") == Messages().entryUnchecked() && !shown("img_ok") && !shown("img_pathnotvalid"));
+    EXPECT_TRUE(folderUnavailable.count() == 1 && find<DirectoryList>("Dir_file")->path() == usb);
 }
 
 TEST_F(WindowTest, TheWindowAppearsWhileTheStoredFoldersAreCheckedAndTakesEachWhenItAnswersOrAsMissingWhenLate)
@@ -151,6 +165,35 @@ TEST_F(WindowTest, ASaveThatWaitsKeepsTheWindowGoingSaysSoAndAClosingStoresTheSe
     };
     menu("dateis_1");
     EXPECT_TRUE(ended && files.files[text("lbl_file")] == "a\r\n" && text("lblStatus") == Messages().fileSavedStatus());
+}
+
+TEST_F(WindowTest, AReadOrAConversionThatWaitsKeepsTheWindowGoingAndAClosingCancelsItAndOffersTheListAsItWas)
+{
+    testing::MemoryFiles files;
+    files.files[tree.path("share/dirnal.lst")] = "neu\r\n";
+    std::promise<void> release;
+    const auto hold = [released = release.get_future().share()] { released.wait_for(std::chrono::seconds(10)); };
+    files.holdReads = hold;
+    services.session.files = &files;
+    // What a cancel leaves behind holds nothing of the test's but this.
+    services.session.shortName = [hold](const std::string& path) { return hold(), path; };
+    const Entries quoted{'"' + tree.mkdir("share") + '"'};
+    for (const bool reading : {true, false}) {
+        open(tree.root());
+        form->show();
+        fill(quoted);
+        duringWalk.steps = [&] {
+            EXPECT_EQ(text("Command1"), "Abbrechen") << reading;
+            dialogs.answers = {false};
+            form->close();
+        };
+        reading ? (void)form->session().readChosenListFile(tree.path("share"), "dirnal.lst", dialogs) : click("cmd_DOS");
+        EXPECT_TRUE(entries() == quoted && text("cmd_DOS") == "DOS") << reading;
+        EXPECT_EQ(text("lblStatus"), reading ? Messages().readCancelled() : Messages().conversionCancelled());
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !form->isVisible(); }, 5000));
+        EXPECT_EQ(dialogs.questions.back(), Messages().offerToSave(text("lbl_file")));
+    }
+    release.set_value();
 }
 
 // The disk, but while locked the start folder cannot be read.
@@ -255,6 +298,7 @@ TEST_F(WindowTest, AClickedEntryIsCheckedAndEditedAndASearchKeepsWhatTheUserType
     QTest::keyClicks(find("txt_einzelpfad"), "neu");
     QTest::keyClicks(find("txt_find"), QString(QChar::fromLatin1(testing::kSeparator)) + u'B');
     click("cmd_deletethis");
+    answered();
     EXPECT_EQ(text("lblnumber"), "1") << "the first find is made current, as by a click";
     EXPECT_TRUE(shown("img_ok") && text("txt_einzelpfad") == "neu");
     click("cmd_del");
@@ -381,6 +425,9 @@ TEST_F(WindowTest, AfterEveryCommandAScreenReaderIsToldOfTheFocusThatTakesTheNex
     };
     for (const auto& step : steps) {
         find(step.control)->setFocus();
+        if (const auto* list = qobject_cast<QAbstractItemView*>(find(step.control))) {  // the file list fills when asked
+            ASSERT_TRUE(QTest::qWaitFor([&] { return list->model()->rowCount() > 0; }, 5000)) << step.control;
+        }
         QTest::keyClicks(find(step.control), step.typed);
         QTest::keyClick(find(step.control), step.key, step.modifiers);
         EXPECT_TRUE(QApplication::focusWidget() == find(step.focus) && reader.focused() == find(step.focus))
@@ -394,8 +441,10 @@ TEST_F(WindowTest, AfterEveryCommandAScreenReaderIsToldOfTheFocusThatTakesTheNex
     QTest::keyClick(find("cmd_startpos"), Qt::Key_Return);
     auto* folders = find<QAbstractItemView>("Dir1");
     ASSERT_TRUE(QTest::qWaitFor([&] { return folders->model()->rowCount() > folders->currentIndex().row() + 1; }, 5000));
-    for (const Qt::Key key : {Qt::Key_Down, Qt::Key_Return, Qt::Key_Enter})
-        QTest::keyClick(folders, key);
+    QTest::keyClick(folders, Qt::Key_Down);
+    QTest::keyClick(folders, Qt::Key_Return);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return find<DirectoryList>("Dir1")->path() == sub; }, 5000));
+    QTest::keyClick(folders, Qt::Key_Enter);
     EXPECT_TRUE(text("lbl_suchstartpos") == sub && !shown("frame_start") && reader.focused() == find("cmd_startpos"));
     menu("optionens_0");
     find("List1")->setFocus();

@@ -74,19 +74,7 @@ cleanup() {
 }
 trap cleanup EXIT
 trap 'exit 2' INT TERM HUP
-
-# Polls a command every 0.2 s until it succeeds or SECONDS have passed.
-wait_for() {
-    seconds=$1
-    shift
-    tries=$((seconds * 5))
-    while [ $tries -gt 0 ]; do
-        "$@" && return 0
-        sleep 0.2
-        tries=$((tries - 1))
-    done
-    return 1
-}
+. "$(dirname "$0")/window_driving.sh"
 
 # Compares a produced file with the expected bytes; shows both on a mismatch.
 compare() {
@@ -149,29 +137,6 @@ reg_value() {
     "$wine64" reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | sed -n "s/^ *$2 *REG_[A-Z_]* *//p"
 }
 
-find_window() {
-    window=$(xdotool search --all --onlyvisible --pid "$app_pid" --name 'dirnal\.lst-Manager' 2>/dev/null | head -n 1)
-    [ -n "$window" ]
-}
-
-# The client area begins at the window's top left (no window manager, no
-# frame); the controls lie below the menu bar, whose height depends on the
-# font. It is where the menu bar's colour ends in the leftmost columns.
-menu_bar_height() {
-    import -window "$window" "$work/window.png" 2>/dev/null || return 1
-    menu_bar=$(convert "$work/window.png" -crop 1x60+2+0 +repage -depth 8 txt:- 2>/dev/null |
-        awk 'NR == 2 { first = $3 } NR > 2 && $3 != first { print NR - 2; exit }')
-    [ -n "$menu_bar" ] && [ "$menu_bar" -ge 10 ] && [ "$menu_bar" -le 40 ]
-}
-
-# Clicks the middle of a control given in twips relative to the client area
-# below the menu bar.
-click_twips() {
-    x=$((($1 + $3 / 2) / 15))
-    y=$((menu_bar + ($2 + $4 / 2) / 15))
-    xdotool mousemove --window "$window" "$x" "$y" click 1
-}
-
 app_ended() { ! app_running; }
 
 # --- the first start ----------------------------------------------------------
@@ -223,14 +188,6 @@ wait_for 20 menu_bar_height || fail "the window was not drawn within 20 s (no me
 # "2. Liste erstellen": Command1 at (2220, 480) in Frame1 at (3000, 0).
 click_twips $((3000 + 2220)) $((0 + 480)) 2055 255
 
-# The walk is done when List1, at (180, 840), 7155 x 3180, shows text: its
-# darkest pixel is then no longer the white background.
-list_shown() {
-    import -window "$window" "$work/window.png" 2>/dev/null || return 1
-    darkest=$(convert "$work/window.png" -crop $((7155 / 15 - 4))x$((3180 / 15 - 4))+$((180 / 15 + 2))+$((menu_bar + 840 / 15 + 2)) \
-        +repage -colorspace Gray -format '%[fx:int(100*minima)]' info: 2>/dev/null)
-    [ -n "$darkest" ] && [ "$darkest" -lt 50 ]
-}
 wait_for 30 list_shown || fail "no list appeared in the window within 30 s after clicking \"2. Liste erstellen\""
 # No message box may have come with the walk (notices about unreadable
 # directories and the like).

@@ -24,21 +24,22 @@ here=$(cd "$(dirname "$0")" && pwd)
 wine64=$(command -v wine64 || echo /usr/lib/wine/wine64)
 work=$(mktemp -d)
 daemon=""
-app=""
+app_pid=""
 cleanup() {
     if [ -n "$daemon" ]; then
         fusermount3 -u -z "$work/mnt" 2>/dev/null || umount -l "$work/mnt" 2>/dev/null
         kill "$daemon" 2>/dev/null
         wait "$daemon" 2>/dev/null
     fi
-    if [ -n "$app" ]; then
-        kill "$app" 2>/dev/null
+    if [ -n "$app_pid" ]; then
+        kill "$app_pid" 2>/dev/null
         wait "$daemon" 2>/dev/null
     fi
     rm -rf "$work"
 }
 trap cleanup EXIT
 trap 'exit 1' INT TERM
+. "$here/window_driving.sh"
 
 fail() {
     printf 'interrupted_save: FAIL: %s\n' "$*" >&2
@@ -143,36 +144,8 @@ if [ -z "${DISPLAY:-}" ] || [ ! -f "$manager_exe" ] || ! command -v xdotool >/de
     echo "interrupted_save: no display, window, xdotool or ImageMagick: the end of the session is skipped"
     exit 0
 fi
-wait_for() {
-    tries=$(($1 * 5))
-    shift
-    until "$@"; do
-        tries=$((tries - 1))
-        [ $tries -gt 0 ] || return 1
-        sleep 0.2
-    done
-}
-find_window() {
-    window=$(xdotool search --all --onlyvisible --pid "$app" --name 'dirnal\.lst-Manager' 2>/dev/null | head -n 1)
-    [ -n "$window" ]
-}
-menu_bar_height() {
-    import -window "$window" "$work/window.png" 2>/dev/null || return 1
-    menu_bar=$(convert "$work/window.png" -crop 1x60+2+0 +repage -depth 8 txt:- 2>/dev/null |
-        awk 'NR == 2 { first = $3 } NR > 2 && $3 != first { print NR - 2; exit }')
-    [ -n "$menu_bar" ] && [ "$menu_bar" -ge 10 ] && [ "$menu_bar" -le 40 ]
-}
-click_twips() {
-    xdotool mousemove --window "$window" $((($1 + $3 / 2) / 15)) $((menu_bar + ($2 + $4 / 2) / 15)) click 1
-}
-list_shown() {
-    import -window "$window" "$work/window.png" 2>/dev/null || return 1
-    darkest=$(convert "$work/window.png" -crop 470x208+14+$((menu_bar + 58)) +repage -colorspace Gray \
-        -format '%[fx:int(100*minima)]' info: 2>/dev/null)
-    [ -n "$darkest" ] && [ "$darkest" -lt 50 ]
-}
 ended() { ! kill -0 "$1" 2>/dev/null || [ "$(cut -d' ' -f3 "/proc/$1/stat")" = Z ]; }
-app_ended() { ended "$app"; }
+app_ended() { ended "$app_pid"; }
 
 # 4,000 folders of long names: a list of 540 KB, 5 pieces of 2 s each.
 (cd "$work/root" && seq -f "%04g-$(printf '%0100d' 0)" 4000 | xargs mkdir)
@@ -191,7 +164,7 @@ for setting in "Dir1.Path=$(windows_path "$work/root")" "Dir_file.Path=$(windows
         fail "could not set ${setting%%=*}"
 done
 "$wine64" "$manager_exe" </dev/null >"$work/manager.log" 2>&1 &
-app=$!
+app_pid=$!
 wait_for 60 find_window || fail "the window did not appear"
 wait_for 20 menu_bar_height || fail "the window was not drawn"
 # "2. Liste erstellen": Command1 (2220, 480) in Frame1 (3000, 0), then the
@@ -204,16 +177,16 @@ wait_for 30 cmp -s -n 64 "$work/src/dirnal.lst" "$work/window.lst" || fail "the 
 ending=$!
 # The write done, the window ends, or, closed after it, offers to save the
 # list once more, a message box of its own.
-message_box() { xdotool search --all --onlyvisible --pid "$app" --name '^dirnal\.lst$' >/dev/null 2>&1; }
+message_box() { xdotool search --all --onlyvisible --pid "$app_pid" --name '^dirnal\.lst$' >/dev/null 2>&1; }
 ended_or_asks() { app_ended || message_box; }
 wait_for 40 ended_or_asks || fail "the window neither ended with the session nor asked anything"
 cmp -s "$work/src/dirnal.lst" "$work/window.lst" || fail "the end of the session cut the window's write in two"
 if ! app_ended; then
-    kill "$app"
+    kill "$app_pid"
     wait_for 20 app_ended || fail "the window did not end"
 fi
-wait "$app" 2>/dev/null
-app=""
+wait "$app_pid" 2>/dev/null
+app_pid=""
 # wineboot goes on with the other windows (the idle Notepad); the start.exe
 # it runs under at times stays after wineboot.exe has ended.
 wait_for 20 ended "$ending" || kill "$ending"
