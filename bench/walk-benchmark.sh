@@ -46,7 +46,9 @@ fi
 cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release -DDIRNAL_BUILD_UI=OFF -DDIRNAL_BUILD_TESTS=OFF \
     >/dev/null
 cmake --build build-release --target dirnal_walk >/dev/null
-walk=build-release/bench/dirnal_walk
+# DIRNAL_BENCH_WALK: another build of dirnal_walk to time, such as one of
+# the main branch, to compare with in the same way.
+walk=${DIRNAL_BENCH_WALK:-build-release/bench/dirnal_walk}
 work=$(mktemp -d)
 mount=$work/share
 daemon=""

@@ -89,9 +89,15 @@ public:
         return list(directory).identity;
     }
 
-    // Told each listing of listChildren() in order, by index; false stops
-    // the listing of the rest.
-    using ChildListed = std::function<bool(std::size_t index, DirectoryListing&& listing)>;
+    // What listChildren() does after a listing.
+    struct AfterListing {
+        bool more = true;  // false: it stops
+        // Where not empty: subdirectories of the folder just listed, which
+        // it lists next in place of the children left, numbered from 0.
+        std::span<const std::string> below;
+    };
+    // Told each listing of listChildren() in order, by index.
+    using ChildListed = std::function<AfterListing(std::size_t index, DirectoryListing&& listing)>;
 
     // Lists several subdirectories of one parent, as list() on each of them
     // would; a lister may reach them from their parent more cheaply.
@@ -99,9 +105,15 @@ public:
                               const ChildListed& listed) const
     {
         (void)parent;
-        for (std::size_t i = 0; i < children.size(); ++i)
-            if (!listed(i, list(children[i])))
+        for (std::size_t i = 0; i < children.size(); ++i) {
+            const AfterListing next = listed(i, list(children[i]));
+            if (!next.more)
                 return;
+            if (!next.below.empty()) {
+                children = next.below;
+                i = static_cast<std::size_t>(-1);
+            }
+        }
     }
 };
 

@@ -54,7 +54,8 @@ struct GenerationReport {
 };
 
 // How many directories are listed at once. Over a network share every
-// listing is a round trip, and many in flight hide the latency.
+// listing is a round trip, and many in flight hide the latency. Listings
+// that wait far longer than the rest do not count, up to twice as many.
 inline constexpr int kDefaultConcurrentListings = 32;
 // How long one listing may take before the walk goes on without it.
 inline constexpr std::chrono::seconds kDefaultListingTimeout{30};

@@ -7,6 +7,7 @@
 #include <optional>
 #include <span>
 #include <system_error>
+#include <thread>
 
 #include "core/found_folder.h"
 #include "core/level_order.h"
@@ -17,6 +18,7 @@ namespace {
 using Clock = std::chrono::steady_clock;
 using Outcome = FoundFolder::Outcome;
 using FolderState = FoundFolder::State;
+using AfterListing = DirectoryLister::AfterListing;
 
 // Siblings are listed together, at most this many in one go, so that a
 // lister can reach them from their parent once ...
@@ -32,6 +34,12 @@ constexpr double kGroupMicroseconds = 10000;
 // the processor: then every thread may list. Quicker ones gain nothing from
 // more threads than processors, and lose to their switching.
 constexpr double kWaitingMicroseconds = 100;
+// A listing still under way after this many times as long as listings
+// lately take (and at least kSlowFloorMicroseconds) waits on a slow answer:
+// it no longer counts against the listings at once, so that the rest of
+// the walk goes on at its pace meanwhile, up to twice as many listings.
+constexpr double kSlowFactor = 4;
+constexpr double kSlowFloorMicroseconds = 2000;
 }  // namespace
 
 // Siblings one thread lists in one go: folders first .. first + count - 1.
@@ -49,16 +57,18 @@ struct ListingPool::Job {
     bool givenUp = false;
 };
 
-struct ListingPool::State {
+struct ListingPool::State : std::enable_shared_from_this<State> {
     State(const DirectoryLister& l, const Settings& s)
         : lister(l), threads(static_cast<std::size_t>(std::max(s.threads, 1))),
+          slots(threads > 1 ? 2 * threads : 1),
           processors(std::max<std::size_t>(std::thread::hardware_concurrency(), 1)), maxDepth(s.maxDepth),
-          capacity(s.capacity), order(folders, s.capacity), running(threads)
+          capacity(s.capacity), order(folders, s.capacity), running(slots), workers(slots)
     {
     }
 
     const DirectoryLister& lister;
-    const std::size_t threads;
+    const std::size_t threads;  // listings at once, not counting slow ones
+    const std::size_t slots;    // threads at most, slow listings included
     const std::size_t processors;
     const int maxDepth;
     const std::size_t capacity;
@@ -76,13 +86,20 @@ struct ListingPool::State {
     std::vector<std::shared_ptr<Job>> running;  // by thread
     std::size_t runningCount = 0;
     std::size_t idle = 0;
+    // Threads begin as the walk finds work for them, in slots 0 .. started - 1.
+    std::vector<std::thread> workers;
+    std::size_t started = 0;
     int levelsTold = 0;
     double averageMicroseconds = 0;  // a listing's time, lately
+    // The same, with slow listings counted as no slower than kSlowFactor
+    // times it: what a listing takes when it is not slow.
+    double typicalMicroseconds = 0;
     DirectoryListing::Status rootStatus = DirectoryListing::Status::Listed;
     std::optional<FileError> rootError;
     bool stopping = false;
     bool cancelled = false;
     bool leftBehind = false;  // a thread still listing was given up
+    std::size_t live = 0;     // threads started and not given up
     std::size_t stuck = 0;    // threads given up that have not come back yet
 
     bool over() const { return cancelled || order.complete(); }
@@ -109,12 +126,65 @@ struct ListingPool::State {
         return nullptr;
     }
 
-    // Whether an idle thread is to be woken for what waits to be listed,
-    // or for siblings another thread has not begun.
+    // Whether another thread is wanted for what waits to be listed, or for
+    // siblings another thread has not begun.
     bool wantsAnotherThread()
     {
-        return idle > 0 && (runningCount <= processors || averageMicroseconds > kWaitingMicroseconds) &&
+        return (runningCount <= processors || averageMicroseconds > kWaitingMicroseconds) && mayList() &&
                (nextQueue() || mostToSteal());
+    }
+
+    // Wakes an idle thread where another is wanted, or starts one; what the
+    // woken or started thread takes may want yet another.
+    void callAnother()
+    {
+        if (!wantsAnotherThread())
+            return;
+        if (idle > 0)
+            work.notify_one();
+        else if (started < slots && !stopping && mayStart() && start(started))
+            ++started;
+    }
+
+    // On a share that has stopped answering every thread gets stuck in
+    // turn: the walk never has more than twice `threads`, stuck ones
+    // counted, and goes on with fewer.
+    bool mayStart() const { return live < slots && live + stuck < 2 * threads; }
+
+    // Starts a thread in the slot; false when the system will not start one.
+    // It counts as idle at once, so that no other is started for the work
+    // it is about to take.
+    bool start(std::size_t id)
+    {
+        try {
+            workers[id] = std::thread(&ListingPool::work, shared_from_this(), id);
+            ++idle;
+            ++live;
+            return true;
+        } catch (const std::system_error&) {
+            return false;
+        }
+    }
+
+    // Whether another listing may begin. That a listing has become slow is
+    // noticed when the walk next hears from any other.
+    bool mayList() const { return mayRun(runningCount); }
+
+    // Whether `others` listings running leave room for one more.
+    bool mayRun(std::size_t others) const
+    {
+        if (others < threads)
+            return true;
+        if (others >= slots)
+            return false;
+        const auto slowAfter = std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double, std::micro>(
+            std::max(kSlowFactor * typicalMicroseconds, kSlowFloorMicroseconds)));
+        const Clock::time_point startedBefore = Clock::now() - slowAfter;
+        std::size_t slow = 0;
+        for (const std::shared_ptr<Job>& job : running)
+            if (job && job->done < job->count && job->since < startedBefore)
+                ++slow;
+        return others < threads + slow;
     }
 
     // The running job with the most siblings not begun yet, if any has one.
@@ -176,19 +246,7 @@ struct ListingPool::State {
     std::shared_ptr<Job> startJob(int first, std::size_t count, std::size_t id)
     {
         auto job = std::make_shared<Job>();
-        job->first = first;
-        job->count = count;
-        for (std::size_t i = 0; i < count; ++i)
-            job->withIdentity.push_back(folders[static_cast<std::size_t>(first) + i].belowLink ? 1 : 0);
-        const int parent = folders[static_cast<std::size_t>(first)].parent;
-        if (parent < 0) {
-            job->paths = std::span<const std::string>(&root, 1);
-        } else {
-            const FoundFolder& above = folders[static_cast<std::size_t>(parent)];
-            job->parent = above.path;
-            job->paths = std::span<const std::string>(above.subdirectories)
-                             .subspan(static_cast<std::size_t>(first - above.firstChild), count);
-        }
+        aim(*job, first, count);
         job->worker = id;
         job->since = Clock::now();
         running[id] = job;
@@ -196,17 +254,71 @@ struct ListingPool::State {
         return job;
     }
 
+    // Points the job at folders first .. first + count - 1, none listed yet.
+    void aim(Job& job, int first, std::size_t count)
+    {
+        job.first = first;
+        job.count = count;
+        job.done = 0;
+        job.withIdentity.clear();
+        for (std::size_t i = 0; i < count; ++i)
+            job.withIdentity.push_back(folders[static_cast<std::size_t>(first) + i].belowLink ? 1 : 0);
+        const int parent = folders[static_cast<std::size_t>(first)].parent;
+        if (parent < 0) {
+            job.paths = std::span<const std::string>(&root, 1);
+        } else {
+            const FoundFolder& above = folders[static_cast<std::size_t>(parent)];
+            job.parent = above.path;
+            job.paths = std::span<const std::string>(above.subdirectories)
+                            .subspan(static_cast<std::size_t>(first - above.firstChild), count);
+        }
+    }
+
+    // The thread that has just listed the last folder of its job goes on
+    // with that folder's subfolders, as many as a job takes, where the
+    // queues would give them: no other thread is woken for them, and the
+    // lister reaches them from the folder it still has open.
+    std::span<const std::string> goOnBelow(Job& job, int number)
+    {
+        const FoundFolder& folder = folders[static_cast<std::size_t>(number)];
+        if (over() || folder.state != FolderState::Answered || folder.outcome != Outcome::Expanded ||
+            !mayRun(runningCount - 1))
+            return {};
+        const auto listable = [&](int child) {
+            const FoundFolder& below = folders[static_cast<std::size_t>(child)];
+            return below.state == FolderState::Waiting && (below.placed || found < capacity);
+        };
+        const int end = folder.firstChild + static_cast<int>(folder.subdirectories.size());
+        int first = folder.firstChild;
+        while (first < end && folders[static_cast<std::size_t>(first)].state != FolderState::Waiting)
+            ++first;
+        if (first == end || !listable(first))
+            return {};
+        std::size_t count = 1;
+        for (const std::size_t most = groupSize(); count < most && first + static_cast<int>(count) < end &&
+                                                   listable(first + static_cast<int>(count));)
+            ++count;
+        for (std::size_t i = 0; i < count; ++i)
+            folders[static_cast<std::size_t>(first) + i].state = FolderState::Listing;
+        aim(job, first, count);
+        return job.paths;
+    }
+
     void list(Job& job)
     {
         const auto answer = [&](std::size_t i, DirectoryListing&& listing) { return answered(job, i, std::move(listing)); };
-        if (!job.parent)
-            (void)answer(0, lister.list(root));
-        else
+        if (job.parent) {
             lister.listChildren(*job.parent, job.paths, answer);
+            return;
+        }
+        const AfterListing next = answer(0, lister.list(root));
+        if (next.more && !next.below.empty())
+            lister.listChildren(root, next.below, answer);
     }
 
-    // False when the rest of the job is not wanted any more.
-    bool answered(Job& job, std::size_t i, DirectoryListing&& listing)
+    // What the job's thread lists next: the rest of the job, the folder's
+    // subfolders, or nothing.
+    AfterListing answered(Job& job, std::size_t i, DirectoryListing&& listing)
     {
         Outcome outcome = Outcome::Expanded;
         if (job.withIdentity[i] && listing.status == DirectoryListing::Status::Listed) {
@@ -214,21 +326,34 @@ struct ListingPool::State {
                 listing.identity = lister.identityOf(job.paths[i]);
             const std::optional<Outcome> ancestry = ancestryOf(job, job.first + static_cast<int>(i), listing.identity);
             if (!ancestry)
-                return false;
+                return {.more = false, .below = {}};
             outcome = *ancestry;
         }
+        // Timed before the lock, which other threads may hold meanwhile:
+        // what others do is no part of this listing's time.
+        const Clock::time_point now = Clock::now();
         const std::lock_guard lock(mutex);
         if (job.givenUp || over())
-            return false;
-        const Clock::time_point now = Clock::now();
+            return {.more = false, .below = {}};
         const double took = std::chrono::duration<double, std::micro>(now - job.since).count();
         averageMicroseconds += (took - averageMicroseconds) / 8;
+        typicalMicroseconds = typicalMicroseconds > 0
+                                  ? typicalMicroseconds + (std::min(took, kSlowFactor * typicalMicroseconds) -
+                                                           typicalMicroseconds) / 8
+                                  : took;
         job.done = i + 1;
-        // The walk, woken at the old deadline, times the next from here.
-        job.since = now;
-        store(job.first + static_cast<int>(i), std::move(listing), outcome);
+        const int number = job.first + static_cast<int>(i);
+        record(number, std::move(listing), outcome);
         // Another thread may have taken over the rest meanwhile.
-        return job.done < job.count;
+        AfterListing next{.more = job.done < job.count, .below = {}};
+        if (!next.more) {
+            next.below = goOnBelow(job, number);
+            next.more = !next.below.empty();
+        }
+        wake();
+        // The walk, woken at the old deadline, times the next from here.
+        job.since = Clock::now();
+        return next;
     }
 
     // Whether the folder is one of its own ancestors, asking for the
@@ -263,6 +388,13 @@ struct ListingPool::State {
     // Under the lock.
     void store(int number, DirectoryListing&& listing, Outcome outcome)
     {
+        record(number, std::move(listing), outcome);
+        wake();
+    }
+
+    // Under the lock; the list takes what it can.
+    void record(int number, DirectoryListing&& listing, Outcome outcome)
+    {
         FoundFolder& folder = folders[static_cast<std::size_t>(number)];
         folder.state = FolderState::Answered;
         if (listing.identity) {
@@ -289,7 +421,10 @@ struct ListingPool::State {
                 addSubdirectories(number, std::move(listing));
             break;
         }
-        advance();
+        order.advance([this](int child) {
+            if (folders[static_cast<std::size_t>(child)].state == FolderState::Waiting)
+                inList.push_back(child);
+        });
     }
 
     void addSubdirectories(int number, DirectoryListing&& listing)
@@ -331,15 +466,10 @@ struct ListingPool::State {
         }
     }
 
-    // Takes into the list what it can, and wakes whom that concerns.
-    void advance()
+    // Wakes whom what is recorded concerns.
+    void wake()
     {
-        order.advance([this](int child) {
-            if (folders[static_cast<std::size_t>(child)].state == FolderState::Waiting)
-                inList.push_back(child);
-        });
-        if (wantsAnotherThread())
-            work.notify_one();
+        callAnother();
         if (order.levels() != levelsTold || (order.complete() && runningCount == 0)) {
             levelsTold = order.levels();
             walk.notify_all();
@@ -348,16 +478,16 @@ struct ListingPool::State {
 };
 
 ListingPool::ListingPool(const DirectoryLister& lister, const Settings& settings)
-    : state_(std::make_shared<State>(lister, settings)), threads_(state_->threads), timeout_(settings.timeout),
-      cancel_(settings.cancel)
+    : state_(std::make_shared<State>(lister, settings)), timeout_(settings.timeout), cancel_(settings.cancel)
 {
     // A thread the system will not start leaves the walk to fewer; the
     // first it must start.
-    for (std::size_t id = 0; id < threads_.size(); ++id)
-        if (!start(id))
-            break;
-    if (!threads_[0].joinable())
-        throw std::system_error(std::make_error_code(std::errc::resource_unavailable_try_again));
+    {
+        const std::lock_guard lock(state_->mutex);
+        if (!state_->start(0))
+            throw std::system_error(std::make_error_code(std::errc::resource_unavailable_try_again));
+        state_->started = 1;
+    }
     if (cancel_ && cancel_->onCancel([state = state_] {
             const std::lock_guard lock(state->mutex);
             state->cancelled = true;
@@ -378,37 +508,29 @@ ListingPool::~ListingPool()
     }
     state_->work.notify_all();
     // Only idle threads are left here; those still listing were detached.
-    for (std::thread& thread : threads_)
+    // None starts any more.
+    for (std::thread& thread : state_->workers)
         if (thread.joinable())
             thread.join();
-}
-
-bool ListingPool::start(std::size_t id)
-{
-    try {
-        threads_[id] = std::thread(&ListingPool::work, state_, id);
-        return true;
-    } catch (const std::system_error&) {
-        return false;
-    }
 }
 
 void ListingPool::work(std::shared_ptr<State> state, std::size_t id)
 {
     State& s = *state;
     std::unique_lock lock(s.mutex);
+    // Idle from its start (see start()) and after every job.
     for (;;) {
-        ++s.idle;
         std::deque<int>* queue = nullptr;
         std::shared_ptr<Job> job;
-        s.work.wait(lock, [&] { return s.stopping || (queue = s.nextQueue()) || (job = s.steal(id)); });
+        s.work.wait(lock, [&] {
+            return s.stopping || (s.mayList() && ((queue = s.nextQueue()) || (job = s.steal(id))));
+        });
         --s.idle;
         if (s.stopping)
             return;
         if (!job)
             job = s.takeJob(*queue, id);
-        if (s.wantsAnotherThread())
-            s.work.notify_one();
+        s.callAnother();
         lock.unlock();
 
         s.list(*job);
@@ -424,6 +546,7 @@ void ListingPool::work(std::shared_ptr<State> state, std::size_t id)
         s.running[id].reset();
         if (--s.runningCount == 0 && s.order.complete())
             s.walk.notify_all();
+        ++s.idle;
     }
 }
 
@@ -436,18 +559,10 @@ void ListingPool::giveUp(Job& job, bool replace)
     ++s.stuck;
     s.running[job.worker].reset();
     --s.runningCount;
-    threads_[job.worker].detach();
-    if (replace && mayStartAnother())
-        (void)start(job.worker);
-}
-
-// Under the state's lock. On a share that has stopped answering every
-// thread gets stuck in turn: the walk never has more than twice the
-// threads it lists on, stuck ones counted, and goes on with fewer.
-bool ListingPool::mayStartAnother() const
-{
-    const auto live = static_cast<std::size_t>(std::ranges::count_if(threads_, &std::thread::joinable));
-    return live < threads_.size() && live + state_->stuck < 2 * threads_.size();
+    s.workers[job.worker].detach();
+    --s.live;
+    if (replace && s.mayStart())
+        (void)s.start(job.worker);
 }
 
 ListingPool::Walk ListingPool::walk(const std::string& root, const std::function<void(int found)>& progress)
@@ -509,10 +624,10 @@ ListingPool::Walk ListingPool::walk(const std::string& root, const std::function
         }
         // A thread that could not be replaced is tried again.
         if (!s.over())
-            for (std::size_t id = 0; id < threads_.size(); ++id)
-                if (!threads_[id].joinable() && mayStartAnother())
-                    (void)start(id);
-        if (std::ranges::none_of(threads_, &std::thread::joinable))
+            for (std::size_t id = 0; id < s.started; ++id)
+                if (!s.workers[id].joinable() && s.mayStart())
+                    (void)s.start(id);
+        if (s.live == 0)
             s.passOverWaiting();
         if (s.order.complete() && s.runningCount == 0)
             continue;

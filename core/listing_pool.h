@@ -5,7 +5,6 @@
 #include <functional>
 #include <memory>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "core/directory_lister.h"
@@ -14,13 +13,17 @@
 
 namespace dirnal {
 
-// Walks a tree on a fixed number of threads. A folder is listed as soon as
-// its parent's listing is in, whatever level the rest of the walk has
-// reached, so that no thread waits for the slowest listing of a level; the
-// listings are put into the list in level order as they come in (see
-// LevelOrder). Folders found but not yet in the list are listed ahead only
-// while the folders found fit into the list; those already in it always
-// come first.
+// Walks a tree on a bounded number of threads, started as the walk finds
+// work for them. A folder is listed as soon as its parent's listing is in,
+// whatever level the rest of the walk has reached, so that no thread waits
+// for the slowest listing of a level; the listings are put into the list
+// in level order as they come in (see LevelOrder). Folders found but not
+// yet in the list are listed ahead only while the folders found fit into
+// the list; those already in it come first, but for the subfolders a
+// thread goes on with below the folder it has just listed.
+//
+// As many listings run at once as `threads` says; one that waits far
+// longer than listings lately take does not count, up to twice as many.
 //
 // Every listing has a time to answer: one that does not, or is still
 // running when the walk is cancelled, is given up and its thread left
@@ -33,7 +36,7 @@ namespace dirnal {
 class ListingPool {
 public:
     struct Settings {
-        int threads = kDefaultConcurrentListings;
+        int threads = kDefaultConcurrentListings;  // 1: one listing at a time, however slow
         std::chrono::milliseconds timeout = kDefaultListingTimeout;
         int maxDepth = 0;           // see WalkOptions
         std::size_t capacity = 0;   // entries the list may take
@@ -58,14 +61,10 @@ private:
     struct State;
 
     static void work(std::shared_ptr<State> state, std::size_t id);
-    // Starts a thread in the slot; false when the system will not start one.
-    bool start(std::size_t id);
     // Gives up the job's running listing: its thread is left behind.
     void giveUp(Job& job, bool replace);
-    bool mayStartAnother() const;
 
     std::shared_ptr<State> state_;
-    std::vector<std::thread> threads_;
     const std::chrono::milliseconds timeout_;
     WalkCancel* const cancel_;
 };

@@ -11,7 +11,9 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cstdint>
+#include <utility>
 
 #include "core/path_style.h"
 #include "platform/dir_exists.h"
@@ -126,7 +128,11 @@ DirectoryListing PosixDirectoryLister::list(const std::string& directory) const
 {
     if (directory.empty() || directory.find('\0') != std::string::npos)
         return {};
-    return listOpened(::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC), directory);
+    const int fd = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    DirectoryListing listing = listOpened(fd, directory);
+    if (fd >= 0)
+        ::close(fd);
+    return listing;
 }
 
 void PosixDirectoryLister::listChildren(const std::string& parent, std::span<const std::string> children,
@@ -134,19 +140,36 @@ void PosixDirectoryLister::listChildren(const std::string& parent, std::span<con
 {
     // Opening each child relative to its parent spares the kernel walking
     // the whole path again for every one of them; for one child alone the
-    // parent's own open and close would cost more than they spare.
-    const int parentFd = children.size() > 1 && parent.find('\0') == std::string::npos
-                             ? ::open(parent.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC)
-                             : -1;
+    // parent's own open and close would cost more than they spare. Going on
+    // below a child, the child's own descriptor is the parent's.
+    int parentFd = children.size() > 1 && parent.find('\0') == std::string::npos
+                       ? ::open(parent.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC)
+                       : -1;
     for (std::size_t i = 0; i < children.size(); ++i) {
         const std::string& child = children[i];
         const std::size_t slash = child.find_last_of('/');
+        int fd = -1;
         DirectoryListing listing;
-        if (parentFd < 0 || slash == std::string::npos || child.find('\0') != std::string::npos)
-            listing = list(child);
-        else  // the name is the rest of the path
-            listing = listOpened(::openat(parentFd, child.c_str() + slash + 1, O_RDONLY | O_DIRECTORY | O_CLOEXEC), child);
-        if (!listed(i, std::move(listing)))
+        if (!child.empty() && child.find('\0') == std::string::npos) {
+            // The name is the rest of the path. A path too long for the
+            // system to open whole is not reached from its parent either,
+            // so that every listing gives what list() gives.
+            fd = parentFd >= 0 && slash != std::string::npos && child.size() < PATH_MAX
+                     ? ::openat(parentFd, child.c_str() + slash + 1, O_RDONLY | O_DIRECTORY | O_CLOEXEC)
+                     : ::open(child.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+            listing = listOpened(fd, child);
+        }
+        const AfterListing next = listed(i, std::move(listing));
+        if (next.more && !next.below.empty()) {
+            if (parentFd >= 0)
+                ::close(parentFd);
+            parentFd = std::exchange(fd, -1);
+            children = next.below;
+            i = static_cast<std::size_t>(-1);
+        }
+        if (fd >= 0)
+            ::close(fd);
+        if (!next.more)
             break;
     }
     if (parentFd >= 0)
@@ -170,7 +193,6 @@ DirectoryListing PosixDirectoryLister::listOpened(int fd, const std::string& dir
     std::vector<FoundSubdirectory> found;
     const bool complete = readSubdirectories(fd, hidden_, found);
     const int code = errno;
-    ::close(fd);
     if (!complete) {
         listing.status = DirectoryListing::Status::Unreadable;
         listing.error = posix::errorFrom(code, FileError::Kind::MissingDirectory);

@@ -22,8 +22,8 @@ public:
                       const ChildListed& listed) const override;
 
 private:
-    // Lists the directory open at fd (closed afterwards); a failed open
-    // (fd < 0) is told apart as unreadable or not a directory.
+    // Lists the directory open at fd (left open); a failed open (fd < 0),
+    // just before, is told apart as unreadable or not a directory.
     DirectoryListing listOpened(int fd, const std::string& directory) const;
 
     HiddenFolders hidden_;

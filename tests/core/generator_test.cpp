@@ -154,9 +154,10 @@ TEST(Faults, OnADeadShareTheWalkEndsWithAtMostTwiceItsThreads)
     EXPECT_EQ(std::tuple(entries, report.timedOut, share.most.load()), std::tuple(listed, dead, 6));
 }
 
-// Another lister's tree, each listing answering after a pause of its own of up to `most`, and some folders gone
-// when their turn comes; it remembers the deepest level it listed, and cancels the walk, where given, from a listing
-// of the second level. Going, it waits for listings a cancel left behind.
+// Another lister's tree, each listing answering after a pause of its own of up to `most` (a few after five times as
+// long), and some folders gone when their turn comes; it remembers the deepest level it listed and the most listings
+// at once, and cancels the walk, where given, from a listing of the second level. Going, it waits for listings a
+// cancel left behind.
 struct JitteryLister final : DirectoryLister {
     JitteryLister(const DirectoryLister& fake, unsigned seed, std::chrono::microseconds most, WalkCancel* cancel = nullptr)
         : tree(fake), salt(seed * 2654435761u), longest(most), cancelBelow(cancel) {}
@@ -168,9 +169,11 @@ struct JitteryLister final : DirectoryLister {
     bool dirExists(const std::string& path) const override { return tree.dirExists(path); }
     DirectoryListing list(const std::string& directory) const override
     {
-        ++inside;
+        for (int now = ++inside, was = mostAtOnce; now > was && !mostAtOnce.compare_exchange_weak(was, now);) {
+        }
         const std::size_t dice = std::hash<std::string>{}(directory) ^ salt;
-        std::this_thread::sleep_for(std::chrono::microseconds(dice % (longest.count() + 1)));
+        const auto pause = std::chrono::microseconds(dice % (longest.count() + 1));
+        std::this_thread::sleep_for(dice % 43 == 0 ? 5 * longest : pause);
         const int level = static_cast<int>(std::count(directory.begin(), directory.end(), '/')) - 1;
         for (int was = deepest; level > was && !deepest.compare_exchange_weak(was, level);) {
         }
@@ -186,7 +189,7 @@ struct JitteryLister final : DirectoryLister {
     const std::size_t salt;
     const std::chrono::microseconds longest;
     WalkCancel* const cancelBelow;
-    mutable std::atomic<int> deepest{0}, inside{0};
+    mutable std::atomic<int> deepest{0}, inside{0}, mostAtOnce{0};
 };
 
 // What a walk from /r gives, listing this many directories at once; its progress grows level by level to the total.
@@ -238,6 +241,7 @@ TEST(ConcurrentWalk, GivesTheSequentialResultForAnyNumberOfListingsAtOnceWhateve
                 if (maxDepth > 0) {
                     EXPECT_LT(jittery.deepest, maxDepth) << "no folder below the depth asked for is listed";
                 }
+                EXPECT_LE(jittery.mostAtOnce, 2 * pool) << "slow listings let others run, up to twice as many";
             }
         }
         // Cancelled while the walk still waits for a listing of the second level, with others under way.
