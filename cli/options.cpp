@@ -47,7 +47,7 @@ Suche:
                         Unterverzeichnisse); ohne Angabe: alle
   --hidden              auch versteckte Verzeichnisse (Namen mit "." vorn;
                         unter Windows versteckte und Systemverzeichnisse)
-  -j, --jobs N          so viele Verzeichnisse gleichzeitig lesen (Standard 32)
+  -j, --jobs N          so viele Verzeichnisse gleichzeitig lesen (Standard 48)
   -t, --timeout SEKUNDEN
                         so lange höchstens auf das Lesen eines Verzeichnisses
                         warten (Standard 30); eines, das nicht antwortet,
