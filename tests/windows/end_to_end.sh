@@ -152,8 +152,7 @@ documents=$(reg_value 'HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\S
 
 (cd "$(dirname "$manager_exe")" && exec "$wine64" "$manager_exe") </dev/null >"$work/first-start.log" 2>&1 &
 app_pid=$!
-wait_for 60 find_window || fail "the window dirnal.lst-Manager did not appear within 60 s at the first start"
-wait_for 20 menu_bar_height || fail "the window was not drawn within 20 s at the first start"
+window_drawn "at the first start"
 if [ -n "${WINDIRNAL_SCREENSHOT:-}" ]; then
     first_start_shot="${WINDIRNAL_SCREENSHOT%.png}-first-start.png"
     import -window "$window" "$first_start_shot" || fail "could not write the screenshot $first_start_shot"
@@ -182,8 +181,7 @@ done
 
 "$wine64" "$manager_exe" </dev/null >"$work/manager.log" 2>&1 &
 app_pid=$!
-wait_for 60 find_window || fail "the window dirnal.lst-Manager did not appear within 60 s"
-wait_for 20 menu_bar_height || fail "the window was not drawn within 20 s (no menu bar found)"
+window_drawn
 
 # "2. Liste erstellen": Command1 at (2220, 480) in Frame1 at (3000, 0).
 click_twips $((3000 + 2220)) $((0 + 480)) 2055 255

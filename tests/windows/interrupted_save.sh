@@ -165,8 +165,7 @@ for setting in "Dir1.Path=$(windows_path "$work/root")" "Dir_file.Path=$(windows
 done
 "$wine64" "$manager_exe" </dev/null >"$work/manager.log" 2>&1 &
 app_pid=$!
-wait_for 60 find_window || fail "the window did not appear"
-wait_for 20 menu_bar_height || fail "the window was not drawn"
+window_drawn
 # "2. Liste erstellen": Command1 (2220, 480) in Frame1 (3000, 0), then the
 # save button img_save (6300, 540) in Frame3 (120, 3960).
 click_twips 5220 480 2055 255

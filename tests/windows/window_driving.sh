@@ -42,3 +42,10 @@ list_shown() {
         +repage -colorspace Gray -format '%[fx:int(100*minima)]' info: 2>/dev/null)
     [ -n "$darkest" ] && [ "$darkest" -lt 50 ]
 }
+
+# Waits until the window of `app_pid` is on the screen and drawn; fails (the
+# caller's `fail`) otherwise, naming the start given, if any.
+window_drawn() {
+    wait_for 60 find_window || fail "the window dirnal.lst-Manager did not appear within 60 s${1:+ $1}"
+    wait_for 20 menu_bar_height || fail "the window was not drawn within 20 s (no menu bar found)${1:+ $1}"
+}
