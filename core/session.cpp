@@ -32,6 +32,28 @@ private:
     Session& session_;
 };
 
+// Busy and cancellable while it lives, by the cancel given or else the
+// session's own; idle again however the wait ends.
+class Session::CancellableWait {
+public:
+    CancellableWait(Session& session, WalkCancel* given) : session_(session)
+    {
+        if (!given) {
+            session.ownCancel_.reset();
+            given = &session.ownCancel_;
+        }
+        session.busy_ = true;
+        session.activeCancel_ = given;
+    }
+    ~CancellableWait() { session_.busy_ = false, session_.activeCancel_ = nullptr, session_.entriesBeingChecked_ = 0; }
+    CancellableWait(const CancellableWait&) = delete;
+    CancellableWait& operator=(const CancellableWait&) = delete;
+    WalkCancel& cancel() const { return *session_.activeCancel_; }
+
+private:
+    Session& session_;
+};
+
 Session::Session(SessionServices services)
     : services_(std::move(services)), messages_(services_.texts), status_(messages_.statusInitial())
 {
@@ -335,19 +357,9 @@ GenerationReport Session::generate(bool keepExisting, Dialogs& dialogs, const Wa
     list_.clear();
     // Idle again also when the walk fails; the operation, ending after
     // this, announces it.
-    struct IdleAtTheEnd {
-        bool& busy;
-        WalkCancel*& cancel;
-        ~IdleAtTheEnd() { busy = false, cancel = nullptr; }
-    };
     WalkOptions walkOptions = options;
-    if (!walkOptions.cancel) {
-        ownCancel_.reset();
-        walkOptions.cancel = &ownCancel_;
-    }
-    busy_ = true;
-    activeCancel_ = walkOptions.cancel;
-    const IdleAtTheEnd idle{busy_, activeCancel_};
+    const CancellableWait wait(*this, options.cancel);
+    walkOptions.cancel = &wait.cancel();
     announce();
 
     const std::string root = folders_.startDirectory;
@@ -491,19 +503,10 @@ std::size_t Session::selectMissingEntries(const RunBesideEventLoop& run, const C
     {
         // Idle again also when the check fails; the operation, ending after
         // this, announces it.
-        struct IdleAtTheEnd {
-            Session& session;
-            ~IdleAtTheEnd() { session.busy_ = false, session.entriesBeingChecked_ = 0, session.activeCancel_ = nullptr; }
-        };
         CheckOptions checkOptions = options;
-        if (!checkOptions.cancel) {
-            ownCancel_.reset();
-            checkOptions.cancel = &ownCancel_;
-        }
-        busy_ = true;
+        const CancellableWait wait(*this, options.cancel);
+        checkOptions.cancel = &wait.cancel();
         entriesBeingChecked_ = paths.size();
-        activeCancel_ = checkOptions.cancel;
-        const IdleAtTheEnd idle{*this};
         announce();
         const auto check = [&] { found = existenceOf(paths, *services_.lister, checkOptions); };
         run ? run(check) : check();
@@ -626,18 +629,11 @@ std::optional<Answer> Session::askUnlessCancelled(std::function<Answer()> ask, s
         return std::nullopt;
     // Idle again however it ends; the operation, ending after this,
     // announces it.
-    struct IdleAtTheEnd {
-        Session& session;
-        ~IdleAtTheEnd() { session.busy_ = false, session.activeCancel_ = nullptr; }
-    };
-    ownCancel_.reset();
-    busy_ = true;
-    activeCancel_ = &ownCancel_;
-    const IdleAtTheEnd idle{*this};
+    const CancellableWait wait(*this, nullptr);
     setStatus(std::move(status));
     announce();
     std::optional<Answer> answer;
-    fileSystemRunner_([&] { answer = answerUnlessCancelled<Answer>(std::move(ask), ownCancel_); });
+    fileSystemRunner_([&] { answer = answerUnlessCancelled<Answer>(std::move(ask), wait.cancel()); });
     return answer;
 }
 

@@ -298,6 +298,7 @@ public:
 
 private:
     class Operation;
+    class CancellableWait;
     // What the listeners were last told of.
     struct Announced {
         std::string startPosition;
